@@ -1,0 +1,39 @@
+#pragma once
+// The editable values of one schedule entry, as the schedule item dialog works on them.
+#include "model/schedule_entry.h"
+#include "model/week_time.h"
+
+constexpr int kMinSizeKB = 10;
+constexpr int kMaxSizeKB = 32;
+constexpr int kMinDuration = 5;
+constexpr int kMaxDuration = 3600;
+
+struct EntryForm {
+    TimeOfDay startTime;
+    TimeOfDay stopTime;
+    int startDay = 1;
+    int stopDay = 1;
+    int rateCode = 0;
+    int sizeKB = 32;
+    bool frame = false;
+    int trigger = 0;
+    int duration = 10;
+    bool videoOut = true;
+    int ratePosition = 0;  // slider position when the dialog opened
+    friend bool operator==(const EntryForm&, const EntryForm&) = default;
+};
+
+// The defaults of a new entry: Monday 00:00:00 to Monday 00:00:00 (a whole-week entry),
+// rate code 0, 32 kB, field mode, continuous, 10 s, video out on.
+EntryForm NewEntryForm();
+
+WeekTime FormStart(const EntryForm& form);
+WeekTime FormStop(const EntryForm& form);
+
+// Compose the stored record; the duration is clamped to 5..3600.
+ScheduleEntry EntryFromForm(const EntryForm& form);
+EntryForm FormFromEntry(const ScheduleEntry& entry);
+
+// How the item dialog reads its duration text: optional leading white space, an optional
+// sign, then digits up to the first non-digit; 0 without digits; saturates at the int range.
+int ParseDurationText(const char* text);

@@ -1,0 +1,23 @@
+#pragma once
+// Every text the editor shows in a message box, with the titles they go under.
+
+constexpr const char* kTitleError = "Error";
+constexpr const char* kTitleConfirm = "Confirm";
+constexpr const char* kTitleConfirmDelete = "Confirm Delete";
+constexpr const char* kTitleConfirmCancel = "Confirm Cancel";
+
+// Schedule rules.
+constexpr const char* kMsgScheduleFull = "Schedule is full";
+constexpr const char* kMsgOverlap = "There is a schedule overlap";
+constexpr const char* kMsgDeleteItem = "Do you want to delete this item";
+constexpr const char* kMsgDeleteAll = "Do you want to delete all items";
+constexpr const char* kMsgDiscardChanges = "Discard changes?";
+constexpr const char* kMsgDiscardCurrent = "Discard current changes";
+
+// Loading and saving.
+constexpr const char* kMsgOpenForReading = "Unable to open file for reading";
+constexpr const char* kMsgReadFailed = "Unable to read from this file";
+constexpr const char* kMsgInvalidFile = "This is not a valid configuration file";
+constexpr const char* kMsgCannotOverwrite = "Unable to overwrite this file";
+constexpr const char* kMsgWriteFailed = "Unable to write to this file";
+constexpr const char* kMsgReservedName = "This is a reserved file name";

@@ -1,0 +1,42 @@
+#pragma once
+// The 24-byte schedule entry record as the configuration file stores it.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "model/week_time.h"
+
+constexpr std::size_t kEntrySize = 24;
+
+struct ScheduleEntry {
+    WeekTime start = 0;          // recording starts here
+    WeekTime stop = 0;           // half-open [start, stop); start == stop is the whole week
+    std::uint32_t control = 0;   // bits 0-11 duration, 12-15 trigger code, 16 video out
+    std::uint32_t resolution = 0;  // 0 frame mode, 2 field mode
+    std::uint32_t rateCode = 0;  // frame-skip count, see the rate table
+    std::uint32_t imageSize = 0; // bytes, kilobytes * 1000
+    friend bool operator==(const ScheduleEntry&, const ScheduleEntry&) = default;
+};
+
+// Control word fields.
+constexpr std::uint32_t kDurationMask = 0xFFF;
+constexpr std::uint32_t kTriggerShift = 12;
+constexpr std::uint32_t kTriggerMask = 0xF;
+constexpr std::uint32_t kVideoOutBit = 0x10000;
+
+constexpr std::uint32_t kResolutionFrame = 0;
+constexpr std::uint32_t kResolutionField = 2;
+
+inline int TriggerOf(const ScheduleEntry& e) { return static_cast<int>((e.control >> kTriggerShift) & kTriggerMask); }
+inline int DurationOf(const ScheduleEntry& e) { return static_cast<int>(e.control & kDurationMask); }
+inline bool VideoOutOf(const ScheduleEntry& e) { return (e.control & kVideoOutBit) != 0; }
+
+// Little-endian helpers shared by the entry record and the configuration image.
+std::uint32_t ReadLE32(std::span<const std::uint8_t> bytes, std::size_t offset);
+void WriteLE32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value);
+std::uint16_t ReadLE16(std::span<const std::uint8_t> bytes, std::size_t offset);
+void WriteLE16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value);
+
+ScheduleEntry DecodeEntry(std::span<const std::uint8_t, kEntrySize> bytes);
+void EncodeEntry(const ScheduleEntry& entry, std::span<std::uint8_t, kEntrySize> bytes);

@@ -1,0 +1,43 @@
+#pragma once
+// Finding recorder cards: a card is a root that holds both R0000001.DAT and CONFIG01.DAT.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+constexpr const char* kCardMarkerFile = "R0000001.DAT";
+constexpr const char* kCardConfigFile = "CONFIG01.DAT";
+
+struct CardRoot {
+    std::string label;           // what the operator sees: a drive letter or a volume label
+    std::filesystem::path root;
+    friend bool operator==(const CardRoot&, const CardRoot&) = default;
+};
+
+// Existence is the only test; a directory of either name counts too.
+bool IsCard(const std::filesystem::path& root);
+
+// root / "CONFIG01.DAT"
+std::filesystem::path CardConfigPath(const std::filesystem::path& root);
+
+// Where cards may show up. On Windows the drives C: to Z:, labelled by their letter; on
+// Linux and macOS the mounted removable-media folders under /media/<user>, /run/media/<user>,
+// /mnt and /Volumes, labelled by their last path component. Tests build one over a folder
+// of their own, whose subfolders then stand for mounted media.
+class CardLocator {
+public:
+    static CardLocator ForThisSystem();
+    // Each subfolder of each media folder is a candidate root; with mountedOnly only those
+    // that are mount points of this system count.
+    CardLocator(std::vector<std::filesystem::path> mediaFolders, bool mountedOnly);
+
+    // The candidate roots in probe order (on Windows C..Z; elsewhere sorted by label).
+    std::vector<CardRoot> CandidateRoots() const;
+    // The candidates that are cards.
+    std::vector<CardRoot> Cards() const;
+
+private:
+    CardLocator() = default;
+    bool driveLetters_ = false;
+    bool mountedOnly_ = false;
+    std::vector<std::filesystem::path> mediaFolders_;
+};

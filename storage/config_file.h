@@ -1,0 +1,25 @@
+#pragma once
+// Reading and writing a configuration image at a path. Each returns an empty string on
+// success or the exact message to show the operator.
+#include <filesystem>
+#include <string>
+
+#include "storage/config_image.h"
+
+constexpr std::uintmax_t kMaxOverwriteSize = 1048576;  // larger existing files are never touched
+
+// Reads the first 6656 bytes, validates them and takes them in. The image is untouched
+// unless the whole load succeeds. Never blocks on a FIFO or device.
+std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image);
+
+// Stamps the header and writes the 6656 bytes over the start of the file at path, in
+// place and without truncating it (a new file is exactly 6656 bytes). Reports success
+// only when the bytes are known to be on the medium.
+std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
+
+// True for a path whose last twelve characters, upper-cased, are "CONFIG01.DAT": the card's
+// own file may only be written through Save To Card.
+bool IsReservedFileName(const std::string& path);
+
+// The file dialog's default extension: ".DAT" is added to a name that has no extension.
+std::string WithDefaultExtension(const std::string& path);

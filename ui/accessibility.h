@@ -1,0 +1,9 @@
+#pragma once
+// Names a control for screen readers and other assistive tools. Controls with a caption
+// carry it already; lists, pickers, sliders and edits are named after the caption of the
+// group they stand in.
+#include <wx/string.h>
+#include <wx/window.h>
+
+void SetAccessibleName(wxWindow* control, const wxString& name);
+wxString GetAccessibleName(wxWindow* control);

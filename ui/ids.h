@@ -1,0 +1,41 @@
+#pragma once
+// Control ids of the editor's windows, as their templates number them.
+
+// Main window.
+enum MainWindowId {
+    IDC_SAVE_TO_CARD = 1002,
+    IDC_SCHEDULE_LIST = 1001,
+    IDC_NEW = 1003,
+    IDC_EDIT = 1004,
+    IDC_SAVE_TO_FILE = 1005,
+    IDC_DELETE = 1006,
+    IDC_LOAD_FROM_FILE = 1007,
+    IDC_LOAD_FROM_CARD = 1008,
+    IDC_COPY = 1009,
+    IDC_DELETE_ALL = 1010,
+    IDM_ABOUTBOX = 0x0010,
+};
+
+// Schedule item dialog.
+enum ScheduleItemId {
+    IDC_START_TIME = 1004,
+    IDC_START_DAY = 1005,
+    IDC_STOP_DAY = 1006,
+    IDC_STOP_TIME = 1007,
+    IDC_RATE_SLIDER = 1008,
+    IDC_SIZE_SLIDER = 1009,
+    IDC_PAL_TEXT = 1015,
+    IDC_SIZE_TEXT = 1016,
+    IDC_NTSC_TEXT = 1017,
+    IDC_FRAME = 1018,
+    IDC_FIELD = 1019,
+    IDC_TRIGGER = 1020,
+    IDC_DURATION = 1021,
+    IDC_SECONDS = 1023,
+    IDC_VIDEO_OUT = 1024,
+};
+
+// Select card dialog.
+enum SelectCardId {
+    IDC_CARD_LIST = 1000,
+};

@@ -1,0 +1,44 @@
+#include "ui/template_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <wx/statbox.h>
+
+void TemplateLayout::Add(wxWindow* control, int x, int y, int width, int height, Fit fit) {
+    items_.push_back({control, x, y, width, height, fit});
+}
+
+wxRect TemplateLayout::ToPixels(wxWindow* window, int x, int y, int width, int height) const {
+    const wxPoint origin = window->ConvertDialogToPixels(wxPoint(x, y));
+    const wxPoint end = window->ConvertDialogToPixels(wxPoint(x + width, y + height));
+    const int left = static_cast<int>(std::lround(origin.x * scaleX_));
+    const int top = static_cast<int>(std::lround(origin.y * scaleY_));
+    const int right = static_cast<int>(std::lround(end.x * scaleX_));
+    const int bottom = static_cast<int>(std::lround(end.y * scaleY_));
+    return wxRect(left, top, right - left, bottom - top);
+}
+
+void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
+    scaleX_ = scaleY_ = 1.0;
+    for (const Item& item : items_) {
+        const wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
+        wxSize best = item.control->GetBestSize();
+        if (item.fit == kNoMeasure) {
+            // A group box's caption must fit on its top edge, with some room at each end.
+            auto* group = dynamic_cast<wxStaticBox*>(item.control);
+            if (!group) continue;
+            best = wxSize(group->GetTextExtent(group->GetLabelText()).x + 24, 0);
+        }
+        if (box.width > 0) scaleX_ = std::max(scaleX_, double(best.x) / box.width);
+        if (item.fit == kFitBox && box.height > 0)
+            scaleY_ = std::max(scaleY_, double(best.y) / box.height);
+    }
+    for (const Item& item : items_) {
+        wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
+        if (item.fit == kNaturalHeight) box.height = item.control->GetBestSize().y;
+        item.control->SetSize(box);
+    }
+    const wxRect whole = ToPixels(window, 0, 0, widthDlu, heightDlu);
+    window->SetClientSize(whole.GetSize());
+}
