@@ -1,0 +1,61 @@
+#include "model/rate_table.h"
+
+#include <array>
+#include <cstdio>
+
+const std::array<RateStep, kRatePositions> kRateTable = {{
+    {0, 250, 300},
+    {1, 125, 150},
+    {2, 83, 100},
+    {3, 62, 75},
+    {4, 50, 60},
+    {5, 41, 50},
+    {7, 31, 37},
+    {11, 20, 25},
+    {14, 16, 20},
+    {24, 10, 12},
+    {29, 8, 10},
+    {49, 5, 6},
+    {59, 4, 5},
+    {124, 2, 2},
+    {249, 1, 1},
+}};
+
+int RatePosition(std::uint32_t rateCode) {
+    // Signed on purpose: a stored 4294967295 reads as -1 and opens at the fastest rate.
+    const auto wanted = static_cast<std::int32_t>(rateCode);
+    for (int position = 0; position < kRatePositions; ++position) {
+        if (static_cast<std::int32_t>(kRateTable[std::size_t(position)].rateCode) >= wanted) {
+            return position;
+        }
+    }
+    return kRatePositions - 1;
+}
+
+namespace {
+int ImagesPerTenSeconds(std::uint64_t base, std::uint32_t rateCode) {
+    // rateCode + 1 is done in 64 bits, so no stored code can make the divisor zero.
+    return static_cast<int>(base / (std::uint64_t(rateCode) + 1));
+}
+}  // namespace
+
+int Pal10(std::uint32_t rateCode) { return ImagesPerTenSeconds(250, rateCode); }
+int Ntsc10(std::uint32_t rateCode) { return ImagesPerTenSeconds(300, rateCode); }
+
+std::string FormatTenths(int tenths) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", tenths * 0.1);
+    return text;
+}
+
+namespace {
+constexpr std::array<const char*, 10> kTriggerTexts = {
+    "Continuous",       "Alarm 1 Edge NO",  "Alarm 1 Edge NC", "Alarm 1 Level NO",
+    "Alarm 1 Level NC", "Alarm 2 Edge NO",  "Alarm 2 Edge NC", "Alarm 2 Level NO",
+    "Alarm 2 Level NC", "VMD"};
+}  // namespace
+
+const char* TriggerText(int code) {
+    if (code < 0 || code >= int(kTriggerTexts.size())) return kTriggerTexts[kTriggerContinuous];
+    return kTriggerTexts[std::size_t(code)];
+}

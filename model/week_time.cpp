@@ -1,0 +1,38 @@
+#include "model/week_time.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+constexpr std::array<const char*, 7> kWeekdayNames = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+}  // namespace
+
+WeekTime ComposeWeekTime(int day, int hour, int minute, int second) {
+    // A day outside the week can only come from a foreign file; keep it inside so that the
+    // result never goes below Monday 00:00:00 or wraps round to a huge value.
+    if (day < 1) day = 1;
+    if (day > 7) day = 7;
+    const std::int64_t seconds = std::int64_t(second) + std::int64_t(minute) * 60 +
+                                 std::int64_t(hour) * 3600 + std::int64_t(day - 1) * kSecondsPerDay;
+    return static_cast<WeekTime>(seconds);
+}
+
+WeekTime ComposeWeekTime(int day, const TimeOfDay& time) {
+    return ComposeWeekTime(day, time.hour, time.minute, time.second);
+}
+
+DayTime SplitWeekTime(WeekTime t) {
+    const WeekTime rest = t % kSecondsPerDay;
+    DayTime split;
+    split.day = static_cast<int>(1 + t / kSecondsPerDay);
+    split.hour = static_cast<int>(rest / 3600);
+    split.minute = static_cast<int>(rest % 3600 / 60);
+    split.second = static_cast<int>(rest % 60);
+    return split;
+}
+
+const char* WeekdayName(int day) {
+    if (day < 1 || day > 7) return nullptr;
+    return kWeekdayNames[static_cast<std::size_t>(day - 1)];
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "model/entry_texts.h"
+#include "model/rate_table.h"
+
+namespace {
+
+ScheduleEntry Entry(WeekTime start, WeekTime stop, std::uint32_t control, std::uint32_t resolution,
+                    std::uint32_t rateCode, std::uint32_t imageSize) {
+    return ScheduleEntry{start, stop, control, resolution, rateCode, imageSize};
+}
+
+TEST(EntryTexts, WeekTimeTexts) {
+    struct Case {
+        WeekTime t;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "00:00:00 on Monday"},
+        {28800, "08:00:00 on Monday"},
+        {86399, "23:59:59 on Monday"},
+        {86400 + 45296, "12:34:56 on Tuesday"},
+        {2 * 86400, "00:00:00 on Wednesday"},
+        {3 * 86400, "00:00:00 on Thursday"},
+        {4 * 86400, "00:00:00 on Friday"},
+        {5 * 86400, "00:00:00 on Saturday"},
+        {597600, "22:00:00 on Sunday"},
+        {604799, "23:59:59 on Sunday"},
+        // Foreign times past Sunday.
+        {604800, "00:00:00 on Day 8"},
+        {604800 + 86400 + 59, "00:00:59 on Day 9"},
+        {4294967295u, "06:28:15 on Day 49711"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WeekTimeText(c.t), c.text) << c.t;
+}
+
+TEST(EntryTexts, RateTextsOfEveryTableCode) {
+    const char* pal[] = {"25.0", "12.5", "8.3", "6.2", "5.0", "4.1", "3.1", "2.0",
+                         "1.6",  "1.0",  "0.8", "0.5", "0.4", "0.2", "0.1"};
+    const char* ntsc[] = {"30.0", "15.0", "10.0", "7.5", "6.0", "5.0", "3.7", "2.5",
+                          "2.0",  "1.2",  "1.0",  "0.6", "0.5", "0.2", "0.1"};
+    for (int position = 0; position < kRatePositions; ++position) {
+        const auto texts = EntryTexts(Entry(0, 3600, 0, 2, kRateTable[std::size_t(position)].rateCode, 32000));
+        EXPECT_EQ(texts[2], pal[position]) << position;
+        EXPECT_EQ(texts[3], ntsc[position]) << position;
+    }
+}
+
+TEST(EntryTexts, RateTextsOfForeignCodes) {
+    struct Case {
+        std::uint32_t code;
+        const char* pal;
+        const char* ntsc;
+    };
+    const Case cases[] = {{6, "3.5", "4.2"}, {300, "0.0", "0.0"}, {4294967295u, "0.0", "0.0"}};
+    for (const Case& c : cases) {
+        const auto texts = EntryTexts(Entry(0, 3600, 0, 2, c.code, 32000));
+        EXPECT_EQ(texts[2], c.pal) << c.code;
+        EXPECT_EQ(texts[3], c.ntsc) << c.code;
+    }
+}
+
+TEST(EntryTexts, WholeRows) {
+    struct Case {
+        const char* name;
+        ScheduleEntry entry;
+        std::array<std::string, kListColumns> texts;
+    };
+    const Case cases[] = {
+        {"new entry defaults", Entry(0, 0, 0x1000A, 2, 0, 32000),
+         {"00:00:00 on Monday", "00:00:00 on Monday", "25.0", "30.0", "32kB", "Field", "Continuous", "N/A", "On"}},
+        {"alarm in frame mode", Entry(28800, 61200, 0x0803C, 0, 2, 10000),
+         {"08:00:00 on Monday", "17:00:00 on Monday", "8.3", "10.0", "10kB", "Frame", "Alarm 2 Level NC", "60s",
+          "Off"}},
+        {"VMD wrapping", Entry(597600, 21600, 0x19E10, 2, 249, 20000),
+         {"22:00:00 on Sunday", "06:00:00 on Monday", "0.1", "0.1", "20kB", "Field", "VMD", "3600s", "On"}},
+        {"foreign values", Entry(604800, 4294967295u, 0xFFFFFFFF, 1, 4294967295u, 32767),
+         {"00:00:00 on Day 8", "06:28:15 on Day 49711", "0.0", "0.0", "32kB", "Field", "Continuous", "N/A", "On"}},
+        {"trigger codes past VMD", Entry(0, 60, 0x0A005, 7, 124, 999),
+         {"00:00:00 on Monday", "00:01:00 on Monday", "0.2", "0.2", "0kB", "Field", "Continuous", "N/A", "Off"}},
+        {"largest image size", Entry(0, 60, 0x01000, 0, 0, 4294967295u),
+         {"00:00:00 on Monday", "00:01:00 on Monday", "25.0", "30.0", "4294967kB", "Frame", "Alarm 1 Edge NO", "0s",
+          "Off"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(EntryTexts(c.entry), c.texts);
+    }
+}
+
+TEST(EntryTexts, ColumnTitlesAndWidths) {
+    const std::array<const char*, kListColumns> titles = {"Start",      "Stop",    "PAL IPS",  "NTSC IPS", "Image Size",
+                                                          "Resolution", "Trigger", "Duration", "Video Out"};
+    const std::array<int, kListColumns> widths = {140, 140, 70, 70, 70, 80, 60, 60, 60};
+    for (int i = 0; i < kListColumns; ++i) {
+        EXPECT_STREQ(kColumnTitles[std::size_t(i)], titles[std::size_t(i)]);
+        EXPECT_EQ(kColumnWidths[std::size_t(i)], widths[std::size_t(i)]);
+    }
+}
+
+}  // namespace
