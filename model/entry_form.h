@@ -32,6 +32,8 @@ WeekTime FormStop(const EntryForm& form);
 
 // Compose the stored record; the duration is clamped to 5..3600.
 ScheduleEntry EntryFromForm(const EntryForm& form);
+// The form of a stored entry; ratePosition is the slider position of its rate code. A stored
+// word beyond the int range reads as its two's-complement value (4294967295 as -1).
 EntryForm FormFromEntry(const ScheduleEntry& entry);
 
 // How the item dialog reads its duration text: optional leading white space, an optional
