@@ -1,0 +1,128 @@
+#include "ui/select_card_dlg.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <wx/settings.h>
+
+#include "ui/accessibility.h"
+#include "ui/ids.h"
+#include "ui/template_layout.h"
+
+namespace {
+constexpr int kRescanTimerId = 0;
+
+// The template, in dialog units.
+constexpr int kTemplateWidth = 130;
+constexpr int kTemplateHeight = 82;
+constexpr int kListX = 51, kListY = 16, kListWidth = 27, kListHeight = 35;
+constexpr int kOkX = 10, kCancelX = 70, kButtonY = 61, kButtonWidth = 50, kButtonHeight = 14;
+constexpr int kSideMargin = 10;
+
+// The list must show a typical card name whole. Drive letters need little room; volume
+// labels and the serial-number names of unlabelled media need much more.
+#ifdef __WXMSW__
+constexpr const char* kTypicalLabel = "E";
+#else
+constexpr const char* kTypicalLabel = "RECORDER_CARD";
+#endif
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CSelectCardDlg, wxDialog)
+    EVT_INIT_DIALOG(CSelectCardDlg::OnInitDialog)
+    EVT_TIMER(kRescanTimerId, CSelectCardDlg::OnTimer)
+    EVT_LISTBOX(IDC_CARD_LIST, CSelectCardDlg::OnSelectionChanged)
+    EVT_BUTTON(wxID_OK, CSelectCardDlg::OnOK)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CSelectCardDlg::CSelectCardDlg(wxWindow* parent, CardLocator cards)
+    : wxDialog(parent, wxID_ANY, "Select Card", wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+      locator_(std::move(cards)),
+      timer_(this, kRescanTimerId) {
+    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    CreateControls();
+    Centre();
+}
+
+void CSelectCardDlg::CreateControls() {
+    list_ = new wxListBox(this, IDC_CARD_LIST, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                          wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL | wxBORDER_SUNKEN);
+    SetAccessibleName(list_, "Cards");
+    ok_ = new wxButton(this, wxID_OK, "OK");
+    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
+    ok_->SetDefault();
+    ok_->Disable();
+
+    // Widen the list until a typical name fits beside its scroll bar, and the dialog with
+    // it, keeping everything centred as the template has it.
+    const int neededPx = GetTextExtent(kTypicalLabel).x + 4 * GetCharWidth() +
+                         wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    const wxPoint perDlu = ConvertDialogToPixels(wxPoint(4, 8));
+    const int neededDlu = static_cast<int>(std::ceil(neededPx * 4.0 / std::max(perDlu.x, 1)));
+    const int listWidth = std::max(kListWidth, neededDlu);
+    const int width = std::max(kTemplateWidth, listWidth + 2 * kSideMargin);
+    const int shift = (width - kTemplateWidth) / 2;
+    const int listX = listWidth == kListWidth ? kListX + shift : (width - listWidth) / 2;
+
+    TemplateLayout layout;
+    layout.Add(list_, listX, kListY, listWidth, kListHeight);
+    layout.Add(ok_, kOkX + shift, kButtonY, kButtonWidth, kButtonHeight);
+    layout.Add(cancel, kCancelX + shift, kButtonY, kButtonWidth, kButtonHeight);
+    layout.Apply(this, width, kTemplateHeight);
+}
+
+void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
+    event.Skip();
+    ok_->Disable();
+    Rescan();
+    timer_.Start(kRescanPeriodMs);
+}
+
+void CSelectCardDlg::OnTimer(wxTimerEvent&) { Rescan(); }
+
+void CSelectCardDlg::Rescan() {
+    present_ = locator_.Cards();
+    // A name the list cannot show (nothing to click, or a second card of the same name)
+    // is not offered: each row must stand for exactly one root.
+    std::vector<CardRoot> offered;
+    for (CardRoot& card : present_) {
+        if (card.label.empty()) continue;
+        const bool taken = std::any_of(offered.begin(), offered.end(),
+                                       [&](const CardRoot& o) { return o.label == card.label; });
+        if (!taken) offered.push_back(std::move(card));
+    }
+    present_ = std::move(offered);
+
+    for (int row = static_cast<int>(list_->GetCount()) - 1; row >= 0; --row)
+        if (!FindCard(list_->GetString(row))) list_->Delete(row);
+    for (const CardRoot& card : present_) {
+        const wxString label = wxString::FromUTF8(card.label);
+        if (list_->FindString(label, /*bCase=*/true) == wxNOT_FOUND) list_->Append(label);
+    }
+    UpdateOk();
+}
+
+const CardRoot* CSelectCardDlg::FindCard(const wxString& label) const {
+    const std::string name = label.utf8_string();
+    for (const CardRoot& card : present_)
+        if (card.label == name) return &card;
+    return nullptr;
+}
+
+void CSelectCardDlg::UpdateOk() { ok_->Enable(list_->GetSelection() != wxNOT_FOUND); }
+
+void CSelectCardDlg::OnSelectionChanged(wxCommandEvent&) { UpdateOk(); }
+
+void CSelectCardDlg::OnOK(wxCommandEvent&) {
+    chosenLabel_.clear();
+    chosenRoot_.clear();
+    const int row = list_->GetSelection();
+    if (row != wxNOT_FOUND) {
+        chosenLabel_ = list_->GetString(row);
+        if (const CardRoot* card = FindCard(chosenLabel_)) chosenRoot_ = card->root;
+    }
+    EndDialog(wxID_OK);
+}

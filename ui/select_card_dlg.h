@@ -1,0 +1,53 @@
+#pragma once
+// The select card dialog: lists the recorder cards present right now, following them as
+// they are inserted and removed, and hands back the one the operator picked.
+#include <filesystem>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/listbox.h>
+#include <wx/timer.h>
+
+#include "storage/card_probe.h"
+
+class CSelectCardDlg : public wxDialog {
+public:
+    static constexpr int kRescanPeriodMs = 250;
+
+    CSelectCardDlg(wxWindow* parent, CardLocator cards);
+
+    // Brings the list in step with the cards present: new cards are added unselected,
+    // rows of cards that went away are removed, rows still present keep their selection.
+    // OK is enabled exactly when a row is selected.
+    void Rescan();
+
+    // After OK: the label of the selected card and its root; both empty when nothing was
+    // selected (and always empty after Cancel).
+    const wxString& ChosenLabel() const { return chosenLabel_; }
+    const std::filesystem::path& ChosenRoot() const { return chosenRoot_; }
+
+    wxListBox* List() const { return list_; }
+    wxButton* OkButton() const { return ok_; }
+    bool IsRescanning() const { return timer_.IsRunning(); }
+
+private:
+    void CreateControls();
+    void UpdateOk();
+    const CardRoot* FindCard(const wxString& label) const;
+
+    void OnInitDialog(wxInitDialogEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnSelectionChanged(wxCommandEvent& event);
+    void OnOK(wxCommandEvent& event);
+
+    CardLocator locator_;
+    std::vector<CardRoot> present_;  // the cards found by the last rescan
+    wxListBox* list_ = nullptr;
+    wxButton* ok_ = nullptr;
+    wxTimer timer_;
+    wxString chosenLabel_;
+    std::filesystem::path chosenRoot_;
+
+    wxDECLARE_EVENT_TABLE();
+};
