@@ -3,7 +3,7 @@
 # Extra package names may be passed as arguments (the benchmarks and the package build add theirs).
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtest-dev libgmock-dev
+packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev libgtest-dev libgmock-dev
           xvfb xauth fonts-dejavu-core "$@")
 
 missing=()
