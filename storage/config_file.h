@@ -5,17 +5,20 @@
 #include <string>
 
 #include "storage/config_image.h"
+#include "storage/file_system.h"
 
 constexpr std::uintmax_t kMaxOverwriteSize = 1048576;  // larger existing files are never touched
 
 // Reads the first 6656 bytes, validates them and takes them in. The image is untouched
 // unless the whole load succeeds. Never blocks on a FIFO or device.
 std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image);
+std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
 // Stamps the header and writes the 6656 bytes over the start of the file at path, in
 // place and without truncating it (a new file is exactly 6656 bytes). Reports success
 // only when the bytes are known to be on the medium.
 std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
+std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
 // True for a path whose last twelve characters, upper-cased, are "CONFIG01.DAT": the card's
 // own file may only be written through Save To Card.

@@ -1,0 +1,75 @@
+#include "storage/file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+class PosixFileSystem final : public FileSystem {
+public:
+    std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+        return static_cast<std::uintmax_t>(st.st_size);
+    }
+
+    bool Exists(const std::filesystem::path& path) override {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0;
+    }
+
+    Handle Open(const std::filesystem::path& path, Mode mode) override {
+        int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+        switch (mode) {
+            case Mode::Read: flags |= O_RDONLY; break;
+            case Mode::Update: flags |= O_RDWR; break;
+            case Mode::Create: flags |= O_WRONLY | O_CREAT | O_EXCL; break;
+        }
+        const int fd = ::open(path.c_str(), flags, 0666);
+        if (fd < 0) return kNoHandle;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return kNoHandle;
+        }
+        // Regular files never block; clear the flag so that reads and writes are plain.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        return fd;
+    }
+
+    std::size_t Read(Handle file, std::uint8_t* buffer, std::size_t size) override {
+        std::size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::read(file, buffer + done, size - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        return done;
+    }
+
+    std::size_t Write(Handle file, const std::uint8_t* data, std::size_t size) override {
+        std::size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(file, data + done, size - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        return done;
+    }
+
+    // Writes go straight to the system; there is no buffer of our own to flush.
+    bool Flush(Handle) override { return true; }
+
+    bool Sync(Handle file) override { return ::fsync(file) == 0; }
+
+    bool Close(Handle file) override { return ::close(file) == 0; }
+};
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static PosixFileSystem system;
+    return system;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The file operations that loading and saving go through. The editor uses the system's;
+// tests substitute one that fails any single call to check what each failure leaves behind.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+class FileSystem {
+public:
+    enum class Mode {
+        Read,    // an existing regular file, for reading
+        Update,  // an existing regular file, for reading and writing, never truncated
+        Create,  // a new file that must not exist yet, for writing
+    };
+    using Handle = int;
+    static constexpr Handle kNoHandle = -1;
+
+    virtual ~FileSystem() = default;
+
+    // The size of whatever exists at path; nothing when nothing can be found there.
+    virtual std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) = 0;
+    virtual bool Exists(const std::filesystem::path& path) = 0;
+    // Only regular files are opened, and opening never blocks (a FIFO, a device or a
+    // directory is refused).
+    virtual Handle Open(const std::filesystem::path& path, Mode mode) = 0;
+    // Bytes read or written, fewer at the end of the file or on an error.
+    virtual std::size_t Read(Handle file, std::uint8_t* buffer, std::size_t size) = 0;
+    virtual std::size_t Write(Handle file, const std::uint8_t* data, std::size_t size) = 0;
+    virtual bool Flush(Handle file) = 0;
+    virtual bool Sync(Handle file) = 0;  // to the medium itself
+    virtual bool Close(Handle file) = 0;
+};
+
+FileSystem& SystemFileSystem();
