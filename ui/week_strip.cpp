@@ -1,0 +1,338 @@
+#include "ui/week_strip.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include <wx/dcbuffer.h>
+#include <wx/settings.h>
+
+#include "model/entry_texts.h"
+#include "model/week_time.h"
+#include "ui/accessibility.h"
+
+wxDEFINE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
+wxDEFINE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
+
+namespace {
+constexpr int kDays = 7;
+constexpr int kHours = 24;
+constexpr int kLabelledEvery = 6;  // hours between labelled ticks
+constexpr std::array<const char*, kDays> kDayLabels = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+struct LegendItem {
+    TriggerClass trigger;
+    const char* text;
+};
+constexpr std::array<LegendItem, 4> kLegend = {{
+    {TriggerClass::Continuous, "Continuous"},
+    {TriggerClass::Alarm1, "Alarm 1"},
+    {TriggerClass::Alarm2, "Alarm 2"},
+    {TriggerClass::Vmd, "VMD"},
+}};
+
+// Sizes in device-independent pixels.
+constexpr int kMargin = 4;
+constexpr int kBottomMargin = 2;
+constexpr int kLabelGap = 6;     // day labels to the axis
+constexpr int kLegendGap = 12;   // axis to the legend
+constexpr int kRowHeight = 14;   // preferred row height
+constexpr int kBarInset = 2;     // bar to the row's edges
+constexpr int kTickLength = 4;
+constexpr int kSwatch = 10;
+constexpr int kSwatchGap = 4;
+constexpr int kLegendSpacing = 3;
+constexpr int kOutline = 2;      // the selected entry's outline
+constexpr int kPreferredAxisWidth = kHours * 12;
+
+wxString HourText(int hour) { return wxString::Format("%02d:00", hour); }
+
+wxColour Blend(const wxColour& a, const wxColour& b, double towardsB) {
+    auto mix = [towardsB](unsigned char x, unsigned char y) {
+        return static_cast<unsigned char>(x + (y - x) * towardsB + 0.5);
+    };
+    return wxColour(mix(a.Red(), b.Red()), mix(a.Green(), b.Green()), mix(a.Blue(), b.Blue()));
+}
+
+// Everything is drawn as filled, pixel-aligned rectangles: no pen half-pixel blur on any DPI.
+void FillRect(wxDC& dc, const wxRect& rect, const wxColour& colour) {
+    if (rect.width <= 0 || rect.height <= 0) return;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(colour));
+    dc.DrawRectangle(rect);
+}
+
+// A filled box with a 1-pixel edge in a darker shade, so that bars that touch stay apart.
+void FillEdgedRect(wxDC& dc, const wxRect& rect, const wxColour& colour) {
+    if (rect.width < 3 || rect.height < 3) {
+        FillRect(dc, rect, colour);
+        return;
+    }
+    FillRect(dc, rect, colour.ChangeLightness(65));
+    FillRect(dc, wxRect(rect).Deflate(1), colour);
+}
+
+// A frame of the given thickness just outside rect.
+void FrameRect(wxDC& dc, const wxRect& rect, int thickness, const wxColour& colour) {
+    const wxRect outer = wxRect(rect).Inflate(thickness);
+    FillRect(dc, wxRect(outer.x, outer.y, outer.width, thickness), colour);
+    FillRect(dc, wxRect(outer.x, rect.GetBottom() + 1, outer.width, thickness), colour);
+    FillRect(dc, wxRect(outer.x, rect.y, thickness, rect.height), colour);
+    FillRect(dc, wxRect(rect.GetRight() + 1, rect.y, thickness, rect.height), colour);
+}
+
+bool IsDarkTheme() { return wxSystemSettings::GetAppearance().IsDark(); }
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CWeekStrip, wxControl)
+    EVT_PAINT(CWeekStrip::OnPaint)
+    EVT_SIZE(CWeekStrip::OnSize)
+    EVT_LEFT_DOWN(CWeekStrip::OnLeftDown)
+    EVT_LEFT_DCLICK(CWeekStrip::OnLeftDClick)
+    EVT_MOTION(CWeekStrip::OnMotion)
+    EVT_LEAVE_WINDOW(CWeekStrip::OnLeave)
+    EVT_SYS_COLOUR_CHANGED(CWeekStrip::OnSysColourChanged)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);  // OnPaint covers every pixel
+    Create(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE);
+    SetAccessibleName(this, "Week");
+}
+
+void CWeekStrip::SetSchedule(std::vector<ScheduleEntry> entries) {
+    entries_ = std::move(entries);
+    segments_ = WeekSegments(entries_);
+    if (hovered_ >= 0) {
+        hovered_ = -1;
+        UnsetToolTip();
+    }
+    Refresh();
+}
+
+void CWeekStrip::SetSelectedSlot(int slot) {
+    if (slot < -1) slot = -1;
+    if (slot == selected_) return;
+    selected_ = slot;
+    Refresh();
+}
+
+wxColour CWeekStrip::TriggerColour(TriggerClass trigger, bool dark) {
+    // Okabe-Ito colours. On a dark background the deep blue is too dim, so continuous
+    // recording takes the palette's sky blue there.
+    switch (trigger) {
+        case TriggerClass::Continuous: return dark ? wxColour(0x56, 0xB4, 0xE9) : wxColour(0x00, 0x72, 0xB2);
+        case TriggerClass::Alarm1: return wxColour(0xE6, 0x9F, 0x00);
+        case TriggerClass::Alarm2: return wxColour(0x00, 0x9E, 0x73);
+        case TriggerClass::Vmd: return wxColour(0xCC, 0x79, 0xA7);
+    }
+    return wxColour(0x00, 0x72, 0xB2);
+}
+
+CWeekStrip::Geometry CWeekStrip::Measure(const wxSize& area) const {
+    const int margin = FromDIP(kMargin);
+    int dayWidth = 0;
+    for (const char* label : kDayLabels) dayWidth = std::max(dayWidth, GetTextExtent(label).x);
+    int legendText = 0;
+    for (const LegendItem& item : kLegend) legendText = std::max(legendText, GetTextExtent(item.text).x);
+    // The hour labels stand centred under their ticks; the first and last reach past the axis.
+    const int halfHourLabel = (GetTextExtent(HourText(kHours)).x + 1) / 2;
+
+    Geometry g;
+    g.labelLeft = margin;
+    g.plotLeft = std::max(margin + dayWidth + FromDIP(kLabelGap), margin + halfHourLabel);
+    g.legendLeft = area.x - margin - (FromDIP(kSwatch) + FromDIP(kSwatchGap) + legendText);
+    g.plotRight = std::max(g.plotLeft + 1, g.legendLeft - FromDIP(kLegendGap) - halfHourLabel);
+
+    g.rowsTop = margin;
+    g.rowHeight = std::max(1, (area.y - g.rowsTop - AxisHeight()) / kDays);
+    g.barInset = std::min(FromDIP(kBarInset), (g.rowHeight - 1) / 3);
+    g.axisTop = g.rowsTop + kDays * g.rowHeight;
+    return g;
+}
+
+wxSize CWeekStrip::DoGetBestSize() const {
+    // Lay out a wide area and keep what lies beside its axis; the axis gets a preferred width.
+    const wxSize wide(10 * FromDIP(kPreferredAxisWidth), 0);
+    const Geometry g = Measure(wide);
+    const int width = wide.x - (g.plotRight - g.plotLeft) + FromDIP(kPreferredAxisWidth);
+    const int legendHeight = static_cast<int>(kLegend.size()) *
+                             (std::max(GetCharHeight(), FromDIP(kSwatch)) + FromDIP(kLegendSpacing));
+    const int rows = std::max(kDays * FromDIP(kRowHeight), legendHeight);
+    return wxSize(width, g.rowsTop + rows + AxisHeight());
+}
+
+int CWeekStrip::AxisHeight() const {
+    // A pixel of gap, the ticks, another pixel, the hour labels and a bottom margin.
+    return 1 + FromDIP(kTickLength) + FromDIP(1) + GetCharHeight() + FromDIP(kBottomMargin);
+}
+
+int CWeekStrip::XOfSecond(const Geometry& g, std::uint32_t second) const {
+    const std::int64_t width = g.plotRight - g.plotLeft;
+    return g.plotLeft + static_cast<int>((second * width + kSecondsPerDay / 2) / kSecondsPerDay);
+}
+
+wxRect CWeekStrip::BarRect(const Geometry& g, const WeekSegment& segment) const {
+    const int left = XOfSecond(g, segment.first);
+    const int right = std::max(left + 1, XOfSecond(g, segment.end));  // a one-second entry still shows
+    const int top = g.rowsTop + (segment.day - 1) * g.rowHeight + g.barInset;
+    return wxRect(left, top, right - left, std::max(1, g.rowHeight - 2 * g.barInset));
+}
+
+wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const {
+    return BarRect(Measure(area), segment);
+}
+
+int CWeekStrip::SlotAtPoint(const wxPoint& point) const {
+    // Hit-test what is drawn, so that a bar too short for its seconds to fill a pixel can
+    // still be clicked. The bar drawn last is on top.
+    const Geometry g = Measure(GetClientSize());
+    int found = -1;
+    for (const WeekSegment& segment : segments_) {
+        if (BarRect(g, segment).Contains(point)) found = static_cast<int>(segment.slot);
+    }
+    return found;
+}
+
+wxString CWeekStrip::TooltipText(int slot) const {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= entries_.size()) return wxString();
+    const auto texts = EntryTexts(entries_[slot]);
+    return wxString::FromUTF8(texts[0] + " - " + texts[1] + "\n" + texts[6]);
+}
+
+void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
+    const Geometry g = Measure(area);
+    FillRect(dc, wxRect(area), GetBackgroundColour());
+    dc.SetFont(GetFont());
+    DrawGrid(dc, g);
+    DrawBars(dc, g);
+    DrawLegend(dc, g);
+}
+
+void CWeekStrip::DrawGrid(wxDC& dc, const Geometry& g) const {
+    const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
+    const wxColour plotText = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
+    const wxColour text = GetForegroundColour();
+    const wxColour frame = Blend(GetBackgroundColour(), text, 0.45);
+    const wxColour rowLine = Blend(plotBack, plotText, 0.10);
+    const wxColour hourLine = Blend(plotBack, plotText, 0.22);
+    const int width = g.plotRight - g.plotLeft;
+    const int height = kDays * g.rowHeight;
+
+    const wxRect plot(g.plotLeft, g.rowsTop, width, height);
+    FillRect(dc, wxRect(plot).Inflate(1), frame);
+    FillRect(dc, plot, plotBack);
+    for (int day = 1; day < kDays; ++day)
+        FillRect(dc, wxRect(g.plotLeft, g.rowsTop + day * g.rowHeight, width, 1), rowLine);
+    for (int hour = kLabelledEvery; hour < kHours; hour += kLabelledEvery)
+        FillRect(dc, wxRect(XOfSecond(g, hour * 3600), g.rowsTop, 1, height), hourLine);
+
+    dc.SetTextForeground(text);
+    const int charHeight = dc.GetCharHeight();
+    for (int day = 0; day < kDays; ++day) {
+        const int y = g.rowsTop + day * g.rowHeight + (g.rowHeight - charHeight) / 2;
+        dc.DrawText(kDayLabels[day], g.labelLeft, y);
+    }
+
+    // Hour ticks under the rows: long and labelled every six hours, short in between.
+    const int tick = FromDIP(kTickLength);
+    const int tickTop = g.axisTop + 1;
+    for (int hour = 0; hour <= kHours; ++hour) {
+        const int x = hour == 0 ? g.plotLeft - 1 : XOfSecond(g, hour * 3600);
+        const bool labelled = hour % kLabelledEvery == 0;
+        FillRect(dc, wxRect(x, tickTop, 1, labelled ? tick : tick / 2), frame);
+        if (labelled) {
+            const wxString label = HourText(hour);
+            dc.DrawText(label, x - dc.GetTextExtent(label).x / 2, tickTop + tick + FromDIP(1));
+        }
+    }
+}
+
+void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
+    const bool dark = IsDarkTheme();
+    for (const WeekSegment& segment : segments_) {
+        const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
+        FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
+    }
+    // The selected entry's bars last, so that no neighbour covers their outline.
+    if (selected_ < 0) return;
+    const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
+    for (const WeekSegment& segment : segments_) {
+        if (static_cast<int>(segment.slot) != selected_) continue;
+        const wxRect bar = BarRect(g, segment);
+        const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
+        FillEdgedRect(dc, bar, TriggerColour(trigger, dark));
+        FrameRect(dc, bar, FromDIP(kOutline), outline);
+    }
+}
+
+void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
+    const bool dark = IsDarkTheme();
+    const int swatch = FromDIP(kSwatch);
+    const int charHeight = dc.GetCharHeight();
+    const int line = std::max(charHeight, swatch) + FromDIP(kLegendSpacing);
+    dc.SetTextForeground(GetForegroundColour());
+    int y = g.rowsTop;
+    for (const LegendItem& item : kLegend) {
+        FillEdgedRect(dc, wxRect(g.legendLeft, y + (line - swatch) / 2, swatch, swatch),
+                      TriggerColour(item.trigger, dark));
+        dc.DrawText(item.text, g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
+        y += line;
+    }
+}
+
+void CWeekStrip::SendSlotEvent(wxEventType type, int slot) {
+    wxCommandEvent event(type, GetId());
+    event.SetEventObject(this);
+    event.SetInt(slot);
+    ProcessWindowEvent(event);
+}
+
+void CWeekStrip::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    Render(dc, GetClientSize());
+}
+
+void CWeekStrip::OnSize(wxSizeEvent& event) {
+    Refresh();
+    event.Skip();
+}
+
+void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
+    event.Skip();
+    const int slot = SlotAtPoint(event.GetPosition());
+    if (slot < 0) return;
+    SetSelectedSlot(slot);
+    SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, slot);
+}
+
+void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
+    event.Skip();
+    const int slot = SlotAtPoint(event.GetPosition());
+    if (slot >= 0) SendSlotEvent(wxEVT_WEEK_STRIP_ACTIVATE, slot);
+}
+
+void CWeekStrip::OnMotion(wxMouseEvent& event) {
+    event.Skip();
+    const int slot = SlotAtPoint(event.GetPosition());
+    if (slot == hovered_) return;
+    hovered_ = slot;
+    if (slot >= 0)
+        SetToolTip(TooltipText(slot));
+    else
+        UnsetToolTip();
+}
+
+void CWeekStrip::OnLeave(wxMouseEvent& event) {
+    event.Skip();
+    if (hovered_ < 0) return;
+    hovered_ = -1;
+    UnsetToolTip();
+}
+
+void CWeekStrip::OnSysColourChanged(wxSysColourChangedEvent& event) {
+    event.Skip();
+    Refresh();
+}

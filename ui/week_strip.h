@@ -1,0 +1,89 @@
+#pragma once
+// A picture of the recording schedule: seven rows, Monday to Sunday, under a 24-hour axis,
+// with every entry drawn as bars over the seconds it records, coloured by its trigger.
+// Clicking a bar selects its entry, double-clicking opens it; hovering shows its times.
+#include <vector>
+
+#include <wx/control.h>
+#include <wx/dc.h>
+
+#include "model/schedule_entry.h"
+#include "model/week_segments.h"
+
+// Sent when a bar is clicked (SELECT) or double-clicked (ACTIVATE); GetInt() is the slot.
+wxDECLARE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
+wxDECLARE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
+
+#define EVT_WEEK_STRIP_SELECT(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_SELECT, id, wxCommandEventHandler(fn))
+#define EVT_WEEK_STRIP_ACTIVATE(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_ACTIVATE, id, wxCommandEventHandler(fn))
+
+class CWeekStrip : public wxControl {
+public:
+    CWeekStrip(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
+               const wxSize& size = wxDefaultSize);
+
+    // The schedule's entries in slot order (slot i is entries[i]).
+    void SetSchedule(std::vector<ScheduleEntry> entries);
+    // The slot whose bars are outlined; -1 for none.
+    void SetSelectedSlot(int slot);
+    int SelectedSlot() const { return selected_; }
+
+    const std::vector<WeekSegment>& Segments() const { return segments_; }
+
+    // Where a bar is drawn, in a drawing area of the given size or of the client size.
+    wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
+    wxRect BarRect(const WeekSegment& segment) const { return BarRect(segment, GetClientSize()); }
+    // The slot of the bar under a client point (the one on top where bars overlap), or -1.
+    int SlotAtPoint(const wxPoint& point) const;
+    // "<Start> - <Stop>\n<Trigger>" of a slot; empty for a slot the schedule lacks.
+    wxString TooltipText(int slot) const;
+
+    // Draws the whole strip into dc over an area of the given size; OnPaint uses it.
+    void Render(wxDC& dc, const wxSize& area) const;
+
+    // The fill colour of a trigger class, for a light or a dark theme. The four are told
+    // apart under the common kinds of colour blindness.
+    static wxColour TriggerColour(TriggerClass trigger, bool dark);
+
+    // Nothing here works from the keyboard (the schedule list does it all), so the strip
+    // stays out of the tab order.
+    bool AcceptsFocus() const override { return false; }
+
+protected:
+    wxSize DoGetBestSize() const override;
+
+private:
+    // Pixel geometry of the strip in an area of a given size.
+    struct Geometry {
+        int labelLeft = 0;         // day labels
+        int plotLeft = 0, plotRight = 0;  // the 24-hour axis, x of 00:00 and 24:00
+        int rowsTop = 0, rowHeight = 0;   // row of day d spans rowsTop + (d-1)*rowHeight
+        int barInset = 0;          // gap between a bar and its row's edges
+        int axisTop = 0;           // ticks and hour labels below the rows
+        int legendLeft = 0;        // legend to the right of the axis
+    };
+    Geometry Measure(const wxSize& area) const;
+    int AxisHeight() const;
+    int XOfSecond(const Geometry& g, std::uint32_t second) const;
+    wxRect BarRect(const Geometry& g, const WeekSegment& segment) const;
+
+    void DrawGrid(wxDC& dc, const Geometry& g) const;
+    void DrawBars(wxDC& dc, const Geometry& g) const;
+    void DrawLegend(wxDC& dc, const Geometry& g) const;
+
+    void SendSlotEvent(wxEventType type, int slot);
+    void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftDClick(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
+    void OnSysColourChanged(wxSysColourChangedEvent& event);
+
+    std::vector<ScheduleEntry> entries_;
+    std::vector<WeekSegment> segments_;
+    int selected_ = -1;
+    int hovered_ = -1;  // slot whose tooltip is set, -1 for none
+
+    wxDECLARE_EVENT_TABLE();
+};
