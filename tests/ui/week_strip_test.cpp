@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/settings.h>
+#include <wx/tooltip.h>
+
+#include "ui/accessibility.h"
+#include "ui/week_strip.h"
+
+namespace {
+
+constexpr WeekTime H = 3600;
+constexpr WeekTime D = 86400;
+const wxSize kStripSize(900, 140);
+
+ScheduleEntry Entry(int day, WeekTime from, int stopDay, WeekTime to, int trigger) {
+    const WeekTime start = (day - 1) * D + from;
+    const WeekTime stop = (stopDay - 1) * D + to;
+    return ScheduleEntry{start, stop, 0x10000u | (static_cast<std::uint32_t>(trigger) << 12) | 30u, 2, 0, 32000};
+}
+
+// Office hours, a night wrapping past Sunday, alarms at the weekend, one motion entry.
+std::vector<ScheduleEntry> OfficeWeek() {
+    std::vector<ScheduleEntry> entries;
+    for (int day = 1; day <= 5; ++day) entries.push_back(Entry(day, 8 * H, day, 17 * H, 0));  // 0..4
+    entries.push_back(Entry(7, 22 * H, 1, 6 * H, 0));                                          // 5
+    entries.push_back(Entry(6, 9 * H, 6, 18 * H, 1));                                          // 6
+    entries.push_back(Entry(7, 10 * H, 7, 16 * H, 8));                                         // 7
+    entries.push_back(Entry(3, 19 * H, 3, 23 * H + 1800, 9));                                  // 8
+    return entries;
+}
+constexpr int kWednesday = 2, kNight = 5, kSaturday = 6, kSunday = 7, kMotion = 8;
+
+class WeekStripTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame_ = new wxFrame(nullptr, wxID_ANY, "Week strip");
+        strip_ = new CWeekStrip(frame_);
+        frame_->SetClientSize(kStripSize);
+        strip_->SetSize(kStripSize);
+        strip_->SetSchedule(OfficeWeek());
+        frame_->Bind(wxEVT_WEEK_STRIP_SELECT, [this](wxCommandEvent& e) { selects_.push_back(e.GetInt()); });
+        frame_->Bind(wxEVT_WEEK_STRIP_ACTIVATE, [this](wxCommandEvent& e) { activates_.push_back(e.GetInt()); });
+    }
+    void TearDown() override { frame_->Destroy(); }
+
+    const WeekSegment& SegmentOf(int slot, int day) const {
+        for (const WeekSegment& s : strip_->Segments())
+            if (static_cast<int>(s.slot) == slot && s.day == day) return s;
+        throw std::runtime_error("no such bar");
+    }
+    wxPoint CentreOf(int slot, int day) const {
+        const wxRect bar = strip_->BarRect(SegmentOf(slot, day));
+        return wxPoint(bar.x + bar.width / 2, bar.y + bar.height / 2);
+    }
+    // Where a given second of a day lies, whether or not a bar is there.
+    wxPoint PointAt(int day, WeekTime second) const {
+        const wxRect bar = strip_->BarRect(WeekSegment{day, second, second + 1, 0});
+        return wxPoint(bar.x, bar.y + bar.height / 2);
+    }
+    void Mouse(wxEventType type, const wxPoint& at) {
+        wxMouseEvent event(type);
+        event.SetPosition(at);
+        event.SetEventObject(strip_);
+        event.SetId(strip_->GetId());
+        strip_->GetEventHandler()->ProcessEvent(event);
+    }
+    wxImage Rendered(const wxSize& size) const {
+        wxBitmap bitmap(size, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            strip_->Render(dc, size);
+        }
+        return bitmap.ConvertToImage();
+    }
+    static wxColour Pixel(const wxImage& image, const wxPoint& p) {
+        return wxColour(image.GetRed(p.x, p.y), image.GetGreen(p.x, p.y), image.GetBlue(p.x, p.y));
+    }
+
+    wxFrame* frame_ = nullptr;
+    CWeekStrip* strip_ = nullptr;
+    std::vector<int> selects_;
+    std::vector<int> activates_;
+};
+
+TEST_F(WeekStripTest, ClicksSelectAndDoubleClicksActivateTheBarUnderTheMouse) {
+    const wxRect motion = strip_->BarRect(SegmentOf(kMotion, 3));
+    struct Case {
+        const char* name;
+        wxEventType type;
+        wxPoint at;
+        std::optional<int> select, activate;
+    };
+    const Case cases[] = {
+        {"office hours on Wednesday", wxEVT_LEFT_DOWN, CentreOf(kWednesday, 3), kWednesday, {}},
+        {"the night's Monday part", wxEVT_LEFT_DOWN, CentreOf(kNight, 1), kNight, {}},
+        {"double click on the motion entry", wxEVT_LEFT_DCLICK, CentreOf(kMotion, 3), {}, kMotion},
+        {"last pixel of a bar", wxEVT_LEFT_DOWN, wxPoint(motion.GetRight(), motion.y), kMotion, {}},
+        {"first pixel past a bar", wxEVT_LEFT_DOWN, wxPoint(motion.GetRight() + 1, motion.y), {}, {}},
+        {"Monday evening, nothing scheduled", wxEVT_LEFT_DOWN, PointAt(1, 20 * H), {}, {}},
+        {"double click on nothing", wxEVT_LEFT_DCLICK, PointAt(4, 3 * H), {}, {}},
+        {"the day labels", wxEVT_LEFT_DOWN, wxPoint(2, CentreOf(0, 1).y), {}, {}},
+        {"the legend", wxEVT_LEFT_DOWN, wxPoint(kStripSize.x - 20, 10), {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        selects_.clear();
+        activates_.clear();
+        strip_->SetSelectedSlot(-1);
+        Mouse(c.type, c.at);
+        EXPECT_EQ(selects_, c.select ? std::vector<int>{*c.select} : std::vector<int>{});
+        EXPECT_EQ(activates_, c.activate ? std::vector<int>{*c.activate} : std::vector<int>{});
+        // A click on a bar selects it at once; a click on nothing keeps what was selected.
+        EXPECT_EQ(strip_->SelectedSlot(), c.select.value_or(-1));
+    }
+}
+
+TEST_F(WeekStripTest, EntryWrappingPastSundayEndsOnSundayAndResumesOnMonday) {
+    const wxRect monday = strip_->BarRect(SegmentOf(kNight, 1));
+    const wxRect sunday = strip_->BarRect(SegmentOf(kNight, 7));
+    const wxRect wholeMonday = strip_->BarRect(WeekSegment{1, 0, D, 0});
+    const wxRect wholeSunday = strip_->BarRect(WeekSegment{7, 0, D, 0});
+    EXPECT_EQ(strip_->Segments().size(), 10u);  // nine entries; the night has two bars
+
+    EXPECT_EQ(monday.y, wholeMonday.y);
+    EXPECT_EQ(monday.x, wholeMonday.x);
+    EXPECT_NEAR(monday.width, wholeMonday.width * 6.0 / 24, 1.0);
+    EXPECT_EQ(sunday.y, wholeSunday.y);
+    EXPECT_EQ(sunday.GetRight(), wholeSunday.GetRight());
+    EXPECT_NEAR(sunday.x - wholeSunday.x, wholeSunday.width * 22.0 / 24, 1.0);
+
+    // Monday 08:00 office hours start to the right of the night's end, not on top of it.
+    EXPECT_GT(strip_->BarRect(SegmentOf(0, 1)).x, monday.GetRight());
+    EXPECT_EQ(strip_->SlotAtPoint(CentreOf(kNight, 1)), kNight);
+    EXPECT_EQ(strip_->SlotAtPoint(CentreOf(kNight, 7)), kNight);
+}
+
+TEST_F(WeekStripTest, ASecondLongEntryStillHasAClickableBar) {
+    strip_->SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0), Entry(4, 12 * H + 1, 4, 13 * H, 1)});
+    const wxRect tiny = strip_->BarRect(SegmentOf(0, 4));
+    EXPECT_GE(tiny.width, 1);
+    // The hour-long neighbour starts on the same pixel and is drawn over it, so it wins there.
+    EXPECT_EQ(strip_->SlotAtPoint(wxPoint(tiny.x, tiny.y)), 1);
+    strip_->SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0)});
+    EXPECT_EQ(strip_->SlotAtPoint(wxPoint(tiny.x, tiny.y)), 0);
+}
+
+TEST_F(WeekStripTest, BarsAreDrawnInTheirTriggerColourAndTheSelectionIsOutlined) {
+    strip_->SetSelectedSlot(kSaturday);
+    const wxImage image = Rendered(kStripSize);
+    const bool dark = wxSystemSettings::GetAppearance().IsDark();
+    struct Case {
+        int slot, day;
+        TriggerClass trigger;
+    };
+    const Case bars[] = {
+        {0, 1, TriggerClass::Continuous},
+        {kNight, 7, TriggerClass::Continuous},
+        {kSaturday, 6, TriggerClass::Alarm1},
+        {kSunday, 7, TriggerClass::Alarm2},
+        {kMotion, 3, TriggerClass::Vmd},
+    };
+    for (const Case& c : bars) {
+        SCOPED_TRACE(c.slot);
+        EXPECT_EQ(Pixel(image, CentreOf(c.slot, c.day)), CWeekStrip::TriggerColour(c.trigger, dark));
+    }
+    const wxColour empty = Pixel(image, PointAt(1, 20 * H));
+    for (TriggerClass t : {TriggerClass::Continuous, TriggerClass::Alarm1, TriggerClass::Alarm2, TriggerClass::Vmd})
+        EXPECT_NE(empty, CWeekStrip::TriggerColour(t, dark));
+
+    const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
+    const wxRect selected = strip_->BarRect(SegmentOf(kSaturday, 6));
+    const wxRect other = strip_->BarRect(SegmentOf(kSunday, 7));
+    EXPECT_EQ(Pixel(image, wxPoint(selected.x - 1, selected.y + selected.height / 2)), outline);
+    EXPECT_NE(Pixel(image, wxPoint(other.x - 1, other.y + other.height / 2)), outline);
+}
+
+TEST_F(WeekStripTest, TheFourTriggerColoursDifferInBothThemes) {
+    const TriggerClass all[] = {TriggerClass::Continuous, TriggerClass::Alarm1, TriggerClass::Alarm2,
+                                TriggerClass::Vmd};
+    for (bool dark : {false, true}) {
+        for (TriggerClass a : all) {
+            for (TriggerClass b : all) {
+                if (a != b) EXPECT_NE(CWeekStrip::TriggerColour(a, dark), CWeekStrip::TriggerColour(b, dark));
+            }
+        }
+    }
+}
+
+TEST_F(WeekStripTest, HoveringABarShowsItsTimesAndTrigger) {
+    struct Case {
+        int slot, day;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 1, "08:00:00 on Monday - 17:00:00 on Monday\nContinuous"},
+        {kNight, 7, "22:00:00 on Sunday - 06:00:00 on Monday\nContinuous"},
+        {kSaturday, 6, "09:00:00 on Saturday - 18:00:00 on Saturday\nAlarm 1 Edge NO"},
+        {kSunday, 7, "10:00:00 on Sunday - 16:00:00 on Sunday\nAlarm 2 Level NC"},
+        {kMotion, 3, "19:00:00 on Wednesday - 23:30:00 on Wednesday\nVMD"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Mouse(wxEVT_MOTION, CentreOf(c.slot, c.day));
+        EXPECT_EQ(strip_->GetToolTipText(), c.text);
+    }
+    Mouse(wxEVT_MOTION, PointAt(1, 20 * H));
+    EXPECT_EQ(strip_->GetToolTip(), nullptr);
+    EXPECT_EQ(strip_->TooltipText(-1), "");
+    EXPECT_EQ(strip_->TooltipText(9), "");
+}
+
+TEST_F(WeekStripTest, BestSizeHoldsEverythingWithoutClipping) {
+    const wxSize best = strip_->GetBestSize();
+    strip_->SetSize(best);
+    EXPECT_GE(strip_->BarRect(WeekSegment{1, 0, D, 0}).height + 2 * strip_->FromDIP(2), strip_->FromDIP(14));
+    const wxImage image = Rendered(best);
+    const wxColour background = strip_->GetBackgroundColour();
+    // Nothing reaches the outermost pixels: hour labels, legend and bars all fit inside.
+    for (int x = 0; x < best.x; ++x) {
+        ASSERT_EQ(Pixel(image, wxPoint(x, 0)), background) << x;
+        ASSERT_EQ(Pixel(image, wxPoint(x, best.y - 1)), background) << x;
+    }
+    for (int y = 0; y < best.y; ++y) {
+        ASSERT_EQ(Pixel(image, wxPoint(0, y)), background) << y;
+        ASSERT_EQ(Pixel(image, wxPoint(best.x - 1, y)), background) << y;
+    }
+}
+
+TEST_F(WeekStripTest, ForeignTimesDrawNoBarAndNamesTheStrip) {
+    ScheduleEntry foreign = Entry(1, 0, 1, H, 0);
+    foreign.start = 604800;
+    strip_->SetSchedule({foreign, Entry(2, 0, 2, H, 9)});
+    ASSERT_EQ(strip_->Segments().size(), 1u);
+    EXPECT_EQ(strip_->Segments()[0].slot, 1u);
+    EXPECT_NO_THROW(Rendered(kStripSize));
+    EXPECT_EQ(GetAccessibleName(strip_), "Week");
+    EXPECT_FALSE(strip_->AcceptsFocus());
+}
+
+}  // namespace
