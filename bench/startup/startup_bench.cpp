@@ -1,0 +1,183 @@
+// Start-up of the editor next to a minimal wx dialog program: wall time from fork until the
+// main window is mapped on the X display, wall time until the process has gone idle after that,
+// and the process's peak resident memory. The program under test is left untouched: its window
+// is recognised by its caption among the top-level windows of the display, idleness by its CPU
+// time (from /proc/<pid>/schedstat, in nanoseconds) standing still.
+//
+// Usage: startup_bench [runs]   (needs DISPLAY; scripts/bench.sh gives it a private Xvfb)
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kShowTimeout = std::chrono::seconds(30);
+constexpr auto kIdleWindow = std::chrono::milliseconds(150);  // no CPU time for this long is idle
+constexpr auto kPoll = std::chrono::milliseconds(2);
+
+struct Program {
+    const char* label;
+    const char* path;
+    const char* caption;
+};
+
+struct Run {
+    double shownMs = 0;
+    double idleMs = 0;
+    long peakKB = 0;
+    bool ok = false;
+};
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+bool HasCaption(Display* display, Window window, const char* caption) {
+    char* name = nullptr;
+    bool match = false;
+    if (XFetchName(display, window, &name) && name) {
+        match = std::strcmp(name, caption) == 0;
+        XFree(name);
+    }
+    return match;
+}
+
+long long CpuNs(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/schedstat");
+    long long ns = -1;
+    in >> ns;
+    return ns;
+}
+
+int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }  // a window may vanish while we look
+
+// Waits for a MapNotify of a top-level window with the caption. Windows mapped before their
+// name is set are watched for the name to arrive.
+bool WaitShown(Display* display, const char* caption, Clock::time_point deadline) {
+    const Window root = DefaultRootWindow(display);
+    while (Clock::now() < deadline) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify) {
+                XSelectInput(display, event.xmap.window, PropertyChangeMask);
+                if (HasCaption(display, event.xmap.window, caption)) return true;
+            } else if (event.type == PropertyNotify && event.xproperty.window != root) {
+                XWindowAttributes attrs;
+                if (XGetWindowAttributes(display, event.xproperty.window, &attrs) &&
+                    attrs.map_state == IsViewable && HasCaption(display, event.xproperty.window, caption))
+                    return true;
+            }
+        }
+        usleep(std::chrono::duration_cast<std::chrono::microseconds>(kPoll).count());
+    }
+    return false;
+}
+
+Run Measure(Display* display, const Program& program) {
+    Run run;
+    XSync(display, True);  // forget the windows of earlier runs
+
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program.path, program.path, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (WaitShown(display, program.caption, start + kShowTimeout)) {
+        const auto shown = Clock::now();
+        run.shownMs = Ms(shown - start);
+        // Idle: the CPU time stands still for kIdleWindow; idleness began at its last change.
+        long long last = CpuNs(pid);
+        auto lastChange = shown;
+        while (Clock::now() - lastChange < kIdleWindow && Clock::now() < start + kShowTimeout) {
+            usleep(std::chrono::duration_cast<std::chrono::microseconds>(kPoll).count());
+            const long long now = CpuNs(pid);
+            if (now != last) {
+                last = now;
+                lastChange = Clock::now();
+            }
+        }
+        run.idleMs = Ms(lastChange - start);
+        run.ok = true;
+    } else {
+        std::fprintf(stderr, "startup_bench: %s showed no window \"%s\"\n", program.path, program.caption);
+    }
+    kill(pid, SIGKILL);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.peakKB = usage.ru_maxrss;
+    return run;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Summary {
+    double shownMs, idleMs, peakKB;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const Program programs[] = {
+        {"dvr-config", DVR_EDITOR_PATH, "ORVANTIS and SELDORIX Configuration"},
+        {"minimal_dialog", DVR_MINIMAL_PATH, "Minimal Dialog"},
+    };
+    constexpr int kPrograms = 2;
+
+    // One connection for the whole run: it also keeps the X server from resetting between runs.
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "startup_bench: no X display\n");
+        return 2;
+    }
+    // The programs under test open their own connections; ours must not leak into them
+    // (closing it in a child would talk over our stream).
+    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
+    XSetErrorHandler(IgnoreXErrors);
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+
+    // One unmeasured start of each fills the page cache and the font caches for both alike.
+    for (const auto& program : programs) Measure(display, program);
+
+    std::vector<double> shown[kPrograms], idle[kPrograms], peak[kPrograms];
+    for (int i = 0; i < runs; ++i) {
+        for (int p = 0; p < kPrograms; ++p) {  // interleaved, so load on the machine hits both
+            const Run run = Measure(display, programs[p]);
+            if (!run.ok) return 1;
+            shown[p].push_back(run.shownMs);
+            idle[p].push_back(run.idleMs);
+            peak[p].push_back(static_cast<double>(run.peakKB));
+        }
+    }
+
+    Summary s[kPrograms];
+    std::printf("Start-up, median of %d runs (window shown / process idle / peak resident memory):\n", runs);
+    for (int p = 0; p < kPrograms; ++p) {
+        s[p] = {Median(shown[p]), Median(idle[p]), Median(peak[p])};
+        std::printf("  %-16s shown %8.1f ms   idle %8.1f ms   peak %8.0f kB\n", programs[p].label, s[p].shownMs,
+                    s[p].idleMs, s[p].peakKB);
+    }
+    std::printf("  %-16s shown %8.2fx     idle %8.2fx     peak %8.2fx   (target: at most 1.20x)\n", "ratio",
+                s[0].shownMs / s[1].shownMs, s[0].idleMs / s[1].idleMs, s[0].peakKB / s[1].peakKB);
+    XCloseDisplay(display);
+    return 0;
+}
