@@ -1,0 +1,211 @@
+// Loading and saving real files: sizes, in-place update, refusals and what each leaves behind.
+#include <gtest/gtest.h>
+
+#include "model/messages.h"
+#include "storage/config_file.h"
+#include "storage_test_support.h"
+
+namespace {
+ImageBytes Stamped(ImageBytes bytes) {
+    ConfigImage image;
+    image.bytes = bytes;
+    StampHeader(image);
+    return image.bytes;
+}
+}  // namespace
+
+TEST(ConfigFileSave, ExistingFileSizes) {
+    struct Case {
+        const char* name;
+        std::size_t before;     // 0: no file at the path
+        std::string message;
+        std::size_t after;      // length afterwards
+    };
+    const Case cases[] = {
+        {"new path", 0, "", kImageSize},
+        {"100 bytes", 100, "", kImageSize},
+        {"exactly the image", kImageSize, "", kImageSize},
+        {"10000 bytes", 10000, "", 10000},
+        {"exactly 1 MiB", 1048576, "", 1048576},
+        {"1 MiB + 1", 1048577, kMsgCannotOverwrite, 1048577},
+        {"2 MiB", 2 * 1048576, kMsgCannotOverwrite, 2 * 1048576},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto path = dir / "out.dat";
+        const std::vector<std::uint8_t> original = Pattern(c.before);
+        if (c.before) WriteBytes(path, original);
+        ConfigImage image = EditedImage();
+        const ImageBytes held = image.bytes;
+
+        EXPECT_EQ(SaveConfigFile(path, image), c.message);
+
+        const std::vector<std::uint8_t> now = ReadBytes(path);
+        ASSERT_EQ(now.size(), c.after);
+        if (!c.message.empty()) {
+            EXPECT_EQ(now, original) << "a refused save touched the file";
+            EXPECT_EQ(image.bytes, held) << "a refused save stamped the header";
+            continue;
+        }
+        EXPECT_EQ(image.bytes, Stamped(held));
+        EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), now.begin()));
+        // Whatever lay behind the image stays as it was.
+        for (std::size_t i = kImageSize; i < now.size(); ++i) ASSERT_EQ(now[i], original[i]) << i;
+    }
+}
+
+TEST(ConfigFileSave, HeaderStampedWhateverWasLoaded) {
+    struct Case {
+        const char* name;
+        ImageBytes file;
+    };
+    const Case cases[] = {{"version 7, sequence 5", ForeignV7()}, {"version 6", ForeignV6()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        WriteBytes(dir / "in.dat", ToVector(c.file));
+        ConfigImage image;
+        ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
+        ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+        ImageBytes saved{};
+        const auto bytes = ReadBytes(dir / "out.dat");
+        ASSERT_EQ(bytes.size(), kImageSize);
+        std::copy(bytes.begin(), bytes.end(), saved.begin());
+        EXPECT_EQ(ValidateImage(saved), 7);
+        EXPECT_EQ(ReadLE32(saved, kOffSequence), 1u);
+        EXPECT_EQ(ReadLE32(saved, kOffTrailer), 1u);
+        EXPECT_EQ(ReadLE32(saved, kOffHeaderWord4), 0u);
+        EXPECT_EQ(ReadLE32(saved, kOffHeaderWord5), 0u);
+        EXPECT_EQ(ReadLE32(saved, kOffPayloadLength), 6432u);
+        EXPECT_EQ(ReadLE32(saved, kOffEntryCount), ReadLE32(c.file, kOffEntryCount));
+    }
+}
+
+TEST(ConfigFileSave, VersionSevenCarriedByteForByte) {
+    TempDir dir;
+    const ImageBytes foreign = ForeignV7();
+    WriteBytes(dir / "in.dat", ToVector(foreign));
+    ConfigImage image;
+    ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
+    ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+    const auto saved = ReadBytes(dir / "out.dat");
+    ASSERT_EQ(saved.size(), kImageSize);
+    // Everything behind the header except the trailer is the loaded file's: slots, the
+    // extension words, the extension block, W6 and the tail.
+    for (std::size_t i = kOffEntryCount; i < kImageSize; ++i) {
+        if (i >= kOffTrailer && i < kOffTrailer + 4) continue;
+        ASSERT_EQ(saved[i], foreign[i]) << "offset " << i;
+    }
+}
+
+TEST(ConfigFileSave, VersionSixKeepsWhatMemoryHeld) {
+    TempDir dir;
+    WriteBytes(dir / "v7.dat", ToVector(ForeignV7()));
+    WriteBytes(dir / "v6.dat", ToVector(ForeignV6(3)));
+    ConfigImage image;
+    ASSERT_EQ(LoadConfigFile(dir / "v7.dat", image), "");
+    const ImageBytes fromV7 = image.bytes;
+    ASSERT_EQ(LoadConfigFile(dir / "v6.dat", image), "");
+    ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+    const auto saved = ReadBytes(dir / "out.dat");
+    const ImageBytes v6 = ForeignV6(3);
+    for (std::size_t i = kOffEntryCount; i < kOffExtensionWords; ++i) ASSERT_EQ(saved[i], v6[i]) << i;
+    for (std::size_t i = kOffExtensionWords; i < kImageSize; ++i) {
+        if (i >= kOffTrailer && i < kOffTrailer + 4) continue;
+        ASSERT_EQ(saved[i], fromV7[i]) << "offset " << i;
+    }
+}
+
+TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
+    struct Case {
+        const char* name;
+        bool present;
+        std::vector<std::uint8_t> file;
+        std::string message;
+    };
+    std::vector<std::uint8_t> long7 = ToVector(ForeignV7());
+    const std::vector<std::uint8_t> behind = Pattern(7000 - kImageSize, 0x77);
+    long7.insert(long7.end(), behind.begin(), behind.end());
+    std::vector<std::uint8_t> short7 = ToVector(ForeignV7());
+    short7.pop_back();
+    std::vector<std::uint8_t> badTrailer = ToVector(ForeignV7());
+    badTrailer[kOffTrailer] ^= 1;
+    const Case cases[] = {
+        {"missing", false, {}, kMsgOpenForReading},
+        {"6655 bytes", true, short7, kMsgReadFailed},
+        {"7000 bytes", true, long7, ""},
+        {"exactly 6656", true, ToVector(ForeignV7()), ""},
+        {"trailer differs", true, badTrailer, kMsgInvalidFile},
+        {"zeros", true, std::vector<std::uint8_t>(kImageSize), kMsgInvalidFile},
+        {"one byte", true, {0xF8}, kMsgReadFailed},
+        {"empty file", true, std::vector<std::uint8_t>{}, kMsgReadFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto path = dir / "in.dat";
+        if (c.present) WriteBytes(path, c.file);
+        ConfigImage image = EditedImage();
+        const ImageBytes before = image.bytes;
+        EXPECT_EQ(LoadConfigFile(path, image), c.message);
+        if (c.message.empty())
+            EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), c.file.begin()));
+        else
+            EXPECT_EQ(image.bytes, before) << "a failed load changed the image";
+    }
+}
+
+TEST(ConfigFileLoad, EmptyScheduleLoads) {
+    TempDir dir;
+    ConfigImage blank;
+    StampHeader(blank);
+    WriteBytes(dir / "in.dat", ToVector(blank.bytes));
+    ConfigImage image = EditedImage();
+    ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
+    EXPECT_EQ(image.EntryCount(), 0u);
+    EXPECT_TRUE(image.Entries().empty());
+}
+
+TEST(ConfigFileNames, ReservedName) {
+    struct Case {
+        const char* path;
+        bool reserved;
+    };
+    const Case cases[] = {
+        {"config01.dat", true},
+        {"CONFIG01.DAT", true},
+        {"C:\\backup\\config01.dat", true},
+        {"C:\\MYCONFIG01.DAT", true},
+        {"/media/card/Config01.Dat", true},
+        {"CONFIG01.DA", false},
+        {"CONFIG01.DAT ", false},
+        {"CONFIG01.DATA", false},
+        {"CONFIG02.DAT", false},
+        {"ONFIG01.DAT", false},
+        {"", false},
+        {"a", false},
+        {"/tmp/week.DAT", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsReservedFileName(c.path), c.reserved) << '"' << c.path << '"';
+}
+
+TEST(ConfigFileNames, DefaultExtension) {
+    struct Case {
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"C:\\backup\\week", "C:\\backup\\week.DAT"},
+        {"/home/op/week", "/home/op/week.DAT"},
+        {"/home/op/week.dat", "/home/op/week.dat"},
+        {"/home/op/week.bin", "/home/op/week.bin"},
+        {"/home/op/back.up/week", "/home/op/back.up/week.DAT"},
+        {"/home/op/week.", "/home/op/week.DAT"},
+        {"/home/op/.hidden", "/home/op/.hidden.DAT"},
+        {"/home/op/", "/home/op/"},
+        {"week", "week.DAT"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WithDefaultExtension(c.typed), c.saved) << '"' << c.typed << '"';
+}

@@ -1,0 +1,239 @@
+// Every call that loading and saving make, broken one at a time, and the disk changed
+// between two calls: the message must say what happened and nothing may be lost.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sys/stat.h>
+
+#include "faulty_file_system.h"
+#include "model/messages.h"
+#include "storage/config_file.h"
+#include "storage_test_support.h"
+
+namespace {
+enum class FileAfter {
+    Untouched,  // exactly the bytes it had
+    Saved,      // the stamped image at its start, the old bytes behind it
+    Partial,    // half of the image written, everything else as it was
+};
+
+struct FaultCase {
+    Call call;
+    int nth;
+    Fault fault;
+    std::string message;
+    FileAfter file;
+};
+
+std::string Describe(const FaultCase& c) {
+    const char* faults[] = {"fails", "comes up short", "returns other bytes"};
+    return std::string(CallName(c.call)) + " #" + std::to_string(c.nth) + " " + faults[static_cast<int>(c.fault)];
+}
+
+ImageBytes Stamped(ConfigImage image) {
+    StampHeader(image);
+    return image.bytes;
+}
+
+std::vector<std::uint8_t> Expected(FileAfter state, const std::vector<std::uint8_t>& before, const ImageBytes& image) {
+    std::vector<std::uint8_t> bytes = before;
+    if (state == FileAfter::Untouched) return bytes;
+    const std::size_t written = state == FileAfter::Saved ? kImageSize : kImageSize / 2;
+    if (bytes.size() < written) bytes.resize(written);
+    std::copy(image.begin(), image.begin() + written, bytes.begin());
+    return bytes;
+}
+
+// Each (call, nth) of a clean run must be among the cases.
+void ExpectEveryCallCovered(const std::vector<Call>& log, const std::vector<FaultCase>& cases) {
+    std::map<Call, int> seen;
+    for (Call call : log) {
+        const int nth = ++seen[call];
+        const bool covered = std::any_of(cases.begin(), cases.end(),
+                                         [&](const FaultCase& c) { return c.call == call && c.nth == nth; });
+        EXPECT_TRUE(covered) << CallName(call) << " #" << nth << " is never broken";
+    }
+}
+}  // namespace
+
+TEST(SaveFaults, EachCallOverAnExistingFile) {
+    const std::vector<FaultCase> cases = {
+        // An unknown size counts as no file; the open file's own size still guards the limit.
+        {Call::SizeOf, 1, Fault::Fail, "", FileAfter::Saved},
+        // Believed new: creating refuses to replace what is there.
+        {Call::Exists, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
+        {Call::Open, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
+        // A file whose size cannot be told might be over the limit: it is left alone.
+        {Call::SizeOfOpen, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Short, kMsgWriteFailed, FileAfter::Partial},
+        // The bytes may well be there, but nobody can vouch for them.
+        {Call::Flush, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Sync, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Close, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Open, 2, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Read, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Read, 1, Fault::Short, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Read, 1, Fault::Corrupt, kMsgWriteFailed, FileAfter::Saved},
+        // The read-back matched: closing a file only read loses nothing.
+        {Call::Close, 2, Fault::Fail, "", FileAfter::Saved},
+    };
+    const std::vector<std::uint8_t> before = Pattern(10000);
+    std::vector<Call> cleanLog;
+    {
+        TempDir dir;
+        WriteBytes(dir / "c.dat", before);
+        FaultyFileSystem fs;
+        ConfigImage image = EditedImage();
+        ASSERT_EQ(SaveConfigFile(dir / "c.dat", image, fs), "");
+        cleanLog = fs.Log();
+    }
+    ExpectEveryCallCovered(cleanLog, cases);
+
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(Describe(c));
+        TempDir dir;
+        const auto path = dir / "c.dat";
+        WriteBytes(path, before);
+        FaultyFileSystem fs;
+        fs.Break(c.call, c.nth, c.fault);
+        ConfigImage image = EditedImage();
+        const ImageBytes stamped = Stamped(image);
+
+        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(image.bytes, stamped);
+        EXPECT_EQ(ReadBytes(path), Expected(c.file, before, stamped));
+        EXPECT_EQ(fs.StillOpen(), 0);
+    }
+}
+
+TEST(SaveFaults, EachCallOnANewPath) {
+    struct Case {
+        Call call;
+        int nth;
+        Fault fault;
+        std::string message;
+        std::size_t sizeAfter;  // 0: no file
+    };
+    const Case cases[] = {
+        {Call::Exists, 1, Fault::Fail, "", kImageSize},
+        {Call::Open, 1, Fault::Fail, kMsgWriteFailed, 0},
+        {Call::Write, 1, Fault::Fail, kMsgWriteFailed, 0},  // created, nothing in it
+        {Call::Write, 1, Fault::Short, kMsgWriteFailed, kImageSize / 2},
+        {Call::Sync, 1, Fault::Fail, kMsgWriteFailed, kImageSize},
+        {Call::Read, 1, Fault::Corrupt, kMsgWriteFailed, kImageSize},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(CallName(c.call)) + " #" + std::to_string(c.nth));
+        TempDir dir;
+        const auto path = dir / "new.dat";
+        FaultyFileSystem fs;
+        fs.Break(c.call, c.nth, c.fault);
+        ConfigImage image = EditedImage();
+        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        const bool openFailed = c.call == Call::Open;
+        EXPECT_EQ(std::filesystem::exists(path), !openFailed);
+        if (!openFailed) {
+            EXPECT_EQ(std::filesystem::file_size(path), c.sizeAfter);
+        }
+        EXPECT_EQ(fs.StillOpen(), 0);
+    }
+}
+
+TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
+    const std::vector<FaultCase> cases = {
+        {Call::Open, 1, Fault::Fail, kMsgOpenForReading, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Fail, kMsgReadFailed, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Short, kMsgReadFailed, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Corrupt, kMsgInvalidFile, FileAfter::Untouched},
+        {Call::Close, 1, Fault::Fail, "", FileAfter::Saved},
+    };
+    TempDir dir;
+    const auto path = dir / "in.dat";
+    const ImageBytes file = ForeignV7();
+    WriteBytes(path, ToVector(file));
+    {
+        FaultyFileSystem fs;
+        ConfigImage image;
+        ASSERT_EQ(LoadConfigFile(path, image, fs), "");
+        ExpectEveryCallCovered(fs.Log(), cases);
+    }
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(Describe(c));
+        FaultyFileSystem fs;
+        fs.Break(c.call, c.nth, c.fault);
+        ConfigImage image = EditedImage();
+        const ImageBytes before = image.bytes;
+        EXPECT_EQ(LoadConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(image.bytes, c.file == FileAfter::Untouched ? before : file);
+        EXPECT_EQ(ReadBytes(path), ToVector(file)) << "a load wrote to the file";
+        EXPECT_EQ(fs.StillOpen(), 0);
+    }
+}
+
+// Another program changes the path between two of the save's calls.
+TEST(SaveFaults, PathChangesUnderneath) {
+    enum class Start { File, Nothing };
+    struct Case {
+        const char* name;
+        Start start;
+        Call after;  // the change happens right after the first call of this kind
+        void (*change)(const std::filesystem::path&);
+        std::string message;
+        bool (*check)(const std::filesystem::path&);
+    };
+    const auto fileOfSize = [](std::size_t size) {
+        return [size](const std::filesystem::path& p) {
+            return std::filesystem::is_regular_file(p) && std::filesystem::file_size(p) == size;
+        };
+    };
+    static const auto is6656 = fileOfSize(kImageSize);
+    static const auto is100 = fileOfSize(100);
+    static const auto is2MiB = fileOfSize(2 * 1048576);
+    const Case cases[] = {
+        {"grown past the limit", Start::File, Call::SizeOf,
+         [](const std::filesystem::path& p) { WriteBytes(p, std::vector<std::uint8_t>(2 * 1048576, 0x33)); },
+         kMsgCannotOverwrite,
+         [](const std::filesystem::path& p) {
+             return is2MiB(p) && ReadBytes(p) == std::vector<std::uint8_t>(2 * 1048576, 0x33);
+         }},
+        {"replaced by a folder", Start::File, Call::SizeOf,
+         [](const std::filesystem::path& p) {
+             std::filesystem::remove(p);
+             std::filesystem::create_directory(p);
+         },
+         kMsgWriteFailed, [](const std::filesystem::path& p) { return std::filesystem::is_directory(p); }},
+        {"replaced by a FIFO", Start::File, Call::SizeOf,
+         [](const std::filesystem::path& p) {
+             std::filesystem::remove(p);
+             ::mkfifo(p.c_str(), 0666);
+         },
+         kMsgWriteFailed, [](const std::filesystem::path& p) { return std::filesystem::is_fifo(p); }},
+        {"removed before the look", Start::File, Call::SizeOf,
+         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, "",
+         [](const std::filesystem::path& p) { return is6656(p); }},
+        {"removed after the look", Start::File, Call::Exists,
+         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { return !std::filesystem::exists(p); }},
+        {"appeared after the look", Start::Nothing, Call::Exists,
+         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(100)); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { return is100(p) && ReadBytes(p) == Pattern(100); }},
+        {"rewritten before the read-back", Start::File, Call::Close,
+         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(kImageSize, 0x99)); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { return ReadBytes(p) == Pattern(kImageSize, 0x99); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto path = dir / "c.dat";
+        if (c.start == Start::File) WriteBytes(path, Pattern(1000));
+        FaultyFileSystem fs;
+        fs.after = [&](Call call, int nth) {
+            if (call == c.after && nth == 1) c.change(path);
+        };
+        ConfigImage image = EditedImage();
+        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        EXPECT_TRUE(c.check(path));
+        EXPECT_EQ(fs.StillOpen(), 0);
+    }
+}
