@@ -1,22 +1,23 @@
 #include "storage/card_probe.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "storage/mount_table.h"
+
 namespace {
 bool Exists(const std::filesystem::path& path) {
 #ifdef _WIN32
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 #else
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
@@ -24,40 +25,25 @@ bool Exists(const std::filesystem::path& path) {
 }
 
 #ifndef _WIN32
-// Mount points whose source is a block device: removable media and local disks, never
-// network shares, FUSE remotes or the system's own pseudo file systems.
-std::set<std::string> DeviceMountPoints() {
-    std::set<std::string> points;
-    std::ifstream mounts("/proc/self/mounts");
-    std::string line;
-    while (std::getline(mounts, line)) {
-        std::istringstream fields(line);
-        std::string source, target;
-        if (!(fields >> source >> target)) continue;
-        if (source.rfind("/dev/", 0) != 0) continue;
-        // Blanks and the like are written as octal escapes.
-        std::string decoded;
-        for (std::size_t i = 0; i < target.size(); ++i) {
-            if (target[i] == '\\' && i + 3 < target.size()) {
-                const std::string octal = target.substr(i + 1, 3);
-                if (octal.find_first_not_of("01234567") == std::string::npos) {
-                    decoded += static_cast<char>(std::stoi(octal, nullptr, 8));
-                    i += 3;
-                    continue;
-                }
-            }
-            decoded += target[i];
-        }
-        points.insert(decoded);
-    }
-    return points;
-}
-
+// The passwd entry, not the environment: $USER may be unset or say anything.
 std::string UserName() {
     if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
     return {};
 }
 #endif
+
+CardRoot RootOf(const std::filesystem::path& root) { return {root.filename().string(), root}; }
+
+// Every subfolder of folder; the directory entry's own type is used where the system
+// gives one, so most entries cost no look-up of their own.
+void AddSubfolders(const std::filesystem::path& folder, std::vector<CardRoot>& roots) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) roots.push_back(RootOf(it->path()));
+    }
+}
 }  // namespace
 
 bool IsCard(const std::filesystem::path& root) {
@@ -94,24 +80,17 @@ std::vector<CardRoot> CardLocator::CandidateRoots() const {
             roots.push_back({std::string(1, letter), std::string(1, letter) + ":\\"});
         return roots;
     }
-#ifndef _WIN32
-    std::set<std::string> mounted;
-    if (mountedOnly_) mounted = DeviceMountPoints();
-#endif
-    for (const auto& folder : mediaFolders_) {
-        std::error_code ec;
-        std::filesystem::directory_iterator it(folder, ec), end;
-        for (; !ec && it != end; it.increment(ec)) {
-            const std::filesystem::path root = it->path();
-#ifndef _WIN32
-            if (mountedOnly_ && !mounted.count(root.string())) continue;
-#endif
-            if (!mountedOnly_) {
-                std::error_code dirError;
-                if (!it->is_directory(dirError)) continue;
-            }
-            roots.push_back({root.filename().string(), root});
+    if (mountedOnly_) {
+        // Only media mounted from a local block device: the probe never touches a network
+        // share or a pseudo file system, whose look-ups may stall or mean nothing.
+        std::set<std::filesystem::path> seen;
+        for (const MountPoint& mount : DeviceMounts()) {
+            const std::filesystem::path parent = mount.target.parent_path();
+            if (std::find(mediaFolders_.begin(), mediaFolders_.end(), parent) == mediaFolders_.end()) continue;
+            if (seen.insert(mount.target).second) roots.push_back(RootOf(mount.target));
         }
+    } else {
+        for (const auto& folder : mediaFolders_) AddSubfolders(folder, roots);
     }
     std::stable_sort(roots.begin(), roots.end(),
                      [](const CardRoot& a, const CardRoot& b) { return a.label < b.label; });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 #include "model/messages.h"
 
@@ -14,6 +15,17 @@ std::string ReadImage(FileSystem& fs, const std::filesystem::path& path, ImageBy
     fs.Close(file);  // nothing was written: a failed close loses nothing
     if (got != buffer.size()) return kMsgReadFailed;
     return {};
+}
+
+bool TooLargeToOverwrite(std::optional<std::uintmax_t> size) { return size && *size > kMaxOverwriteSize; }
+
+// Writes the image over the start of an open file and makes sure it reached the medium.
+// The file is closed in every case.
+bool WriteImage(FileSystem& fs, FileSystem::Handle file, const ImageBytes& bytes) {
+    bool written = fs.Write(file, bytes.data(), bytes.size()) == bytes.size();
+    written = written && fs.Flush(file);
+    written = written && fs.Sync(file);
+    return fs.Close(file) && written;
 }
 }  // namespace
 
@@ -31,20 +43,26 @@ std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image
 }
 
 std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
-    if (const auto size = fs.SizeOf(path); size && *size > kMaxOverwriteSize) return kMsgCannotOverwrite;
+    if (TooLargeToOverwrite(fs.SizeOf(path))) return kMsgCannotOverwrite;
 
     StampHeader(image);
     // An existing file is updated in place and keeps whatever lies behind the image.
     const bool exists = fs.Exists(path);
     const FileSystem::Handle file = fs.Open(path, exists ? FileSystem::Mode::Update : FileSystem::Mode::Create);
     if (file == FileSystem::kNoHandle) return kMsgWriteFailed;
-    bool written = fs.Write(file, image.bytes.data(), image.bytes.size()) == image.bytes.size();
-    written = written && fs.Flush(file);
-    written = written && fs.Sync(file);
-    written = fs.Close(file) && written;
-    if (!written) return kMsgWriteFailed;
+    if (exists) {
+        // The path may have been given another file since its size was looked at: the
+        // limit holds for the file actually opened.
+        const auto size = fs.SizeOfOpen(file);
+        if (!size || TooLargeToOverwrite(size)) {
+            fs.Close(file);
+            return size ? kMsgCannotOverwrite : kMsgWriteFailed;
+        }
+    }
+    if (!WriteImage(fs, file, image.bytes)) return kMsgWriteFailed;
 
-    // The card may be pulled as soon as we say it is saved: check what the medium holds.
+    // The card may be pulled as soon as we say it is saved: check what the medium holds,
+    // through a fresh open, before saying so.
     ImageBytes readBack{};
     if (!ReadImage(fs, path, readBack).empty() || readBack != image.bytes) return kMsgWriteFailed;
     return {};
@@ -64,7 +82,13 @@ bool IsReservedFileName(const std::string& path) {
 }
 
 std::string WithDefaultExtension(const std::string& path) {
-    const std::filesystem::path p(path);
-    if (p.filename().empty() || p.has_extension()) return path;
+    const std::string name = std::filesystem::path(path).filename().string();
+    // Nothing to name (a folder, "." or ".."): leave it for the open to refuse.
+    if (name.empty() || name == "." || name == "..") return path;
+    // A name ending in a dot asked for an extension without giving one: complete it
+    // rather than leave a dangling dot.
+    if (name.back() == '.') return path + "DAT";
+    // A leading dot starts a hidden name, not an extension.
+    if (name.find('.', 1) != std::string::npos) return path;
     return path + ".DAT";
 }

@@ -16,7 +16,9 @@ std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image
 
 // Stamps the header and writes the 6656 bytes over the start of the file at path, in
 // place and without truncating it (a new file is exactly 6656 bytes). Reports success
-// only when the bytes are known to be on the medium.
+// only when the bytes are known to be on the medium: written, flushed, synced, closed and
+// read back through a fresh open. An existing file above 1 MiB is refused before the
+// header is stamped.
 std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
 std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
@@ -24,5 +26,7 @@ std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image
 // own file may only be written through Save To Card.
 bool IsReservedFileName(const std::string& path);
 
-// The file dialog's default extension: ".DAT" is added to a name that has no extension.
+// The file dialog's default extension: ".DAT" is added to a name that has no extension,
+// "DAT" to one that ends in a dot ("week." becomes "week.DAT"). A leading dot starts a
+// hidden name, not an extension.
 std::string WithDefaultExtension(const std::string& path);

@@ -33,9 +33,14 @@ std::uint32_t ConfigImage::EntryCount() const { return ReadLE32(bytes, kOffEntry
 
 void ConfigImage::SetEntryCount(std::uint32_t count) { WriteLE32(bytes, kOffEntryCount, count); }
 
-ScheduleEntry ConfigImage::Entry(std::size_t slot) const { return DecodeEntry(SlotBytes(bytes, slot)); }
+// A slot beyond the 256 does not exist: it reads as an empty entry and takes no writes.
+ScheduleEntry ConfigImage::Entry(std::size_t slot) const {
+    if (slot >= kMaxEntries) return {};
+    return DecodeEntry(SlotBytes(bytes, slot));
+}
 
 void ConfigImage::SetEntry(std::size_t slot, const ScheduleEntry& entry) {
+    if (slot >= kMaxEntries) return;
     EncodeEntry(entry, std::span<std::uint8_t, kEntrySize>(bytes.data() + kOffSlots + slot * kEntrySize,
                                                            kEntrySize));
 }

@@ -38,7 +38,7 @@ struct ConfigImage {
 
     std::uint32_t EntryCount() const;
     void SetEntryCount(std::uint32_t count);
-    ScheduleEntry Entry(std::size_t slot) const;       // slot < 256
+    ScheduleEntry Entry(std::size_t slot) const;       // slot < 256; others read as {}
     void SetEntry(std::size_t slot, const ScheduleEntry& entry);
     std::vector<ScheduleEntry> Entries() const;          // slots 0 .. count-1
     std::uint32_t Word(std::size_t offset) const;

@@ -20,13 +20,24 @@ public:
     }
 
     Handle Open(const std::filesystem::path& path, Mode mode) override {
+        // Opening a device can have effects of its own (a tape rewinds, a modem hangs up):
+        // anything that is not a regular file is refused before it is opened at all.
+        if (mode != Mode::Create) {
+            struct stat st {};
+            if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return kNoHandle;
+        }
+        // O_NONBLOCK covers what was swapped in since the look above: a FIFO without a
+        // writer must not hang the editor.
         int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
         switch (mode) {
             case Mode::Read: flags |= O_RDONLY; break;
             case Mode::Update: flags |= O_RDWR; break;
             case Mode::Create: flags |= O_WRONLY | O_CREAT | O_EXCL; break;
         }
-        const int fd = ::open(path.c_str(), flags, 0666);
+        int fd = -1;
+        do {
+            fd = ::open(path.c_str(), flags, 0666);
+        } while (fd < 0 && errno == EINTR);
         if (fd < 0) return kNoHandle;
         struct stat st {};
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -34,8 +45,18 @@ public:
             return kNoHandle;
         }
         // Regular files never block; clear the flag so that reads and writes are plain.
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
+            ::close(fd);
+            return kNoHandle;
+        }
         return fd;
+    }
+
+    std::optional<std::uintmax_t> SizeOfOpen(Handle file) override {
+        struct stat st {};
+        if (::fstat(file, &st) != 0) return std::nullopt;
+        return static_cast<std::uintmax_t>(st.st_size);
     }
 
     std::size_t Read(Handle file, std::uint8_t* buffer, std::size_t size) override {
@@ -63,8 +84,16 @@ public:
     // Writes go straight to the system; there is no buffer of our own to flush.
     bool Flush(Handle) override { return true; }
 
-    bool Sync(Handle file) override { return ::fsync(file) == 0; }
+    bool Sync(Handle file) override {
+        int result = 0;
+        do {
+            result = ::fsync(file);
+        } while (result != 0 && errno == EINTR);
+        return result == 0;
+    }
 
+    // A failed close may be the first report of a failed write (NFS, some FUSE file
+    // systems), so it counts; it is never retried, as the descriptor is gone either way.
     bool Close(Handle file) override { return ::close(file) == 0; }
 };
 }  // namespace

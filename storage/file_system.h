@@ -22,8 +22,10 @@ public:
     virtual std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) = 0;
     virtual bool Exists(const std::filesystem::path& path) = 0;
     // Only regular files are opened, and opening never blocks (a FIFO, a device or a
-    // directory is refused).
+    // directory is refused without being opened).
     virtual Handle Open(const std::filesystem::path& path, Mode mode) = 0;
+    // The size of the file behind an open handle: what the path held when it was opened.
+    virtual std::optional<std::uintmax_t> SizeOfOpen(Handle file) = 0;
     // Bytes read or written, fewer at the end of the file or on an error.
     virtual std::size_t Read(Handle file, std::uint8_t* buffer, std::size_t size) = 0;
     virtual std::size_t Write(Handle file, const std::uint8_t* data, std::size_t size) = 0;
