@@ -160,7 +160,9 @@ wxSize CWeekStrip::DoGetBestSize() const {
     const int width = wide.x - (g.plotRight - g.plotLeft) + FromDIP(kPreferredAxisWidth);
     const int legendHeight = static_cast<int>(kLegend.size()) *
                              (std::max(GetCharHeight(), FromDIP(kSwatch)) + FromDIP(kLegendSpacing));
-    const int rows = std::max(kDays * FromDIP(kRowHeight), legendHeight);
+    // Rows no lower than a line of text, so that the day labels never crowd each other.
+    const int rowHeight = std::max(FromDIP(kRowHeight), GetCharHeight());
+    const int rows = std::max(kDays * rowHeight, legendHeight);
     return wxSize(width, g.rowsTop + rows + AxisHeight());
 }
 
