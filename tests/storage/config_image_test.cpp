@@ -88,3 +88,45 @@ TEST(ConfigImage, RemoveEntryCompactsAndKeepsLastSlotBytes) {
     for (std::size_t i = 0; i < kMaxEntries; ++i) ASSERT_TRUE(AppendEntry(full, {}));
     EXPECT_FALSE(AppendEntry(full, {}));
 }
+
+TEST(ConfigImage, VersionSixNearMisses) {
+    struct Case {
+        const char* name;
+        void (*mutate)(ImageBytes&);
+        int expected;
+    };
+    const Case cases[] = {
+        {"as written", [](ImageBytes&) {}, 6},
+        {"trailer differs", [](ImageBytes& b) { WriteLE32(b, kOffExtensionWords, 4); }, 0},
+        {"trailer where version 7 has it", [](ImageBytes& b) { WriteLE32(b, kOffExtensionWords, 0); WriteLE32(b, kOffTrailer, 3); }, 0},
+        {"payload of version 7", [](ImageBytes& b) { WriteLE32(b, kOffPayloadLength, 6432); }, 0},
+        {"wrong magic", [](ImageBytes& b) { WriteLE32(b, kOffMagic, 0xFFFFFFF7); }, 0},
+        {"count 256", [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 256); }, 6},
+        {"count 257", [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 257); }, 0},
+        {"junk behind the trailer", [](ImageBytes& b) { std::fill(b.begin() + kOffExtensionWords + 4, b.end(), 0xEE); }, 6},
+    };
+    for (const Case& c : cases) {
+        ImageBytes b = ValidV6();
+        c.mutate(b);
+        EXPECT_EQ(ValidateImage(b), c.expected) << c.name;
+    }
+}
+
+TEST(ConfigImage, VersionSevenTakesEverything) {
+    ConfigImage image;
+    ImageBytes v7 = ValidV7();
+    for (std::size_t i = kOffEntryCount + 4; i < kImageSize; ++i) v7[i] = static_cast<std::uint8_t>(i * 13);
+    WriteLE32(v7, kOffEntryCount, 3);
+    WriteLE32(v7, kOffHeaderWord4, 42);
+    WriteLE32(v7, kOffTrailer, 1);
+    ASSERT_EQ(ValidateImage(v7), 7);
+    TakeIn(image, v7, 7);
+    EXPECT_EQ(image.bytes, v7);
+    // Stamping touches the header and the trailer only.
+    StampHeader(image);
+    for (std::size_t i = kOffEntryCount; i < kImageSize; ++i) {
+        if (i >= kOffTrailer && i < kOffTrailer + 4) continue;
+        ASSERT_EQ(image.bytes[i], v7[i]) << i;
+    }
+    EXPECT_EQ(image.Word(kOffHeaderWord4), 0u);
+}

@@ -1,0 +1,207 @@
+// Loading and saving against what a real system can put at a path: devices, FIFOs, folders,
+// missing folders, files the user may not write, and a disk that is full.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "model/messages.h"
+#include "storage/config_file.h"
+#include "storage_test_support.h"
+
+namespace {
+// Fails the whole run rather than letting a blocked open or read hang it.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds) { ::alarm(seconds); }
+    ~Watchdog() { ::alarm(0); }
+};
+
+// Runs fn in a child process as the unprivileged user "nobody" and returns the message it
+// produced. Root ignores permission bits, so this is the only way to meet them as a user does.
+// Empty optional when the child could not be set up.
+std::optional<std::string> AsNobody(const std::function<std::string()>& fn) {
+    int fds[2];
+    if (::pipe(fds) != 0) return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid < 0) return std::nullopt;
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const std::string message = fn();
+        const ssize_t n = ::write(fds[1], message.data(), message.size());
+        ::_exit(n == static_cast<ssize_t>(message.size()) ? 0 : 3);
+    }
+    ::close(fds[1]);
+    std::string message;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return message;
+}
+
+// A tmpfs of the given size mounted on a fresh folder; unmounted at the end.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& size) {
+        const std::string options = "size=" + size;
+        mounted_ = ::mount("tmpfs", dir_.Path().c_str(), "tmpfs", 0, options.c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount(dir_.Path().c_str());
+    }
+    bool Mounted() const { return mounted_; }
+    std::filesystem::path operator/(const std::string& name) const { return dir_ / name; }
+
+private:
+    TempDir dir_;
+    bool mounted_ = false;
+};
+
+std::vector<std::uint8_t> Image(const ConfigImage& image) { return ToVector(image.bytes); }
+}  // namespace
+
+TEST(RealFaults, ThingsThatAreNoFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder");
+    ::mkfifo((dir / "fifo").c_str(), 0666);
+    std::filesystem::create_symlink(dir / "nowhere", dir / "dangling");
+    struct Case {
+        std::filesystem::path path;
+        std::string load;
+        std::string save;
+    };
+    // Only regular files are read or written; a device, a FIFO or a folder is refused
+    // before anything is read from or written to it.
+    const Case cases[] = {
+        {"/dev/full", kMsgOpenForReading, kMsgWriteFailed},
+        {"/dev/null", kMsgOpenForReading, kMsgWriteFailed},
+        {"/dev/zero", kMsgOpenForReading, kMsgWriteFailed},
+        {dir / "folder", kMsgOpenForReading, kMsgWriteFailed},
+        {dir / "fifo", kMsgOpenForReading, kMsgWriteFailed},
+        {dir / "no" / "such" / "folder" / "c.dat", kMsgOpenForReading, kMsgWriteFailed},
+        {dir / "dangling", kMsgOpenForReading, kMsgWriteFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        const Watchdog watchdog(10);
+        ConfigImage image = EditedImage();
+        const ImageBytes before = image.bytes;
+        EXPECT_EQ(LoadConfigFile(c.path, image), c.load);
+        EXPECT_EQ(image.bytes, before);
+        EXPECT_EQ(SaveConfigFile(c.path, image), c.save);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "no"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere")) << "a save through a dangling link created its target";
+}
+
+TEST(RealFaults, FifoWithAWriterNeverBlocks) {
+    // Someone holds the FIFO open for writing but sends nothing: a read would wait forever.
+    TempDir dir;
+    const auto fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    const int keeper = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(keeper, 0);
+    const Watchdog watchdog(10);
+    ConfigImage image;
+    EXPECT_EQ(LoadConfigFile(fifo, image), kMsgOpenForReading);
+    EXPECT_EQ(SaveConfigFile(fifo, image), kMsgWriteFailed);
+    ::close(keeper);
+}
+
+TEST(RealFaults, SavesThroughALinkToAFile) {
+    TempDir dir;
+    WriteBytes(dir / "real.dat", Pattern(8000));
+    std::filesystem::create_symlink(dir / "real.dat", dir / "link.dat");
+    ConfigImage image = EditedImage();
+    ASSERT_EQ(SaveConfigFile(dir / "link.dat", image), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dat"));
+    const auto bytes = ReadBytes(dir / "real.dat");
+    ASSERT_EQ(bytes.size(), 8000u);
+    EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), bytes.begin()));
+}
+
+TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
+    struct Case {
+        const char* name;
+        mode_t folderMode;
+        int fileMode;  // -1: no file
+        bool save;     // else load
+        std::string message;
+        bool fileChanged;
+    };
+    const Case cases[] = {
+        {"read-only file", 0777, 0444, true, kMsgWriteFailed, false},
+        {"new file in a read-only folder", 0555, -1, true, kMsgWriteFailed, false},
+        // Updating in place needs no right on the folder.
+        {"writable file in a read-only folder", 0555, 0666, true, "", true},
+        // Updating opens for reading too: what cannot be read back is not written at all.
+        {"write-only file", 0777, 0222, true, kMsgWriteFailed, false},
+        {"unreadable file", 0777, 0000, false, kMsgOpenForReading, false},
+        {"readable file in a read-only folder", 0555, 0444, false, "", false},
+        {"folder that may not be entered", 0000, 0666, false, kMsgOpenForReading, false},
+        {"saving into a folder that may not be entered", 0000, 0666, true, kMsgWriteFailed, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir top;
+        ::chmod(top.Path().c_str(), 0755);
+        const auto folder = top / "folder";
+        std::filesystem::create_directory(folder);
+        const auto path = folder / "c.dat";
+        const std::vector<std::uint8_t> original = ToVector(ForeignV7());
+        if (c.fileMode >= 0) {
+            WriteBytes(path, original);
+            ::chmod(path.c_str(), static_cast<mode_t>(c.fileMode));
+        }
+        ::chmod(folder.c_str(), c.folderMode);
+
+        const auto message = AsNobody([&] {
+            ConfigImage image = EditedImage();
+            return c.save ? SaveConfigFile(path, image) : LoadConfigFile(path, image);
+        });
+        if (!message) GTEST_SKIP() << "cannot run a child process as the user nobody";
+        EXPECT_EQ(*message, c.message);
+
+        ::chmod(folder.c_str(), 0755);
+        if (c.fileMode < 0) {
+            EXPECT_FALSE(std::filesystem::exists(path));
+        } else {
+            const auto now = ReadBytes(path);
+            EXPECT_EQ(now == original, !c.fileChanged);
+            EXPECT_EQ(now.size(), original.size());
+        }
+    }
+}
+
+TEST(RealFaults, FullDisk) {
+    SmallDisk disk("16k");  // four pages
+    if (!disk.Mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    // An image already on the disk takes two pages.
+    ConfigImage old = EditedImage();
+    ASSERT_EQ(SaveConfigFile(disk / "old.dat", old), "");
+    // A filler takes a third, and one page is left: too little for a new image.
+    WriteBytes(disk / "filler", Pattern(4096));
+    ASSERT_EQ(std::filesystem::file_size(disk / "filler"), 4096u);
+
+    ConfigImage image;
+    StampHeader(image);
+    image.SetEntryCount(1);
+    EXPECT_EQ(SaveConfigFile(disk / "new.dat", image), kMsgWriteFailed);
+    EXPECT_LT(std::filesystem::file_size(disk / "new.dat"), kImageSize);
+
+    // In place needs no new space: replacing the existing image still works on a full disk.
+    EXPECT_EQ(SaveConfigFile(disk / "old.dat", image), "");
+    EXPECT_EQ(ReadBytes(disk / "old.dat"), Image(image));
+}
