@@ -1,0 +1,260 @@
+#pragma once
+// Helpers shared by the window tests: temporary folders, files, configuration images, a
+// main window over a private card folder, and pressing buttons as the operator would.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+#include <wx/window.h>
+
+#include "model/entry_form.h"
+#include "model/schedule_entry.h"
+#include "storage/card_probe.h"
+#include "storage/config_image.h"
+#include "model/messages.h"
+#include "ui/config_dlg.h"
+
+namespace uitest {
+
+// wxTEST_DIALOG reports through wx's assertion machinery by default, which would pop up a
+// window; here a missing or unexpected dialog is a test failure, and an unexpected dialog
+// is cancelled rather than shown (a shown one would wait forever for an operator).
+class GTestModalHook : public wxTestingModalHook {
+public:
+    using wxTestingModalHook::wxTestingModalHook;
+
+protected:
+    int Enter(wxDialog* dlg) override {
+        const int answer = wxTestingModalHook::Enter(dlg);
+        return answer == wxID_NONE ? wxID_CANCEL : answer;
+    }
+    void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.utf8_string(); }
+};
+
+// The buttons and icon of a message box, without placement flags.
+constexpr long kMessageStyleMask = wxOK | wxCANCEL | wxYES_NO | wxICON_EXCLAMATION | wxICON_HAND |
+                                   wxICON_QUESTION | wxICON_INFORMATION | wxICON_NONE;
+
+// A message box with exactly this text, title, buttons and icon, answered with answer
+// (wxID_OK, wxID_YES, wxID_NO).
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+public:
+    ExpectMessage(const wxString& message, const wxString& title, long style, int answer)
+        : message_(message), title_(title), style_(style), answer_(answer) {
+        m_description = "message box \"" + message + "\"";
+    }
+
+protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        EXPECT_EQ(dlg->GetMessage().utf8_string(), message_.utf8_string());
+        EXPECT_EQ(dlg->GetTitle().utf8_string(), title_.utf8_string()) << "title of " << message_;
+        EXPECT_EQ(dlg->GetMessageDialogStyle() & kMessageStyleMask, style_) << "buttons/icon of " << message_;
+        return answer_;
+    }
+
+private:
+    wxString message_, title_;
+    long style_;
+    int answer_;
+};
+
+// "Error", OK, exclamation icon.
+inline ExpectMessage ExpectError(const wxString& message) {
+    return ExpectMessage(message, kTitleError, wxOK | wxICON_EXCLAMATION, wxID_OK);
+}
+// Yes/No with the question icon, answered yes (true) or no.
+inline ExpectMessage ExpectQuestion(const wxString& message, const wxString& title, bool yes) {
+    return ExpectMessage(message, title, wxYES_NO | wxICON_QUESTION, yes ? wxID_YES : wxID_NO);
+}
+inline ExpectMessage ExpectDiscardCurrent(bool yes) {
+    return ExpectQuestion(kMsgDiscardCurrent, kTitleConfirm, yes);
+}
+
+// A file dialog, checked to be a save or an open dialog with the configuration file filter,
+// answered with path (or cancelled when path is empty).
+class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
+public:
+    ExpectFileDialog(const wxString& path, bool save) : path_(path), save_(save) {
+        m_description = save ? "save file dialog" : "open file dialog";
+    }
+
+protected:
+    int OnInvoked(wxFileDialog* dlg) const override {
+        EXPECT_EQ(dlg->HasFlag(wxFD_SAVE), save_) << m_description;
+        EXPECT_EQ(dlg->GetWildcard().utf8_string(), "Config Files|*.DAT");
+        if (path_.empty()) return wxID_CANCEL;
+        dlg->SetPath(path_);
+        return wxID_OK;
+    }
+
+private:
+    wxString path_;
+    bool save_;
+};
+inline ExpectFileDialog ExpectOpenFile(const std::filesystem::path& path) {
+    return ExpectFileDialog(wxString::FromUTF8(path.string()), false);
+}
+inline ExpectFileDialog ExpectSaveFile(const std::filesystem::path& path) {
+    return ExpectFileDialog(wxString::FromUTF8(path.string()), true);
+}
+
+// Any dialog of class T, closed with answer; inspect (when given) looks at it first.
+template <class T>
+class ExpectWindow : public wxExpectModalBase<T, ExpectWindow<T>> {
+public:
+    using Inspect = std::function<void(T*)>;
+    explicit ExpectWindow(int answer, Inspect inspect = {}) : answer_(answer), inspect_(std::move(inspect)) {}
+
+protected:
+    int OnInvoked(T* dlg) const override {
+        if (inspect_) inspect_(dlg);
+        return answer_;
+    }
+
+private:
+    int answer_;
+    Inspect inspect_;
+};
+
+// A fresh folder under the system's temporary directory, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dvr-ui-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+inline Bytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A bytes-for-bytes run of n times value.
+inline Bytes Filled(std::size_t n, std::uint8_t value) { return Bytes(n, value); }
+
+// An entry as the item dialog would compose it: field mode, 32 kB, continuous, video on,
+// from start to stop (week times in seconds).
+inline ScheduleEntry MakeEntry(WeekTime start, WeekTime stop) {
+    ScheduleEntry entry = EntryFromForm(NewEntryForm());
+    entry.start = start;
+    entry.stop = stop;
+    return entry;
+}
+
+// A valid version-7 image holding entries in slots 0 .. n-1, with the opening extension
+// words.
+inline ImageBytes MakeImage(const std::vector<ScheduleEntry>& entries) {
+    ConfigImage image;
+    for (std::size_t slot = 0; slot < entries.size(); ++slot) image.SetEntry(slot, entries[slot]);
+    image.SetEntryCount(static_cast<std::uint32_t>(entries.size()));
+    StampHeader(image);
+    return image.bytes;
+}
+
+inline Bytes ToBytes(const ImageBytes& image) { return Bytes(image.begin(), image.end()); }
+
+inline void WriteImageFile(const std::filesystem::path& path, const std::vector<ScheduleEntry>& entries) {
+    WriteFile(path, ToBytes(MakeImage(entries)));
+}
+
+// Presses the button with that id in window, through the button's own event handler, so the
+// event reaches the window's event table as a real click does.
+inline void Click(wxWindow* window, int id) {
+    wxWindow* button = window->FindWindow(id);
+    ASSERT_NE(button, nullptr) << "no control with id " << id;
+    wxCommandEvent event(wxEVT_BUTTON, id);
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+}
+
+// The nine texts of one list row.
+inline std::vector<std::string> RowTexts(wxListCtrl* list, long row) {
+    std::vector<std::string> texts;
+    for (int col = 0; col < list->GetColumnCount(); ++col)
+        texts.push_back(list->GetItemText(row, col).utf8_string());
+    return texts;
+}
+
+// The item data (slot index) of every row, top to bottom.
+inline std::vector<long> RowSlots(wxListCtrl* list) {
+    std::vector<long> slots;
+    for (long row = 0; row < list->GetItemCount(); ++row) slots.push_back(static_cast<long>(list->GetItemData(row)));
+    return slots;
+}
+
+// A main window whose card commands look only in a private folder ("cards"), with a second
+// folder ("files") for configuration files. The window is shown, as the operator sees it.
+class ConfigDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory(CardsDir());
+        std::filesystem::create_directory(FilesDir());
+        dlg = new CConfigDlg(nullptr, CardLocator({CardsDir()}, false));
+        dlg->Show();
+    }
+    void TearDown() override {
+        // A dialog may be deleted directly; no main loop runs to do it later.
+        delete dlg;
+        dlg = nullptr;
+    }
+
+    std::filesystem::path CardsDir() const { return temp.Path() / "cards"; }
+    std::filesystem::path FilesDir() const { return temp.Path() / "files"; }
+    std::filesystem::path File(const std::string& name) const { return FilesDir() / name; }
+    wxListCtrl* List() const { return dlg->List(); }
+    void Click(int id) { uitest::Click(dlg, id); }
+    // Puts entries into the window as a load would, without a file: list rebuilt, not modified.
+    void Fill(const std::vector<ScheduleEntry>& entries) {
+        TakeIn(dlg->Image(), MakeImage(entries), 7);
+        dlg->RebuildRows();
+        dlg->ClearModified();
+    }
+
+    TempDir temp;
+    CConfigDlg* dlg = nullptr;
+};
+
+}  // namespace uitest
+
+// Every wxTEST_DIALOG in the window tests reports through gtest.
+#undef wxTEST_DIALOG_HOOK_CLASS
+#define wxTEST_DIALOG_HOOK_CLASS uitest::GTestModalHook

@@ -1,0 +1,106 @@
+// Load and save at a path, and the file commands Load From File and Save To File.
+#include <system_error>
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+#include "model/messages.h"
+#include "storage/config_file.h"
+#include "ui/config_dlg.h"
+
+namespace {
+constexpr const char* kFileFilter = "Config Files|*.DAT";
+
+std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.utf8_string()); }
+
+bool ExistsAt(const wxString& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(ToPath(path), ignored));
+}
+
+// The name the file dialog's default extension gives a typed path: ".DAT" when it has none.
+wxString WithDatExtension(const wxString& path) {
+    return wxString::FromUTF8(WithDefaultExtension(path.utf8_string()));
+}
+
+// The same question the save dialog asks, for a file it could not know about: the one the
+// default extension leads to.
+bool ConfirmReplace(wxWindow* parent, const wxString& path) {
+    const wxString name = wxFileName(path).GetFullName();
+    wxMessageDialog ask(parent, wxString::Format("%s already exists.\nDo you want to replace it?", name),
+                        "Confirm Save As", wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION);
+    return ask.ShowModal() == wxID_YES;
+}
+}  // namespace
+
+bool CConfigDlg::LoadConfig(const std::filesystem::path& path) {
+    const std::string failure = LoadConfigFile(path, image_);
+    if (!failure.empty()) {
+        ShowError(wxString::FromUTF8(failure));
+        return false;
+    }
+    RebuildRows();
+    ClearModified();
+    return true;
+}
+
+bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
+    const std::string failure = SaveConfigFile(path, image_);
+    if (!failure.empty()) {
+        ShowError(wxString::FromUTF8(failure));
+        return false;
+    }
+    ClearModified();
+    return true;
+}
+
+wxString CConfigDlg::ChooseFile(bool save) {
+    // GTK's chooser takes the initial name literally (a save would offer a file called
+    // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
+#ifdef __WXMSW__
+    const wxString initialName = "*.DAT";
+#else
+    const wxString initialName;
+#endif
+    wxString directory;
+    wxString name = initialName;
+    for (;;) {
+        const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
+        wxFileDialog dialog(this, save ? "Save As" : "Open", directory, name, kFileFilter, style);
+        if (dialog.ShowModal() != wxID_OK) return {};
+        const wxString chosen = dialog.GetPath();
+        if (chosen.empty()) return {};
+        const wxString withExtension = WithDatExtension(chosen);
+        if (!save) {
+            // An existing file is opened as named; a typed name without an extension that
+            // names nothing means the configuration file of that name.
+            return ExistsAt(chosen) ? chosen : withExtension;
+        }
+        // The dialog asked about the name as typed; when the extension leads to another
+        // file that exists, that one needs the question too. No goes back to the chooser.
+        if (withExtension == chosen || !ExistsAt(withExtension) || ConfirmReplace(this, withExtension))
+            return withExtension;
+        const wxFileName last(withExtension);
+        directory = last.GetPath();
+        name = last.GetFullName();
+    }
+}
+
+void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {
+    if (!AskDiscard()) return;
+    const wxString path = ChooseFile(false);
+    if (path.empty()) return;
+    LoadConfig(ToPath(path));
+}
+
+void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
+    const wxString path = ChooseFile(true);
+    if (path.empty()) return;
+    // The card's own file is written only through Save To Card.
+    if (IsReservedFileName(path.utf8_string())) {
+        ShowError(kMsgReservedName);
+        return;
+    }
+    SaveConfig(ToPath(path));
+}

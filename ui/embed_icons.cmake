@@ -1,0 +1,20 @@
+# Writes OUTPUT, a header holding every PNG in ICON_DIR named dvr-config-<size>.png as a byte
+# array, so the program carries its icon and never looks for it in the source tree.
+# Run as: cmake -DICON_DIR=... -DOUTPUT=... -DSIZES=16,32,... -P embed_icons.cmake
+string(REPLACE "," ";" SIZES "${SIZES}")
+set(text "// Generated from ui/icons at build time; do not edit.\n#pragma once\n#include <cstddef>\n\n")
+set(table "")
+foreach(size IN LISTS SIZES)
+  file(READ "${ICON_DIR}/dvr-config-${size}.png" hex HEX)
+  string(LENGTH "${hex}" hexLength)
+  math(EXPR byteCount "${hexLength} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n    " bytes "${bytes}")
+  string(APPEND text "static const unsigned char kAppIconPng${size}[${byteCount}] = {\n    ${bytes}\n};\n")
+  string(APPEND table "    {kAppIconPng${size}, sizeof kAppIconPng${size}},\n")
+endforeach()
+string(APPEND text "\nstruct EmbeddedPng {\n    const unsigned char* data;\n    std::size_t size;\n};\n\n")
+string(APPEND text "static const EmbeddedPng kAppIconPngs[] = {\n${table}};\n")
+file(WRITE "${OUTPUT}.tmp" "${text}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")
