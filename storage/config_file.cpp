@@ -60,6 +60,8 @@ std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image
         }
     }
     if (!WriteImage(fs, file, image.bytes)) return kMsgWriteFailed;
+    // A new file is only there for good once its folder entry is on the medium too.
+    if (!exists && !fs.SyncFolder(path.parent_path())) return kMsgWriteFailed;
 
     // The card may be pulled as soon as we say it is saved: check what the medium holds,
     // through a fresh open, before saying so.

@@ -95,6 +95,19 @@ public:
     // A failed close may be the first report of a failed write (NFS, some FUSE file
     // systems), so it counts; it is never retried, as the descriptor is gone either way.
     bool Close(Handle file) override { return ::close(file) == 0; }
+
+    bool SyncFolder(const std::filesystem::path& folder) override {
+        const std::filesystem::path name = folder.empty() ? std::filesystem::path(".") : folder;
+        const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return true;
+        int result = 0;
+        do {
+            result = ::fsync(fd);
+        } while (result != 0 && errno == EINTR);
+        const bool failed = result != 0 && errno == EIO;
+        ::close(fd);
+        return !failed;
+    }
 };
 }  // namespace
 

@@ -32,6 +32,13 @@ public:
     virtual bool Flush(Handle file) = 0;
     virtual bool Sync(Handle file) = 0;  // to the medium itself
     virtual bool Close(Handle file) = 0;
+    // Makes a newly created file's name in folder durable. False only when the medium
+    // reports an error; a folder that cannot be opened or synced at all counts as done,
+    // since there is nothing more that could be asked of it.
+    virtual bool SyncFolder(const std::filesystem::path& folder) {
+        (void)folder;
+        return true;
+    }
 };
 
 FileSystem& SystemFileSystem();
