@@ -1,13 +1,43 @@
 #include "ui/about_access.h"
 
+#include <memory>
+
 #include <wx/menu.h>
 
 #include "ui/config_dlg.h"
 #include "ui/ids.h"
 
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
+
 const char* const kAboutMenuText = "&About Quillon...";
 
+#ifdef __WXMSW__
+namespace {
+// The system menu's About item arrives as WM_SYSCOMMAND; Windows keeps the low four bits
+// of the command for itself.
+bool OnSysCommand(wxWindowMSW* win, WXUINT, WXWPARAM wParam, WXLPARAM) {
+    auto* window = dynamic_cast<CConfigDlg*>(win);
+    if (!window || (wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+    window->ShowAbout();
+    return true;
+}
+}  // namespace
+
+void InstallAboutAccess(CConfigDlg* window) {
+    if (HMENU menu = ::GetSystemMenu(static_cast<HWND>(window->GetHWND()), FALSE)) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, wxString(kAboutMenuText).wc_str());
+    }
+    static const bool registered = wxWindow::MSWRegisterMessageHandler(WM_SYSCOMMAND, OnSysCommand);
+    (void)registered;  // one handler serves every main window
+}
+#else
+// The window manager owns the title bar's menu on GTK; F1 and the right-click menu take
+// its place.
 void InstallAboutAccess(CConfigDlg*) {}
+#endif
 
 bool HandleAboutKey(CConfigDlg* window, const wxKeyEvent& event) {
     if (event.GetKeyCode() != WXK_F1 || event.HasAnyModifiers()) return false;
@@ -15,9 +45,14 @@ bool HandleAboutKey(CConfigDlg* window, const wxKeyEvent& event) {
     return true;
 }
 
+wxMenu* MakeAboutMenu() {
+    auto* menu = new wxMenu;
+    menu->Append(IDM_ABOUTBOX, kAboutMenuText);
+    return menu;
+}
+
 bool ShowAboutMenu(CConfigDlg* window, const wxContextMenuEvent&) {
-    wxMenu menu;
-    menu.Append(IDM_ABOUTBOX, kAboutMenuText);
-    window->PopupMenu(&menu);
+    const std::unique_ptr<wxMenu> menu(MakeAboutMenu());
+    window->PopupMenu(menu.get());
     return true;
 }

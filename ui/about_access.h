@@ -4,10 +4,14 @@
 // menu on the window, both carrying the same entry. This is the one place that differs.
 #include <wx/dialog.h>
 #include <wx/event.h>
+#include <wx/menu.h>
 
 class CConfigDlg;
 
 extern const char* const kAboutMenuText;  // "&About Quillon..."
+
+// The right-click menu: the About entry, under the system menu's command id.
+wxMenu* MakeAboutMenu();
 
 void InstallAboutAccess(CConfigDlg* window);
 // True when the key opened the About box.

@@ -157,8 +157,9 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
     if (key == WXK_ESCAPE) return;
     // Enter in the list would activate its row; only a double-click edits.
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
-        wxWindow* focus = FindFocus();
-        if (focus && (focus == list_ || focus->GetParent() == list_)) return;
+        wxWindow* target = wxDynamicCast(event.GetEventObject(), wxWindow);
+        if (!target) target = FindFocus();
+        if (target && (target == list_ || target->GetParent() == list_)) return;
     }
     if (HandleAboutKey(this, event)) return;
     event.Skip();

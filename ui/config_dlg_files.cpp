@@ -24,6 +24,15 @@ wxString WithDatExtension(const wxString& path) {
     return wxString::FromUTF8(WithDefaultExtension(path.utf8_string()));
 }
 
+// wxGTK reads the path back from the GTK widget, which takes a path set on it only once the
+// folder has loaded (and an open dialog never for a file that does not exist); the folder and
+// name the dialog holds are the same choice, so they stand in when the widget has none.
+wxString DialogPath(const wxFileDialog& dialog) {
+    const wxString path = dialog.GetPath();
+    if (!path.empty() || dialog.GetFilename().empty()) return path;
+    return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+}
+
 // The same question the save dialog asks, for a file it could not know about: the one the
 // default extension leads to.
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
@@ -69,7 +78,7 @@ wxString CConfigDlg::ChooseFile(bool save) {
         const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
         wxFileDialog dialog(this, save ? "Save As" : "Open", directory, name, kFileFilter, style);
         if (dialog.ShowModal() != wxID_OK) return {};
-        const wxString chosen = dialog.GetPath();
+        const wxString chosen = DialogPath(dialog);
         if (chosen.empty()) return {};
         const wxString withExtension = WithDatExtension(chosen);
         if (!save) {

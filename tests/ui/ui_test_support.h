@@ -19,6 +19,7 @@
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
+#include <wx/statbox.h>
 #include <wx/testing.h>
 #include <wx/window.h>
 
@@ -206,9 +207,24 @@ inline void Click(wxWindow* window, int id) {
     button->ProcessWindowEvent(event);
 }
 
+// A key pressed while target has the focus, as the window first sees it (wxEVT_CHAR_HOOK,
+// which travels from the focused control up to its window). True when a handler consumed
+// it; a key left unconsumed goes on to the control itself (a list's Enter activates its row).
+inline bool PressKey(wxWindow* target, int keyCode) {
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = keyCode;
+    event.SetEventObject(target);
+    event.SetId(target->GetId());
+    return target->ProcessWindowEvent(event);
+}
+
 // The nine texts of one list row.
 inline std::vector<std::string> RowTexts(wxListCtrl* list, long row) {
     std::vector<std::string> texts;
+    if (row < 0 || row >= list->GetItemCount()) {
+        ADD_FAILURE() << "no row " << row;
+        return texts;
+    }
     for (int col = 0; col < list->GetColumnCount(); ++col)
         texts.push_back(list->GetItemText(row, col).utf8_string());
     return texts;
@@ -219,6 +235,45 @@ inline std::vector<long> RowSlots(wxListCtrl* list) {
     std::vector<long> slots;
     for (long row = 0; row < list->GetItemCount(); ++row) slots.push_back(static_cast<long>(list->GetItemData(row)));
     return slots;
+}
+
+// What GTK makes of a template: every shown control lies inside the client area and is at
+// least its best size (nothing clipped), no two controls overlap, every group box holds its
+// caption and no control straddles a group box's edge.
+inline void ExpectCleanLayout(wxWindow* window) {
+    const wxRect client(window->GetClientSize());
+    std::vector<wxWindow*> controls;
+    std::vector<wxStaticBox*> boxes;
+    for (wxWindow* child : window->GetChildren()) {
+        if (!child->IsShown() || child->IsTopLevel()) continue;
+        if (auto* box = dynamic_cast<wxStaticBox*>(child))
+            boxes.push_back(box);
+        else
+            controls.push_back(child);
+    }
+    auto name = [](wxWindow* w) {
+        return (w->GetLabel().empty() ? w->GetName() : w->GetLabel()).utf8_string();
+    };
+    for (wxWindow* c : controls) {
+        const wxRect r = c->GetRect();
+        EXPECT_TRUE(client.Contains(r)) << name(c) << " leaves the window";
+        const wxSize best = c->GetBestSize();
+        EXPECT_GE(r.width, best.x) << name(c) << " is clipped horizontally";
+        EXPECT_GE(r.height, best.y) << name(c) << " is clipped vertically";
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->GetRect().Intersects(controls[j]->GetRect()))
+                << name(controls[i]) << " overlaps " << name(controls[j]);
+    for (wxStaticBox* box : boxes) {
+        const wxRect b = box->GetRect();
+        EXPECT_TRUE(client.Contains(b)) << name(box) << " leaves the window";
+        EXPECT_LE(box->GetTextExtent(box->GetLabelText()).x, b.width) << name(box) << " caption clipped";
+        for (wxWindow* c : controls) {
+            const wxRect r = c->GetRect();
+            EXPECT_TRUE(b.Contains(r) || !b.Intersects(r)) << name(c) << " straddles " << name(box);
+        }
+    }
 }
 
 // A main window whose card commands look only in a private folder ("cards"), with a second

@@ -1,0 +1,205 @@
+// Load From File and Save To File, through the file dialog, down to the bytes on disk.
+#include <algorithm>
+#include <filesystem>
+
+#include "model/messages.h"
+#include "ui/ids.h"
+#include "ui_test_support.h"
+
+namespace {
+using namespace uitest;
+
+constexpr WeekTime kDay = kSecondsPerDay;
+
+class FileCommandsTest : public ConfigDlgTest {
+protected:
+    // The schedule shown before each command: two entries, and the modified flag as given.
+    void Prepare(bool modified) {
+        Fill({MakeEntry(3 * kDay, 3 * kDay + 60), MakeEntry(kDay, kDay + 60)});
+        if (modified) dlg->SetModified();
+    }
+    void ExpectPrepared(bool modified) {
+        EXPECT_EQ(RowSlots(List()), (std::vector<long>{1, 0}));
+        EXPECT_EQ(dlg->Image().EntryCount(), 2u);
+        EXPECT_EQ(dlg->IsModified(), modified);
+    }
+    // A file holding the window's current image as a save stamps it.
+    ImageBytes StampedImage() {
+        ConfigImage copy = dlg->Image();
+        StampHeader(copy);
+        return copy.bytes;
+    }
+};
+
+TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
+    const auto path = File("week.DAT");
+    WriteImageFile(path, {MakeEntry(4 * kDay, 4 * kDay + 60), MakeEntry(0, 3600), MakeEntry(2 * kDay + 30, 0)});
+    dlg->SetModified();
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(path));
+    ASSERT_EQ(RowSlots(List()), (std::vector<long>{1, 2, 0}));
+    EXPECT_EQ(RowTexts(List(), 0),
+              (std::vector<std::string>{"00:00:00 on Monday", "01:00:00 on Monday", "25.0", "30.0", "32kB", "Field",
+                                        "Continuous", "N/A", "On"}));
+    EXPECT_EQ(RowTexts(List(), 1)[0], "00:00:30 on Wednesday");
+    EXPECT_EQ(RowTexts(List(), 2)[0], "00:00:00 on Friday");
+    EXPECT_FALSE(dlg->IsModified());
+}
+
+TEST_F(FileCommandsTest, LoadReadsOnlyTheFirst6656Bytes) {
+    Bytes bytes = ToBytes(MakeImage({MakeEntry(0, 60)}));
+    bytes.resize(7000, 0xEE);
+    WriteFile(File("long.DAT"), bytes);
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("long.DAT")));
+    EXPECT_EQ(List()->GetItemCount(), 1);
+}
+
+TEST_F(FileCommandsTest, AnEmptyScheduleLoadsAsAnEmptyList) {
+    Prepare(true);
+    WriteImageFile(File("empty.DAT"), {});
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File("empty.DAT")));
+    EXPECT_EQ(List()->GetItemCount(), 0);
+    EXPECT_FALSE(dlg->IsModified());
+}
+
+TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
+    Bytes invalid = ToBytes(MakeImage({MakeEntry(0, 60)}));
+    invalid[kOffTrailer] = 2;  // the trailer no longer matches the sequence word
+    WriteFile(File("short.DAT"), Filled(kImageSize - 1, 0));
+    WriteFile(File("invalid.DAT"), invalid);
+    std::filesystem::create_directory(File("folder.DAT"));
+    const struct {
+        const char* name;
+        const char* message;
+    } cases[] = {
+        {"missing.DAT", kMsgOpenForReading},
+        {"folder.DAT", kMsgOpenForReading},
+        {"short.DAT", kMsgReadFailed},
+        {"invalid.DAT", kMsgInvalidFile},
+    };
+    for (const auto& c : cases) {
+        for (bool modified : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (modified ? " modified" : " unmodified"));
+            Prepare(modified);
+            if (modified) {
+                wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File(c.name)),
+                              ExpectError(c.message));
+            } else {
+                wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File(c.name)), ExpectError(c.message));
+            }
+            ExpectPrepared(modified);
+        }
+    }
+}
+
+TEST_F(FileCommandsTest, LoadStopsWhenDiscardIsRefusedOrTheDialogCancelled) {
+    Prepare(true);
+    WriteImageFile(File("week.DAT"), {MakeEntry(0, 60)});
+    // No: the file dialog never opens.
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(false));
+    ExpectPrepared(true);
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectFileDialog("", false));
+    ExpectPrepared(true);
+}
+
+TEST_F(FileCommandsTest, SaveToANewFileWritesExactlyTheImage) {
+    Prepare(true);
+    const auto path = File("new.DAT");
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));  // no discard question
+    EXPECT_EQ(ReadFile(path), ToBytes(StampedImage()));
+    EXPECT_EQ(std::filesystem::file_size(path), kImageSize);
+    EXPECT_FALSE(dlg->IsModified());
+    // What was saved loads back to the same schedule.
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(path));
+    ExpectPrepared(false);
+}
+
+TEST_F(FileCommandsTest, SavingOverAnExistingFileReplacesOnlyItsFirst6656Bytes) {
+    for (std::size_t size : {std::size_t{100}, std::size_t{10000}, std::size_t{1048576}}) {
+        SCOPED_TRACE(size);
+        Prepare(true);
+        const auto path = File("old.DAT");
+        WriteFile(path, Filled(size, 0xA5));
+        wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));
+        const Bytes written = ReadFile(path);
+        ASSERT_EQ(written.size(), std::max(size, kImageSize));
+        const Bytes image = ToBytes(StampedImage());
+        EXPECT_TRUE(std::equal(image.begin(), image.end(), written.begin()));
+        EXPECT_TRUE(std::all_of(written.begin() + kImageSize, written.end(), [](auto b) { return b == 0xA5; }));
+        EXPECT_FALSE(dlg->IsModified());
+    }
+}
+
+TEST_F(FileCommandsTest, RefusedSavesWriteNothingAndKeepTheFlag) {
+    WriteFile(File("huge.DAT"), Filled(1048577, 0x11));
+    const struct {
+        std::filesystem::path path;
+        const char* message;
+    } cases[] = {
+        {File("huge.DAT"), kMsgCannotOverwrite},
+        {File("config01.dat"), kMsgReservedName},
+        {FilesDir() / "backup" / "MYCONFIG01.DAT", kMsgReservedName},
+        {File("Config01.Dat"), kMsgReservedName},
+        {File("config01"), kMsgReservedName},  // the default extension makes it the card's name
+        {File("no such folder") / "week.DAT", kMsgWriteFailed},
+    };
+    for (const auto& c : cases) {
+        for (bool modified : {false, true}) {
+            SCOPED_TRACE(c.path.string() + (modified ? " modified" : " unmodified"));
+            Prepare(modified);
+            wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(c.path), ExpectError(c.message));
+            ExpectPrepared(modified);
+        }
+    }
+    EXPECT_EQ(std::filesystem::file_size(File("huge.DAT")), 1048577u);
+    EXPECT_FALSE(std::filesystem::exists(File("config01.dat")));
+    EXPECT_FALSE(std::filesystem::exists(File("config01.DAT")));
+    EXPECT_FALSE(std::filesystem::exists(File("Config01.Dat")));
+}
+
+TEST_F(FileCommandsTest, CancellingTheSaveDialogWritesNothing) {
+    Prepare(true);
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectFileDialog("", true));
+    ExpectPrepared(true);
+    EXPECT_TRUE(std::filesystem::is_empty(FilesDir()));
+}
+
+TEST_F(FileCommandsTest, ANameWithoutExtensionGetsDat) {
+    Prepare(true);
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")));
+    EXPECT_FALSE(std::filesystem::exists(File("week")));
+    EXPECT_EQ(std::filesystem::file_size(File("week.DAT")), kImageSize);
+    EXPECT_FALSE(dlg->IsModified());
+    // Loading by the same typed name finds the file the extension led to.
+    Fill({});
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("week")));
+    ExpectPrepared(false);
+}
+
+TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
+    const auto expectReplace = [](bool yes) {
+        return ExpectMessage("week.DAT already exists.\nDo you want to replace it?", "Confirm Save As",
+                             wxYES_NO | wxICON_EXCLAMATION, yes ? wxID_YES : wxID_NO);
+    };
+    WriteFile(File("week.DAT"), Filled(8000, 0x5A));
+    Prepare(true);
+    // No goes back to the chooser, which the operator then cancels: nothing written.
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")), expectReplace(false),
+                  ExpectFileDialog("", true));
+    EXPECT_EQ(ReadFile(File("week.DAT")), Filled(8000, 0x5A));
+    ExpectPrepared(true);
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")), expectReplace(true));
+    const Bytes written = ReadFile(File("week.DAT"));
+    ASSERT_EQ(written.size(), 8000u);
+    EXPECT_TRUE(std::equal(written.begin(), written.begin() + kImageSize, StampedImage().begin()));
+    EXPECT_FALSE(dlg->IsModified());
+}
+
+TEST_F(FileCommandsTest, TheChooserOffersOnlyConfigFiles) {
+    wxString chosen = "unset";
+    wxTEST_DIALOG(chosen = dlg->ChooseFile(false), ExpectFileDialog("", false));
+    EXPECT_TRUE(chosen.empty());
+    wxTEST_DIALOG(chosen = dlg->ChooseFile(true), ExpectSaveFile(File("a.DAT")));
+    EXPECT_EQ(chosen.utf8_string(), File("a.DAT").string());
+}
+
+}  // namespace
