@@ -5,6 +5,10 @@
 
 #include <wx/settings.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "ui/accessibility.h"
 #include "ui/ids.h"
 #include "ui/template_layout.h"
@@ -26,6 +30,32 @@ constexpr const char* kTypicalLabel = "E";
 #else
 constexpr const char* kTypicalLabel = "RECORDER_CARD";
 #endif
+
+// GTK selects the first row of a list that gets the focus while it has no cursor row, so
+// the dialog would open with a card chosen for the operator. The list is given its cursor
+// on the first row beforehand, with the selection left as it was.
+void PlaceCursorWithoutSelecting(wxListBox* list) {
+#ifdef __WXGTK__
+    if (list->IsEmpty()) return;
+    GtkTreeView* view = list->m_treeview;
+    GtkTreePath* cursor = nullptr;
+    gtk_tree_view_get_cursor(view, &cursor, nullptr);
+    if (cursor) {
+        gtk_tree_path_free(cursor);
+        return;
+    }
+    const int selected = list->GetSelection();
+    list->GTKDisableEvents();
+    GtkTreePath* first = gtk_tree_path_new_first();
+    gtk_tree_view_set_cursor(view, first, nullptr, FALSE);
+    gtk_tree_path_free(first);
+    gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view));
+    list->GTKEnableEvents();
+    if (selected != wxNOT_FOUND) list->SetSelection(selected);
+#else
+    (void)list;
+#endif
+}
 }  // namespace
 
 // clang-format off
@@ -96,12 +126,30 @@ void CSelectCardDlg::Rescan() {
     }
     present_ = std::move(offered);
 
-    for (int row = static_cast<int>(list_->GetCount()) - 1; row >= 0; --row)
-        if (!FindCard(list_->GetString(row))) list_->Delete(row);
+    // wxGTK's sorted list box drops its selection when a row is added, so the selected
+    // card is remembered by name and selected again; a row that goes takes it along.
+    const int selectedRow = list_->GetSelection();
+    const wxString selected = selectedRow == wxNOT_FOUND ? wxString() : list_->GetString(selectedRow);
+    bool changed = false;
+    for (int row = static_cast<int>(list_->GetCount()) - 1; row >= 0; --row) {
+        if (FindCard(list_->GetString(row))) continue;
+        list_->Delete(row);
+        changed = true;
+    }
     for (const CardRoot& card : present_) {
         const wxString label = wxString::FromUTF8(card.label);
-        if (list_->FindString(label, /*bCase=*/true) == wxNOT_FOUND) list_->Append(label);
+        if (list_->FindString(label, /*bCase=*/true) != wxNOT_FOUND) continue;
+        list_->Append(label);
+        changed = true;
     }
+    if (changed) {
+        const int row = selected.empty() ? wxNOT_FOUND : list_->FindString(selected, /*bCase=*/true);
+        if (row == wxNOT_FOUND)
+            list_->SetSelection(wxNOT_FOUND);
+        else if (list_->GetSelection() != row)
+            list_->SetSelection(row);
+    }
+    PlaceCursorWithoutSelecting(list_);
     UpdateOk();
 }
 
@@ -124,5 +172,7 @@ void CSelectCardDlg::OnOK(wxCommandEvent&) {
         chosenLabel_ = list_->GetString(row);
         if (const CardRoot* card = FindCard(chosenLabel_)) chosenRoot_ = card->root;
     }
+    // EndDialog sets the result only for a modal run; set it for any run.
+    SetReturnCode(wxID_OK);
     EndDialog(wxID_OK);
 }

@@ -1,0 +1,165 @@
+// The select card dialog run as a window: what it lists, how it follows cards coming and
+// going, and what OK hands back.
+#include "ui/select_card_dlg.h"
+
+#include <wx/button.h>
+#include <wx/timer.h>
+
+#include "tests/ui/card_test_support.h"
+#include "ui/accessibility.h"
+
+namespace {
+using namespace card_test;
+using namespace std::chrono_literals;
+
+class SelectCardDlgTest : public ::testing::Test {
+protected:
+    MediaFolder media;
+};
+
+TEST_F(SelectCardDlgTest, OpensWithNothingSelectedAndOkDisabledEvenWithCards) {
+    media.Card("E");
+    media.Card("G");
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    dialog.InitDialog();
+    EXPECT_EQ(Rows(dialog), Labels({"E", "G"}));
+    EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+    EXPECT_TRUE(dialog.IsRescanning());
+}
+
+TEST_F(SelectCardDlgTest, ListsOnlyFoldersHoldingBothCardFiles) {
+    media.Medium("EMPTY");
+    uitest::WriteFile(media.Medium("MARKER_ONLY") / kCardMarkerFile, {});
+    uitest::WriteFile(media.Medium("CONFIG_ONLY") / kCardConfigFile, ValidConfig());
+    media.Card("BROKEN", uitest::Filled(20, 0x55));  // offered: contents are judged on loading
+    uitest::WriteFile(media.Path() / "LOOSE_FILE", {});
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    dialog.InitDialog();
+    EXPECT_EQ(Rows(dialog), Labels({"BROKEN"}));
+}
+
+TEST_F(SelectCardDlgTest, CardsAreListedInLabelOrderWhateverOrderTheyAppearIn) {
+    for (const bool gFirst : {true, false}) {
+        MediaFolder folder;
+        CSelectCardDlg dialog(nullptr, folder.Locator());
+        dialog.InitDialog();
+        folder.Card(gFirst ? "G" : "E");
+        dialog.Rescan();
+        folder.Card(gFirst ? "E" : "G");
+        dialog.Rescan();
+        EXPECT_EQ(Rows(dialog), Labels({"E", "G"})) << "G first: " << gFirst;
+        EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    }
+}
+
+TEST_F(SelectCardDlgTest, RescanFollowsCardsAndKeepsTheOperatorsSelection) {
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    dialog.InitDialog();
+    EXPECT_TRUE(Rows(dialog).empty());
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+
+    const fs::path g = media.Card("G");
+    dialog.Rescan();
+    EXPECT_EQ(Rows(dialog), Labels({"G"}));
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled()) << "a new card is not selected for the operator";
+
+    SelectLabel(dialog, "G");
+    EXPECT_TRUE(dialog.OkButton()->IsEnabled());
+
+    // Cards coming and going around the selected one leave it selected.
+    const fs::path e = media.Card("E");
+    media.Card("K");
+    dialog.Rescan();
+    EXPECT_EQ(Rows(dialog), Labels({"E", "G", "K"}));
+    EXPECT_EQ(dialog.List()->GetStringSelection(), "G");
+    fs::remove_all(e);
+    dialog.Rescan();
+    EXPECT_EQ(dialog.List()->GetStringSelection(), "G");
+    EXPECT_TRUE(dialog.OkButton()->IsEnabled());
+
+    // A card losing one of its files is no card any more: the selected row goes and OK with it.
+    fs::remove(g / kCardMarkerFile);
+    dialog.Rescan();
+    EXPECT_EQ(Rows(dialog), Labels({"K"}));
+    EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+
+    SelectLabel(dialog, "");
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+}
+
+TEST_F(SelectCardDlgTest, OkHandsBackTheSelectedLabelAndItsRoot) {
+    const fs::path e = media.Card("E");
+    const fs::path unicode = media.Card("KARTE_\xC3\x84");  // labels are UTF-8 folder names
+    struct Case {
+        const char* select;
+        const char* label;
+        fs::path root;
+    } cases[] = {{"", "", {}}, {"E", "E", e}, {"KARTE_\xC3\x84", "KARTE_\xC3\x84", unicode}};
+    for (const Case& c : cases) {
+        CSelectCardDlg dialog(nullptr, media.Locator());
+        dialog.InitDialog();
+        SelectLabel(dialog, wxString::FromUTF8(c.select));
+        uitest::Click(&dialog, wxID_OK);
+        EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
+        EXPECT_EQ(dialog.ChosenLabel(), wxString::FromUTF8(c.label));
+        EXPECT_EQ(dialog.ChosenRoot(), c.root) << c.label;
+    }
+}
+
+TEST_F(SelectCardDlgTest, TypicalLabelsAreShownWholeAndTheLayoutStaysCentred) {
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    wxListBox* list = dialog.List();
+    const int room = list->GetClientSize().x;
+    for (const char* label : {"RECORDER_CARD", "3F2A-11C9", "E"})
+        EXPECT_GT(room, list->GetTextExtent(label).x + list->GetCharWidth()) << label;
+
+    const wxSize client = dialog.GetClientSize();
+    const wxRect listBox = list->GetRect();
+    EXPECT_GE(listBox.x, 0);
+    EXPECT_LE(listBox.GetRight(), client.x);
+    EXPECT_NEAR(listBox.x + listBox.width / 2.0, client.x / 2.0, 2.0 + client.x * 0.01);
+    const wxRect ok = dialog.OkButton()->GetRect();
+    const wxRect cancel = dialog.FindWindow(wxID_CANCEL)->GetRect();
+    EXPECT_NEAR(ok.x, client.x - cancel.GetRight() - 1, 2.0);
+    EXPECT_LT(ok.GetRight(), cancel.x);
+    EXPECT_GT(ok.y, listBox.GetBottom());
+    EXPECT_LE(ok.GetBottom(), client.y);
+    EXPECT_GE(ok.width, dialog.OkButton()->GetBestSize().x);
+
+    EXPECT_EQ(dialog.GetTitle(), "Select Card");
+    EXPECT_EQ(dialog.OkButton()->GetLabel(), "OK");
+    EXPECT_TRUE(list->HasFlag(wxLB_SORT));
+    EXPECT_EQ(list->GetId(), IDC_CARD_LIST);
+    EXPECT_EQ(GetAccessibleName(list), "Cards");
+    EXPECT_EQ(dialog.GetDefaultItem(), dialog.OkButton());
+}
+
+// On screen: nothing gets selected by itself when the window opens and takes the focus,
+// and the dialog's own timer brings in a card inserted while it is open, unselected.
+TEST_F(SelectCardDlgTest, ShownDialogFollowsAnInsertedCardByItsTimer) {
+    media.Card("E");
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    dialog.Show();  // opening runs the dialog's initialisation as ShowModal does
+    EXPECT_TRUE(dialog.IsRescanning());
+    dialog.List()->SetFocus();
+    WaitFor([] { return false; }, 100ms);
+    EXPECT_EQ(Rows(dialog), Labels({"E"}));
+    EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+
+    media.Card("G");
+    EXPECT_TRUE(WaitFor([&] { return dialog.List()->GetCount() == 2; }, 5s)) << "the timer rescans";
+    EXPECT_EQ(Rows(dialog), Labels({"E", "G"}));
+    EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+
+    SelectLabel(dialog, "G");
+    fs::remove_all(media.Path() / "G");
+    EXPECT_TRUE(WaitFor([&] { return dialog.List()->GetCount() == 1; }, 5s));
+    EXPECT_EQ(dialog.List()->GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+    dialog.Hide();
+}
+}  // namespace
