@@ -56,6 +56,12 @@ void PlaceCursorWithoutSelecting(wxListBox* list) {
     (void)list;
 #endif
 }
+
+// Folder names are UTF-8 as a rule; a name in another encoding is still shown, byte by byte.
+wxString ShownLabel(const std::string& label) {
+    const wxString utf8 = wxString::FromUTF8(label);
+    return utf8.empty() && !label.empty() ? wxString(label.c_str(), wxConvISO8859_1) : utf8;
+}
 }  // namespace
 
 // clang-format off
@@ -114,17 +120,13 @@ void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
 void CSelectCardDlg::OnTimer(wxTimerEvent&) { Rescan(); }
 
 void CSelectCardDlg::Rescan() {
-    present_ = locator_.Cards();
-    // A name the list cannot show (nothing to click, or a second card of the same name)
-    // is not offered: each row must stand for exactly one root.
-    std::vector<CardRoot> offered;
-    for (CardRoot& card : present_) {
-        if (card.label.empty()) continue;
-        const bool taken = std::any_of(offered.begin(), offered.end(),
-                                       [&](const CardRoot& o) { return o.label == card.label; });
-        if (!taken) offered.push_back(std::move(card));
+    // Each row stands for exactly one root: a card without a name to click, or a second
+    // card of a name already listed, is not offered.
+    present_.clear();
+    for (const CardRoot& card : locator_.Cards()) {
+        const wxString shown = ShownLabel(card.label);
+        if (!shown.empty() && !FindCard(shown)) present_.push_back({shown, card.root});
     }
-    present_ = std::move(offered);
 
     // wxGTK's sorted list box drops its selection when a row is added, so the selected
     // card is remembered by name and selected again; a row that goes takes it along.
@@ -136,10 +138,9 @@ void CSelectCardDlg::Rescan() {
         list_->Delete(row);
         changed = true;
     }
-    for (const CardRoot& card : present_) {
-        const wxString label = wxString::FromUTF8(card.label);
-        if (list_->FindString(label, /*bCase=*/true) != wxNOT_FOUND) continue;
-        list_->Append(label);
+    for (const Offered& card : present_) {
+        if (list_->FindString(card.shown, /*bCase=*/true) != wxNOT_FOUND) continue;
+        list_->Append(card.shown);
         changed = true;
     }
     if (changed) {
@@ -153,10 +154,9 @@ void CSelectCardDlg::Rescan() {
     UpdateOk();
 }
 
-const CardRoot* CSelectCardDlg::FindCard(const wxString& label) const {
-    const std::string name = label.utf8_string();
-    for (const CardRoot& card : present_)
-        if (card.label == name) return &card;
+const CSelectCardDlg::Offered* CSelectCardDlg::FindCard(const wxString& shown) const {
+    for (const Offered& card : present_)
+        if (card.shown == shown) return &card;
     return nullptr;
 }
 
@@ -170,7 +170,7 @@ void CSelectCardDlg::OnOK(wxCommandEvent&) {
     const int row = list_->GetSelection();
     if (row != wxNOT_FOUND) {
         chosenLabel_ = list_->GetString(row);
-        if (const CardRoot* card = FindCard(chosenLabel_)) chosenRoot_ = card->root;
+        if (const Offered* card = FindCard(chosenLabel_)) chosenRoot_ = card->root;
     }
     // EndDialog sets the result only for a modal run; set it for any run.
     SetReturnCode(wxID_OK);

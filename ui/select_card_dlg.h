@@ -34,7 +34,11 @@ public:
 private:
     void CreateControls();
     void UpdateOk();
-    const CardRoot* FindCard(const wxString& label) const;
+    struct Offered {
+        wxString shown;  // the row's text
+        std::filesystem::path root;
+    };
+    const Offered* FindCard(const wxString& shown) const;
 
     void OnInitDialog(wxInitDialogEvent& event);
     void OnTimer(wxTimerEvent& event);
@@ -42,7 +46,7 @@ private:
     void OnOK(wxCommandEvent& event);
 
     CardLocator locator_;
-    std::vector<CardRoot> present_;  // the cards found by the last rescan
+    std::vector<Offered> present_;  // the cards found by the last rescan
     wxListBox* list_ = nullptr;
     wxButton* ok_ = nullptr;
     wxTimer timer_;

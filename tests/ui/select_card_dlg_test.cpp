@@ -91,20 +91,27 @@ TEST_F(SelectCardDlgTest, RescanFollowsCardsAndKeepsTheOperatorsSelection) {
 
 TEST_F(SelectCardDlgTest, OkHandsBackTheSelectedLabelAndItsRoot) {
     const fs::path e = media.Card("E");
-    const fs::path unicode = media.Card("KARTE_\xC3\x84");  // labels are UTF-8 folder names
+    const fs::path utf8 = media.Card("KARTE_\xC3\x84");
+    const fs::path latin1 = media.Card("CARTE_\xE9");  // not UTF-8: still shown, still found
     struct Case {
-        const char* select;
-        const char* label;
+        wxString select;
         fs::path root;
-    } cases[] = {{"", "", {}}, {"E", "E", e}, {"KARTE_\xC3\x84", "KARTE_\xC3\x84", unicode}};
+    } cases[] = {{"", {}},
+                 {"E", e},
+                 {wxString::FromUTF8("KARTE_\xC3\x84"), utf8},
+                 {wxString::FromUTF8("CARTE_\xC3\xA9"), latin1}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.root.string());
         CSelectCardDlg dialog(nullptr, media.Locator());
         dialog.InitDialog();
-        SelectLabel(dialog, wxString::FromUTF8(c.select));
+        ASSERT_EQ(dialog.List()->GetCount(), 3u);
+        SelectLabel(dialog, c.select);
+        dialog.Rescan();  // nothing changed: the row and its selection stay
+        ASSERT_EQ(dialog.List()->GetCount(), 3u);
         uitest::Click(&dialog, wxID_OK);
         EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
-        EXPECT_EQ(dialog.ChosenLabel(), wxString::FromUTF8(c.label));
-        EXPECT_EQ(dialog.ChosenRoot(), c.root) << c.label;
+        EXPECT_EQ(dialog.ChosenLabel(), c.select);
+        EXPECT_EQ(dialog.ChosenRoot(), c.root);
     }
 }
 
