@@ -93,6 +93,7 @@ wxBEGIN_EVENT_TABLE(CWeekStrip, wxControl)
     EVT_MOTION(CWeekStrip::OnMotion)
     EVT_LEAVE_WINDOW(CWeekStrip::OnLeave)
     EVT_SYS_COLOUR_CHANGED(CWeekStrip::OnSysColourChanged)
+    EVT_DPI_CHANGED(CWeekStrip::OnDPIChanged)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -131,19 +132,28 @@ wxColour CWeekStrip::TriggerColour(TriggerClass trigger, bool dark) {
     return wxColour(0x00, 0x72, 0xB2);
 }
 
+const CWeekStrip::TextMetrics& CWeekStrip::Metrics() const {
+    if (metrics_.valid) return metrics_;
+    TextMetrics m;
+    m.valid = true;
+    for (const char* label : kDayLabels) m.dayWidth = std::max(m.dayWidth, GetTextExtent(label).x);
+    for (const LegendItem& item : kLegend) m.legendWidth = std::max(m.legendWidth, GetTextExtent(item.text).x);
+    m.hourLabelWidth = GetTextExtent(HourText(kHours)).x;
+    m.charHeight = GetCharHeight();
+    metrics_ = m;
+    return metrics_;
+}
+
 CWeekStrip::Geometry CWeekStrip::Measure(const wxSize& area) const {
+    const TextMetrics& m = Metrics();
     const int margin = FromDIP(kMargin);
-    int dayWidth = 0;
-    for (const char* label : kDayLabels) dayWidth = std::max(dayWidth, GetTextExtent(label).x);
-    int legendText = 0;
-    for (const LegendItem& item : kLegend) legendText = std::max(legendText, GetTextExtent(item.text).x);
     // The hour labels stand centred under their ticks; the first and last reach past the axis.
-    const int halfHourLabel = (GetTextExtent(HourText(kHours)).x + 1) / 2;
+    const int halfHourLabel = (m.hourLabelWidth + 1) / 2;
 
     Geometry g;
     g.labelLeft = margin;
-    g.plotLeft = std::max(margin + dayWidth + FromDIP(kLabelGap), margin + halfHourLabel);
-    g.legendLeft = area.x - margin - (FromDIP(kSwatch) + FromDIP(kSwatchGap) + legendText);
+    g.plotLeft = std::max(margin + m.dayWidth + FromDIP(kLabelGap), margin + halfHourLabel);
+    g.legendLeft = area.x - margin - (FromDIP(kSwatch) + FromDIP(kSwatchGap) + m.legendWidth);
     g.plotRight = std::max(g.plotLeft + 1, g.legendLeft - FromDIP(kLegendGap) - halfHourLabel);
 
     g.rowsTop = margin;
@@ -158,17 +168,18 @@ wxSize CWeekStrip::DoGetBestSize() const {
     const wxSize wide(10 * FromDIP(kPreferredAxisWidth), 0);
     const Geometry g = Measure(wide);
     const int width = wide.x - (g.plotRight - g.plotLeft) + FromDIP(kPreferredAxisWidth);
+    const int charHeight = Metrics().charHeight;
     const int legendHeight = static_cast<int>(kLegend.size()) *
-                             (std::max(GetCharHeight(), FromDIP(kSwatch)) + FromDIP(kLegendSpacing));
+                             (std::max(charHeight, FromDIP(kSwatch)) + FromDIP(kLegendSpacing));
     // Rows no lower than a line of text, so that the day labels never crowd each other.
-    const int rowHeight = std::max(FromDIP(kRowHeight), GetCharHeight());
+    const int rowHeight = std::max(FromDIP(kRowHeight), charHeight);
     const int rows = std::max(kDays * rowHeight, legendHeight);
     return wxSize(width, g.rowsTop + rows + AxisHeight());
 }
 
 int CWeekStrip::AxisHeight() const {
     // A pixel of gap, the ticks, another pixel, the hour labels and a bottom margin.
-    return 1 + FromDIP(kTickLength) + FromDIP(1) + GetCharHeight() + FromDIP(kBottomMargin);
+    return 1 + FromDIP(kTickLength) + FromDIP(1) + Metrics().charHeight + FromDIP(kBottomMargin);
 }
 
 int CWeekStrip::XOfSecond(const Geometry& g, std::uint32_t second) const {
@@ -334,7 +345,20 @@ void CWeekStrip::OnLeave(wxMouseEvent& event) {
     UnsetToolTip();
 }
 
+bool CWeekStrip::SetFont(const wxFont& font) {
+    metrics_.valid = false;
+    InvalidateBestSize();
+    return wxControl::SetFont(font);
+}
+
 void CWeekStrip::OnSysColourChanged(wxSysColourChangedEvent& event) {
     event.Skip();
+    metrics_.valid = false;  // a new theme may bring a new default font
+    Refresh();
+}
+
+void CWeekStrip::OnDPIChanged(wxDPIChangedEvent& event) {
+    event.Skip();
+    metrics_.valid = false;
     Refresh();
 }

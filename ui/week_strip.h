@@ -48,6 +48,7 @@ public:
     // Nothing here works from the keyboard (the schedule list does it all), so the strip
     // stays out of the tab order.
     bool AcceptsFocus() const override { return false; }
+    bool SetFont(const wxFont& font) override;
 
 protected:
     wxSize DoGetBestSize() const override;
@@ -62,6 +63,13 @@ private:
         int axisTop = 0;           // ticks and hour labels below the rows
         int legendLeft = 0;        // legend to the right of the axis
     };
+    // Widths and heights of the strip's texts, measured once and again after a change of
+    // font, DPI or theme (the bar under the mouse is looked for on every mouse move).
+    struct TextMetrics {
+        bool valid = false;
+        int dayWidth = 0, legendWidth = 0, hourLabelWidth = 0, charHeight = 0;
+    };
+    const TextMetrics& Metrics() const;
     Geometry Measure(const wxSize& area) const;
     int AxisHeight() const;
     int XOfSecond(const Geometry& g, std::uint32_t second) const;
@@ -79,11 +87,13 @@ private:
     void OnMotion(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
     void OnSysColourChanged(wxSysColourChangedEvent& event);
+    void OnDPIChanged(wxDPIChangedEvent& event);
 
     std::vector<ScheduleEntry> entries_;
     std::vector<WeekSegment> segments_;
     int selected_ = -1;
     int hovered_ = -1;  // slot whose tooltip is set, -1 for none
+    mutable TextMetrics metrics_;
 
     wxDECLARE_EVENT_TABLE();
 };
