@@ -1,10 +1,12 @@
-# The two commands of the README:
+# The commands of the README:
 #   make run    install what is missing, build, and start the editor
 #   make test   install what is missing, build, and run every test
+#   make bench    optimised build, then every benchmark beside its baselines
+#   make package  the Debian package build/release/dvr-config_<version>_<arch>.deb
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps
+.PHONY: run test build deps bench package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,3 +20,21 @@ run: build
 
 test: build
 	bash scripts/run-tests.sh $(PRESET)
+
+# The benchmarks and the package come from the optimised build (the release preset).
+BENCH_DEPS = libbenchmark-dev libx11-dev
+PACKAGE_DEPS = libbenchmark-dev dpkg-dev
+
+bench:
+	@bash scripts/install-deps.sh $(BENCH_DEPS)
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	bash scripts/bench.sh release
+
+# The package holds the editor only: build just it, and let cpack install without
+# building every other target of the tree first.
+package:
+	@bash scripts/install-deps.sh $(PACKAGE_DEPS)
+	cmake --preset release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build --preset release --target dvr-config -j $(JOBS)
+	cd build/release && cpack -G DEB
