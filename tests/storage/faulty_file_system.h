@@ -8,7 +8,7 @@
 
 #include "storage/file_system.h"
 
-enum class Call { SizeOf, Exists, Open, Read, Write, Flush, Sync, Close, SizeOfOpen };
+enum class Call { SizeOf, Exists, Open, Read, Write, Flush, Sync, Close, SizeOfOpen, SyncFolder };
 enum class Fault {
     Fail,     // the call reports failure; a failed write or read moves no bytes
     Short,    // a read or write moves only half of the bytes asked for
@@ -26,6 +26,7 @@ inline const char* CallName(Call call) {
         case Call::Sync: return "Sync";
         case Call::Close: return "Close";
         case Call::SizeOfOpen: return "SizeOfOpen";
+        case Call::SyncFolder: return "SyncFolder";
     }
     return "?";
 }
@@ -87,6 +88,9 @@ public:
     bool Close(Handle file) override {
         ++closed_;
         return Pass(Call::Close, [&] { return inner_.Close(file); });
+    }
+    bool SyncFolder(const std::filesystem::path& folder) override {
+        return Pass(Call::SyncFolder, [&] { return inner_.SyncFolder(folder); });
     }
     std::optional<std::uintmax_t> SizeOfOpen(Handle file) override {
         const bool broken = Next(Call::SizeOfOpen);
