@@ -1,0 +1,76 @@
+#pragma once
+// The schedule item dialog: edits one entry's days, times, rate, size, mode, trigger,
+// duration and video output. The command that opens it fills form first and reads it
+// back after OK; the controls are filled from form when the dialog opens and form is
+// written back only on OK.
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/datetime.h>
+#include <wx/dialog.h>
+#include <wx/radiobut.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/timectrl.h>
+
+#include "model/entry_form.h"
+
+// The time pickers carry a time of day on the date 1 January 2000, in local time as the
+// picker shows it. Should that time not exist on that day in the local zone, the same day
+// of a later year carries it, so that the time shown is always the time put in.
+wxDateTime PickerValue(const TimeOfDay& time);
+TimeOfDay PickerTime(const wxDateTime& value);
+
+class CScheduleItemDlg : public wxDialog {
+public:
+    explicit CScheduleItemDlg(wxWindow* parent);
+
+    EntryForm form;
+
+    // Fills the controls from form; runs when the dialog opens (wxEVT_INIT_DIALOG).
+    void OnInitDialog();
+    // Pickers in from form, out to form.
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+    // OK: form from the controls, then close with OK.
+    void OnOK(wxCommandEvent& event);
+    // Cancel, Escape and the close button: close at once when the controls still hold the
+    // form as it was opened, otherwise only after "Discard changes?" is answered Yes.
+    void OnCancel(wxCommandEvent& event);
+
+    void ShowRates();
+    void ShowSize();
+    void UpdateTriggerControls();
+
+private:
+    void CreateControls();
+    bool ControlsDifferFromForm() const;
+    int SelectedDay(const wxChoice* list) const;
+    void CloseWith(int result);
+
+    void OnInitDialogEvent(wxInitDialogEvent& event);
+    void OnRateScroll(wxScrollEvent& event);
+    void OnSizeScroll(wxScrollEvent& event);
+    void OnSliderChanged(wxCommandEvent& event);
+    void OnTriggerChoice(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    wxChoice* startDay_ = nullptr;
+    wxTimePickerCtrl* startTime_ = nullptr;
+    wxChoice* stopDay_ = nullptr;
+    wxTimePickerCtrl* stopTime_ = nullptr;
+    wxSlider* rate_ = nullptr;
+    wxTextCtrl* pal_ = nullptr;
+    wxTextCtrl* ntsc_ = nullptr;
+    wxSlider* size_ = nullptr;
+    wxTextCtrl* sizeText_ = nullptr;
+    wxRadioButton* field_ = nullptr;
+    wxRadioButton* frame_ = nullptr;
+    wxChoice* trigger_ = nullptr;
+    wxTextCtrl* duration_ = nullptr;
+    wxStaticText* seconds_ = nullptr;
+    wxCheckBox* videoOut_ = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};
