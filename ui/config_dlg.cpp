@@ -13,6 +13,7 @@
 #include "ui/app_icon.h"
 #include "ui/ids.h"
 #include "ui/template_layout.h"
+#include "ui/week_strip.h"
 
 namespace {
 constexpr int kVideoOutColumn = 8;
@@ -37,6 +38,13 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_CLOSE(CConfigDlg::OnClose)
     EVT_CONTEXT_MENU(CConfigDlg::OnContextMenu)
     EVT_MENU(IDM_ABOUTBOX, CConfigDlg::OnAboutCommand)
+    EVT_WEEK_STRIP_SELECT(IDC_WEEK_STRIP, CConfigDlg::OnWeekStripSelect)
+    EVT_WEEK_STRIP_ACTIVATE(IDC_WEEK_STRIP, CConfigDlg::OnWeekStripActivate)
+    EVT_LIST_ITEM_SELECTED(IDC_SCHEDULE_LIST, CConfigDlg::OnListSelectionChanged)
+    EVT_LIST_ITEM_DESELECTED(IDC_SCHEDULE_LIST, CConfigDlg::OnListSelectionChanged)
+    EVT_LIST_INSERT_ITEM(IDC_SCHEDULE_LIST, CConfigDlg::OnListRowsChanged)
+    EVT_LIST_DELETE_ITEM(IDC_SCHEDULE_LIST, CConfigDlg::OnListRowsChanged)
+    EVT_LIST_DELETE_ALL_ITEMS(IDC_SCHEDULE_LIST, CConfigDlg::OnListRowsChanged)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -83,7 +91,11 @@ void CConfigDlg::CreateControls() {
     button(IDC_EDIT, "Edit", 206, 216, 58, 14);
     button(IDC_DELETE, "Delete", 280, 216, 58, 14);
     button(IDC_DELETE_ALL, "Delete All", 354, 216, 58, 14);
-    layout.Apply(this, 470, 246);
+    // The week strip stands below the template's controls, which keep their places.
+    group("Week", 7, 241, 456, 90);
+    weekStrip_ = new CWeekStrip(this, IDC_WEEK_STRIP);
+    layout.Add(weekStrip_, 15, 253, 439, 72);
+    layout.Apply(this, 470, 338);
     // "Video Out" is never resized after this; it starts wide enough for its own title,
     // which a GTK font can make wider than its 60 pixels.
     list_->SetColumnWidth(kVideoOutColumn, wxLIST_AUTOSIZE_USEHEADER);
@@ -176,3 +188,42 @@ void CConfigDlg::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void CConfigDlg::OnAboutCommand(wxCommandEvent&) { ShowAbout(); }
+
+void CConfigDlg::RefreshWeekStrip() {
+    stripRefreshPending_ = false;
+    weekStrip_->SetSchedule(image_.Entries());
+    const long row = SelectedRow();
+    weekStrip_->SetSelectedSlot(row < 0 ? -1 : static_cast<int>(list_->GetItemData(row)));
+}
+
+void CConfigDlg::OnListRowsChanged(wxListEvent& event) {
+    event.Skip();
+    // Every command changes the image and the rows together; redraw once it is done.
+    if (stripRefreshPending_) return;
+    stripRefreshPending_ = true;
+    CallAfter([this] { if (stripRefreshPending_) RefreshWeekStrip(); });
+}
+
+void CConfigDlg::OnListSelectionChanged(wxListEvent& event) {
+    event.Skip();
+    const long row = SelectedRow();
+    weekStrip_->SetSelectedSlot(row < 0 ? -1 : static_cast<int>(list_->GetItemData(row)));
+}
+
+void CConfigDlg::SelectSlotRow(int slot) {
+    for (long row = 0; row < list_->GetItemCount(); ++row) {
+        if (static_cast<int>(list_->GetItemData(row)) != slot) continue;
+        list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                            wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        list_->EnsureVisible(row);
+        return;
+    }
+}
+
+void CConfigDlg::OnWeekStripSelect(wxCommandEvent& event) { SelectSlotRow(event.GetInt()); }
+
+void CConfigDlg::OnWeekStripActivate(wxCommandEvent& event) {
+    SelectSlotRow(event.GetInt());
+    wxCommandEvent none;
+    OnEdit(none);
+}

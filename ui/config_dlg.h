@@ -9,6 +9,8 @@
 #include "storage/card_probe.h"
 #include "storage/config_image.h"
 
+class CWeekStrip;
+
 class CConfigDlg : public wxDialog {
 public:
     // cards: where the card commands look for cards (tests pass a locator over a folder).
@@ -40,6 +42,10 @@ public:
 
     void ShowAbout();
 
+    // The week strip under the list shows the schedule as a week; it follows the list.
+    CWeekStrip* WeekStrip() const { return weekStrip_; }
+    void RefreshWeekStrip();
+
     // The commands, reachable by tests as an operator reaches them through the buttons.
     void OnNew(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
@@ -66,11 +72,18 @@ private:
     void OnListActivated(wxListEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
+    void OnWeekStripSelect(wxCommandEvent& event);
+    void OnWeekStripActivate(wxCommandEvent& event);
+    void OnListSelectionChanged(wxListEvent& event);
+    void OnListRowsChanged(wxListEvent& event);
+    void SelectSlotRow(int slot);
 
     ConfigImage image_;
     bool modified_ = false;
     CardLocator cards_;
     wxListCtrl* list_ = nullptr;
+    CWeekStrip* weekStrip_ = nullptr;
+    bool stripRefreshPending_ = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -13,6 +13,7 @@ enum MainWindowId {
     IDC_LOAD_FROM_CARD = 1008,
     IDC_COPY = 1009,
     IDC_DELETE_ALL = 1010,
+    IDC_WEEK_STRIP = 1011,
     IDM_ABOUTBOX = 0x0010,
 };
 

@@ -43,6 +43,7 @@ TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
         {IDC_SCHEDULE_LIST, nullptr},            {IDC_NEW, "New"},
         {IDC_COPY, "Copy"},                      {IDC_EDIT, "Edit"},
         {IDC_DELETE, "Delete"},                  {IDC_DELETE_ALL, "Delete All"},
+        {IDC_WEEK_STRIP, nullptr},
     };
     std::vector<int> tabOrder;
     for (wxWindow* child : dlg->GetChildren())

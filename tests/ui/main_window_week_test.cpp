@@ -1,0 +1,67 @@
+// The week strip in the main window follows the schedule and selects entries by mouse.
+#include "ui/ids.h"
+#include "ui/schedule_item_dlg.h"
+#include "ui/week_strip.h"
+#include "ui_test_support.h"
+
+using namespace uitest;
+
+namespace {
+constexpr WeekTime kHour = 3600;
+constexpr WeekTime kDay = 86400;
+
+class MainWindowWeekTest : public ConfigDlgTest {
+protected:
+    CWeekStrip* Strip() { return dlg->WeekStrip(); }
+    void Settle() { wxTheApp->ProcessPendingEvents(); }
+    // The centre of the first bar drawn for slot.
+    wxPoint BarCentre(int slot) {
+        for (const WeekSegment& seg : Strip()->Segments())
+            if (static_cast<int>(seg.slot) == slot) {
+                const wxRect r = Strip()->BarRect(seg);
+                return wxPoint(r.x + r.width / 2, r.y + r.height / 2);
+            }
+        ADD_FAILURE() << "no bar for slot " << slot;
+        return {};
+    }
+    void ClickAt(const wxPoint& p, wxEventType type = wxEVT_LEFT_DOWN) {
+        wxMouseEvent event(type);
+        event.SetPosition(p);
+        event.SetEventObject(Strip());
+        Strip()->ProcessWindowEvent(event);
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowWeekTest, StripFollowsLoadsAndClickingABarSelectsItsRow) {
+    Fill({MakeEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour), MakeEntry(8 * kHour, 17 * kHour),
+          MakeEntry(6 * kDay + 22 * kHour, 6 * kHour)});
+    Settle();
+    ASSERT_FALSE(Strip()->Segments().empty());
+    // Rows: slot 1 (Monday), slot 0 (Friday), slot 2 (Sunday night into Monday).
+    ClickAt(BarCentre(0));
+    EXPECT_EQ(dlg->SelectedRow(), 1);
+    EXPECT_EQ(Strip()->SelectedSlot(), 0);
+    ClickAt(BarCentre(2));
+    EXPECT_EQ(dlg->SelectedRow(), 2);
+    EXPECT_EQ(List()->GetItemData(dlg->SelectedRow()), 2);
+}
+
+TEST_F(MainWindowWeekTest, StripIsRedrawnAfterDeleteAllAndDoubleClickEdits) {
+    Fill({MakeEntry(8 * kHour, 17 * kHour)});
+    Settle();
+    wxTEST_DIALOG(ClickAt(BarCentre(0), wxEVT_LEFT_DCLICK), ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
+    wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
+    Settle();
+    EXPECT_TRUE(Strip()->Segments().empty());
+}
+
+TEST_F(MainWindowWeekTest, StripStandsBelowTheTemplateWithoutClipping) {
+    ExpectCleanLayout(dlg);
+    const wxRect strip = Strip()->GetRect();
+    // The template's controls all stand above the strip.
+    for (wxWindow* child : dlg->GetChildren()) {
+        if (child == Strip() || child->GetLabel() == "Week") continue;
+        EXPECT_LE(child->GetRect().GetBottom(), strip.GetTop()) << child->GetLabel().utf8_string();
+    }
+}
