@@ -1,0 +1,614 @@
+// The schedule item dialog run on real controls: its opening, the live texts, OK and the
+// comparison behind Cancel, time pickers in many time zones, and its layout.
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/timectrl.h>
+
+#include "model/entry_form.h"
+#include "model/messages.h"
+#include "model/rate_table.h"
+#include "ui/accessibility.h"
+#include "ui/ids.h"
+#include "ui/schedule_item_dlg.h"
+#include "ui_test_support.h"
+
+namespace {
+using namespace uitest;
+
+std::string Str(const wxString& s) { return s.utf8_string(); }
+
+std::string Clock(const TimeOfDay& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    return text;
+}
+
+// The dialog as its command opens it: constructed, form filled, then initialised through
+// wxEVT_INIT_DIALOG as showing it would do.
+class ScheduleItemDlgTest : public ::testing::Test {
+public:
+    void TearDown() override { delete dlg; }
+
+    void Open(EntryForm form) {  // a copy: form may belong to the dialog being replaced
+        delete dlg;
+        dlg = new CScheduleItemDlg(nullptr);
+        dlg->form = form;
+        dlg->InitDialog();
+    }
+
+    template <class T>
+    T* Ctrl(int id) const {
+        T* control = dynamic_cast<T*>(dlg->FindWindow(id));
+        EXPECT_NE(control, nullptr) << "control " << id;
+        return control;
+    }
+    wxChoice* StartDay() const { return Ctrl<wxChoice>(IDC_START_DAY); }
+    wxChoice* StopDay() const { return Ctrl<wxChoice>(IDC_STOP_DAY); }
+    wxTimePickerCtrl* StartTime() const { return Ctrl<wxTimePickerCtrl>(IDC_START_TIME); }
+    wxTimePickerCtrl* StopTime() const { return Ctrl<wxTimePickerCtrl>(IDC_STOP_TIME); }
+    wxSlider* Rate() const { return Ctrl<wxSlider>(IDC_RATE_SLIDER); }
+    wxSlider* Size() const { return Ctrl<wxSlider>(IDC_SIZE_SLIDER); }
+    std::string Text(int id) const { return Str(Ctrl<wxTextCtrl>(id)->GetValue()); }
+    wxTextCtrl* Duration() const { return Ctrl<wxTextCtrl>(IDC_DURATION); }
+    wxChoice* Trigger() const { return Ctrl<wxChoice>(IDC_TRIGGER); }
+
+    // The text the picker shows, and what it holds.
+    static wxTextCtrl* PickerText(wxTimePickerCtrl* picker) {
+        for (wxWindow* child : picker->GetChildren())
+            if (auto* text = dynamic_cast<wxTextCtrl*>(child)) return text;
+        ADD_FAILURE() << "time picker without a text part";
+        return nullptr;
+    }
+    static std::string Shown(wxTimePickerCtrl* picker) { return Str(PickerText(picker)->GetValue()); }
+    static TimeOfDay Held(wxTimePickerCtrl* picker) {
+        int h = -1, m = -1, s = -1;
+        picker->GetTime(&h, &m, &s);
+        return TimeOfDay{h, m, s};
+    }
+    // A key pressed in the picker as the operator presses it.
+    static void PickerKey(wxTimePickerCtrl* picker, int key) {
+        wxKeyEvent event(wxEVT_KEY_DOWN);
+        event.m_keyCode = key;
+        wxTextCtrl* text = PickerText(picker);
+        event.SetEventObject(text);
+        text->ProcessWindowEvent(event);
+    }
+
+    // A slider moved, with the notification a move of that kind sends.
+    void Scroll(wxSlider* slider, int value, wxEventType type = wxEVT_SCROLL_THUMBTRACK) {
+        slider->SetValue(value);
+        wxScrollEvent event(type, slider->GetId(), value, wxHORIZONTAL);
+        event.SetEventObject(slider);
+        slider->ProcessWindowEvent(event);
+    }
+    void ChooseTrigger(int index) {
+        Trigger()->SetSelection(index);
+        wxCommandEvent event(wxEVT_CHOICE, IDC_TRIGGER);
+        event.SetInt(index);
+        event.SetEventObject(Trigger());
+        Trigger()->ProcessWindowEvent(event);
+    }
+
+    // OK and Cancel pressed; the result the dialog closed with, 0 while it stays open.
+    int PressOk() {
+        dlg->SetReturnCode(0);
+        Click(dlg, wxID_OK);
+        return dlg->GetReturnCode();
+    }
+    int PressCancel() {
+        dlg->SetReturnCode(0);
+        Click(dlg, wxID_CANCEL);
+        return dlg->GetReturnCode();
+    }
+    static ExpectMessage ExpectDiscardChanges(bool yes) {
+        return ExpectQuestion(kMsgDiscardChanges, kTitleConfirmCancel, yes);
+    }
+
+    CScheduleItemDlg* dlg = nullptr;
+};
+
+EntryForm SampleForm() {
+    EntryForm form = NewEntryForm();
+    form.startDay = 3;
+    form.startTime = {8, 15, 30};
+    form.stopDay = 5;
+    form.stopTime = {17, 45, 5};
+    form.rateCode = 24;
+    form.sizeKB = 20;
+    form.frame = true;
+    form.trigger = 6;
+    form.duration = 120;
+    form.videoOut = false;
+    return form;
+}
+
+TEST_F(ScheduleItemDlgTest, OpensOnTheDefaultsOfANewEntry) {
+    Open(NewEntryForm());
+    EXPECT_EQ(Str(dlg->GetTitle()), "Schedule Item");
+    EXPECT_EQ(Str(StartDay()->GetStringSelection()), "Monday");
+    EXPECT_EQ(Str(StopDay()->GetStringSelection()), "Monday");
+    EXPECT_EQ(Shown(StartTime()), "00:00:00");
+    EXPECT_EQ(Shown(StopTime()), "00:00:00");
+    EXPECT_EQ(Rate()->GetValue(), 0);
+    EXPECT_EQ(dlg->form.ratePosition, 0);
+    EXPECT_EQ(Text(IDC_PAL_TEXT), "25.0");
+    EXPECT_EQ(Text(IDC_NTSC_TEXT), "30.0");
+    EXPECT_EQ(Size()->GetValue(), 32);
+    EXPECT_EQ(Text(IDC_SIZE_TEXT), "32kB");
+    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FIELD)->GetValue());
+    EXPECT_FALSE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue());
+    EXPECT_EQ(Str(Trigger()->GetStringSelection()), "Continuous");
+    EXPECT_EQ(Text(IDC_DURATION), "10");
+    EXPECT_FALSE(Duration()->IsEnabled());
+    EXPECT_FALSE(Ctrl<wxStaticText>(IDC_SECONDS)->IsEnabled());
+    EXPECT_TRUE(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetValue());
+    // Nothing touched: Cancel closes without asking.
+    EXPECT_EQ(PressCancel(), wxID_CANCEL);
+}
+
+TEST_F(ScheduleItemDlgTest, ListsHoldTheWeekdaysAndTheOfferedTriggersInOrder) {
+    Open(NewEntryForm());
+    const std::vector<std::string> days = {"Monday", "Tuesday", "Wednesday", "Thursday",
+                                           "Friday", "Saturday", "Sunday"};
+    const std::vector<std::string> triggers = {"Continuous",       "Alarm 1 Edge NO",  "Alarm 1 Edge NC",
+                                               "Alarm 1 Level NO", "Alarm 1 Level NC", "Alarm 2 Edge NO",
+                                               "Alarm 2 Edge NC",  "Alarm 2 Level NO", "Alarm 2 Level NC"};
+    auto strings = [](wxChoice* list) {
+        std::vector<std::string> all;
+        for (const wxString& s : list->GetStrings()) all.push_back(Str(s));
+        return all;
+    };
+    EXPECT_EQ(strings(StartDay()), days);
+    EXPECT_EQ(strings(StopDay()), days);
+    EXPECT_EQ(strings(Trigger()), triggers);
+}
+
+TEST_F(ScheduleItemDlgTest, ControlsStandInTemplateOrderAndAreNamed) {
+    Open(NewEntryForm());
+    // Tab order follows the order of the children; controls without a caption carry a name.
+    const struct {
+        int id;
+        const char* name;
+    } expected[] = {
+        {IDC_START_DAY, "Start day"},
+        {IDC_START_TIME, "Start time"},
+        {IDC_STOP_DAY, "Stop day"},
+        {IDC_STOP_TIME, "Stop time"},
+        {IDC_RATE_SLIDER, "Images Per Second"},
+        {IDC_PAL_TEXT, "PAL"},
+        {IDC_NTSC_TEXT, "NTSC"},
+        {IDC_SIZE_SLIDER, "Image Size"},
+        {IDC_SIZE_TEXT, "Image Size in kB"},
+        {IDC_FIELD, nullptr},
+        {IDC_FRAME, nullptr},
+        {IDC_TRIGGER, "Trigger"},
+        {IDC_DURATION, "Duration"},
+        {IDC_SECONDS, nullptr},
+        {IDC_VIDEO_OUT, nullptr},
+        {wxID_OK, nullptr},
+        {wxID_CANCEL, nullptr},
+    };
+    std::vector<int> order;
+    for (wxWindow* child : dlg->GetChildren())
+        if (child->GetId() >= IDC_START_TIME || child->GetId() == wxID_OK || child->GetId() == wxID_CANCEL)
+            order.push_back(child->GetId());
+    std::vector<int> ids;
+    for (const auto& e : expected) ids.push_back(e.id);
+    EXPECT_EQ(order, ids);
+    for (const auto& e : expected) {
+        if (!e.name) continue;
+        EXPECT_EQ(Str(GetAccessibleName(dlg->FindWindow(e.id))), e.name) << e.id;
+    }
+    EXPECT_EQ(Str(dlg->FindWindow(IDC_FIELD)->GetLabel()), "Field");
+    EXPECT_EQ(Str(dlg->FindWindow(IDC_FRAME)->GetLabel()), "Frame");
+    EXPECT_EQ(Str(dlg->FindWindow(IDC_VIDEO_OUT)->GetLabel()), "Video Out");
+    EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_PAL_TEXT)->HasFlag(wxTE_READONLY));
+    EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_NTSC_TEXT)->HasFlag(wxTE_READONLY));
+    EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_SIZE_TEXT)->HasFlag(wxTE_READONLY));
+    EXPECT_TRUE(Duration()->HasFlag(wxTE_RIGHT));
+    EXPECT_EQ(Rate()->GetMin(), 0);
+    EXPECT_EQ(Rate()->GetMax(), 14);
+    EXPECT_EQ(Size()->GetMin(), 10);
+    EXPECT_EQ(Size()->GetMax(), 32);
+}
+
+TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothing) {
+    Open(SampleForm());
+    dlg->Show();
+    ExpectCleanLayout(dlg);
+    dlg->Hide();
+}
+
+TEST_F(ScheduleItemDlgTest, RateSliderShowsBothRatesAndOkStoresTheTableCode) {
+    const struct {
+        int position;
+        const char* pal;
+        const char* ntsc;
+        int rateCode;
+    } steps[] = {
+        {0, "25.0", "30.0", 0},  {1, "12.5", "15.0", 1}, {2, "8.3", "10.0", 2}, {3, "6.2", "7.5", 3},
+        {4, "5.0", "6.0", 4},    {5, "4.1", "5.0", 5},   {6, "3.1", "3.7", 7},  {7, "2.0", "2.5", 11},
+        {8, "1.6", "2.0", 14},   {9, "1.0", "1.2", 24},  {10, "0.8", "1.0", 29}, {11, "0.5", "0.6", 49},
+        {12, "0.4", "0.5", 59},  {13, "0.2", "0.2", 124}, {14, "0.1", "0.1", 249},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.position);
+        Open(NewEntryForm());
+        Scroll(Rate(), step.position);
+        EXPECT_EQ(Text(IDC_PAL_TEXT), step.pal);
+        EXPECT_EQ(Text(IDC_NTSC_TEXT), step.ntsc);
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.rateCode, step.rateCode);
+        // Opened again on what OK stored, the slider stands where it was left.
+        Open(dlg->form);
+        EXPECT_EQ(Rate()->GetValue(), step.position);
+        EXPECT_EQ(Text(IDC_PAL_TEXT), step.pal);
+    }
+}
+
+TEST_F(ScheduleItemDlgTest, SlidersFollowEveryMoveButTheEndOfScroll) {
+    const struct {
+        wxEventType type;
+        bool shown;
+    } kinds[] = {
+        {wxEVT_SCROLL_THUMBTRACK, true}, {wxEVT_SCROLL_THUMBRELEASE, true}, {wxEVT_SCROLL_LINEUP, true},
+        {wxEVT_SCROLL_LINEDOWN, true},   {wxEVT_SCROLL_PAGEUP, true},       {wxEVT_SCROLL_PAGEDOWN, true},
+        {wxEVT_SCROLL_TOP, true},        {wxEVT_SCROLL_BOTTOM, true},       {wxEVT_SCROLL_CHANGED, false},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.type);
+        Open(NewEntryForm());
+        Scroll(Rate(), 9, kind.type);
+        Scroll(Size(), 17, kind.type);
+        EXPECT_EQ(Text(IDC_PAL_TEXT), kind.shown ? "1.0" : "25.0");
+        EXPECT_EQ(Text(IDC_NTSC_TEXT), kind.shown ? "1.2" : "30.0");
+        EXPECT_EQ(Text(IDC_SIZE_TEXT), kind.shown ? "17kB" : "32kB");
+    }
+    // A move GTK reports only as a new value (the mouse wheel) is shown too.
+    Open(NewEntryForm());
+    for (wxSlider* slider : {Rate(), Size()}) {
+        slider->SetValue(slider == Rate() ? 14 : 10);
+        wxCommandEvent changed(wxEVT_SLIDER, slider->GetId());
+        changed.SetEventObject(slider);
+        slider->ProcessWindowEvent(changed);
+    }
+    EXPECT_EQ(Text(IDC_PAL_TEXT), "0.1");
+    EXPECT_EQ(Text(IDC_NTSC_TEXT), "0.1");
+    EXPECT_EQ(Text(IDC_SIZE_TEXT), "10kB");
+}
+
+TEST_F(ScheduleItemDlgTest, SizeSliderShowsAndStoresKilobytes) {
+    for (int kb = kMinSizeKB; kb <= kMaxSizeKB; ++kb) {
+        Open(NewEntryForm());
+        Scroll(Size(), kb);
+        EXPECT_EQ(Text(IDC_SIZE_TEXT), std::to_string(kb) + "kB");
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.sizeKB, kb);
+    }
+}
+
+TEST_F(ScheduleItemDlgTest, OnlyAlarmTriggersEnableTheDuration) {
+    Open(NewEntryForm());
+    for (int code : {1, 2, 3, 4, 5, 6, 7, 8, 0, 8}) {
+        SCOPED_TRACE(code);
+        ChooseTrigger(code);
+        EXPECT_EQ(Duration()->IsEnabled(), code > 0);
+        EXPECT_EQ(Ctrl<wxStaticText>(IDC_SECONDS)->IsEnabled(), code > 0);
+    }
+    EXPECT_EQ(Str(Trigger()->GetStringSelection()), "Alarm 2 Level NC");
+    EXPECT_EQ(PressOk(), wxID_OK);
+    EXPECT_EQ(dlg->form.trigger, 8);
+}
+
+TEST_F(ScheduleItemDlgTest, OkStoresEveryControl) {
+    Open(NewEntryForm());
+    StartDay()->SetSelection(2);
+    StopDay()->SetSelection(6);
+    StartTime()->SetValue(PickerValue({6, 7, 8}));
+    StopTime()->SetValue(PickerValue({23, 59, 59}));
+    Scroll(Rate(), 11);
+    Scroll(Size(), 25);
+    Ctrl<wxRadioButton>(IDC_FRAME)->SetValue(true);
+    EXPECT_FALSE(Ctrl<wxRadioButton>(IDC_FIELD)->GetValue()) << "Field and Frame are one group";
+    ChooseTrigger(4);
+    Duration()->ChangeValue("300");
+    Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->SetValue(false);
+    EXPECT_EQ(PressOk(), wxID_OK);
+
+    EntryForm expected = NewEntryForm();
+    expected.startDay = 3;
+    expected.stopDay = 7;
+    expected.startTime = {6, 7, 8};
+    expected.stopTime = {23, 59, 59};
+    expected.rateCode = 49;
+    expected.sizeKB = 25;
+    expected.frame = true;
+    expected.trigger = 4;
+    expected.duration = 300;
+    expected.videoOut = false;
+    expected.ratePosition = 0;  // the position the dialog opened at
+    EXPECT_EQ(dlg->form, expected);
+
+    // Opened again on that form, the dialog shows exactly it: Cancel has nothing to ask.
+    Open(dlg->form);
+    EXPECT_EQ(Shown(StartTime()), "06:07:08");
+    EXPECT_EQ(Shown(StopTime()), "23:59:59");
+    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue());
+    EXPECT_TRUE(Duration()->IsEnabled());
+    EXPECT_EQ(PressCancel(), wxID_CANCEL);
+}
+
+TEST_F(ScheduleItemDlgTest, DurationTextIsReadUpToTheFirstNonDigit) {
+    const struct {
+        const char* text;
+        int read;
+        int stored;  // after composing the entry
+    } cases[] = {
+        {"10", 10, 10},       {"", 0, 5},           {"abc", 0, 5},           {"4", 4, 5},
+        {"5", 5, 5},          {"3600", 3600, 3600}, {"3601", 3601, 3600},    {"  42s", 42, 42},
+        {"+7", 7, 7},         {"-7", 0, 5},         {"007", 7, 7},           {"12 34", 12, 12},
+        {"99999999999", INT_MAX, 3600},             {"-99999999999", 0, 5},  {"2147483648", INT_MAX, 3600},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        // Continuous: the disabled edit is still what OK stores.
+        Open(NewEntryForm());
+        Duration()->ChangeValue(wxString::FromUTF8(c.text));
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.duration, c.read);
+        EXPECT_EQ(DurationOf(EntryFromForm(dlg->form)), c.stored);
+    }
+}
+
+TEST_F(ScheduleItemDlgTest, DurationEditTakesOnlyDigits) {
+    Open(SampleForm());
+    auto typed = [&](wxChar c) {
+        wxKeyEvent key(wxEVT_CHAR);
+        key.m_keyCode = c;
+        key.m_uniChar = c;
+        key.SetEventObject(Duration());
+        // A character the edit refuses is consumed before it reaches the text.
+        return !Duration()->ProcessWindowEvent(key);
+    };
+    for (wxChar c : {'0', '5', '9'}) EXPECT_TRUE(typed(c)) << char(c);
+    for (wxChar c : {'a', '-', '+', ' ', '.'}) EXPECT_FALSE(typed(c)) << char(c);
+}
+
+TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) {
+    struct Case {
+        const char* what;
+        ScheduleEntry entry;  // as a foreign file holds it
+        ScheduleEntry stored; // what OK then composes
+        bool asks;            // whether Cancel, untouched, finds the controls changed
+    };
+    const ScheduleEntry base = EntryFromForm(NewEntryForm());
+    auto with = [&](auto change) {
+        ScheduleEntry e = base;
+        change(e);
+        return e;
+    };
+    auto trigger = [](std::uint32_t code) {
+        return [code](ScheduleEntry& e) { e.control = (e.control & ~0xF000u) | (code << 12); };
+    };
+    const std::vector<Case> cases = {
+        {"VMD", with(trigger(9)), base, true},
+        {"trigger 10", with(trigger(10)), base, true},
+        {"trigger 15", with(trigger(15)), base, true},
+        {"size 5 kB", with([](ScheduleEntry& e) { e.imageSize = 5000; }),
+         with([](ScheduleEntry& e) { e.imageSize = 10000; }), true},
+        {"size 40 kB", with([](ScheduleEntry& e) { e.imageSize = 40000; }),
+         with([](ScheduleEntry& e) { e.imageSize = 32000; }), true},
+        {"rate code 6", with([](ScheduleEntry& e) { e.rateCode = 6; }),
+         with([](ScheduleEntry& e) { e.rateCode = 7; }), false},
+        {"rate code 4294967295", with([](ScheduleEntry& e) { e.rateCode = 4294967295u; }), base, false},
+        {"rate code 250", with([](ScheduleEntry& e) { e.rateCode = 250; }),
+         with([](ScheduleEntry& e) { e.rateCode = 249; }), false},
+        {"start in day 8", with([](ScheduleEntry& e) { e.start = 604800 + 3600; }),
+         with([](ScheduleEntry& e) { e.start = 6 * 86400 + 3600; }), true},
+        {"stop at 4294967295", with([](ScheduleEntry& e) { e.stop = 4294967295u; }),
+         with([](ScheduleEntry& e) { e.stop = 6 * 86400 + 4294967295u % 86400; }), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const EntryForm form = FormFromEntry(c.entry);
+        // A value the controls cannot show already differs from the form untouched: Cancel
+        // asks, and No keeps the dialog open. A rate opens at its position and compares
+        // against that.
+        Open(form);
+        if (c.asks) {
+            wxTEST_DIALOG(EXPECT_EQ(PressCancel(), 0), ExpectDiscardChanges(false));
+        } else {
+            EXPECT_EQ(PressCancel(), wxID_CANCEL);
+        }
+        EXPECT_EQ(PressOk(), wxID_OK);
+        const ScheduleEntry stored = EntryFromForm(dlg->form);
+        EXPECT_EQ(stored, c.stored);
+        EXPECT_LT(stored.start, kSecondsPerWeek);
+        EXPECT_LT(stored.stop, kSecondsPerWeek);
+    }
+    // The texts the foreign values open with.
+    Open(FormFromEntry(cases[0].entry));
+    EXPECT_EQ(Str(Trigger()->GetStringSelection()), "Continuous");
+    Open(FormFromEntry(cases[3].entry));
+    EXPECT_EQ(Size()->GetValue(), 10);
+    EXPECT_EQ(Text(IDC_SIZE_TEXT), "10kB");
+    Open(FormFromEntry(cases[5].entry));
+    EXPECT_EQ(Rate()->GetValue(), 6);
+    EXPECT_EQ(Text(IDC_PAL_TEXT), "3.1");
+    Open(FormFromEntry(cases[8].entry));
+    EXPECT_EQ(Str(StartDay()->GetStringSelection()), "Sunday");
+}
+
+TEST_F(ScheduleItemDlgTest, DaysOutsideTheWeekNeverComposeATimeBeforeMonday) {
+    for (int day : {INT_MIN, -1, 0, 8, 9, INT_MAX}) {
+        SCOPED_TRACE(day);
+        EntryForm form = NewEntryForm();
+        form.startDay = day;
+        form.stopDay = day;
+        form.stopTime = {0, 0, 1};
+        Open(form);
+        EXPECT_NE(StartDay()->GetSelection(), wxNOT_FOUND);
+        EXPECT_NE(StopDay()->GetSelection(), wxNOT_FOUND);
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.startDay, day < 1 ? 1 : 7);
+        EXPECT_LT(FormStart(dlg->form), kSecondsPerWeek);
+        EXPECT_EQ(FormStop(dlg->form), FormStart(dlg->form) + 1);
+    }
+    // Should a list ever lose its selection, OK reads Monday, not a day before it.
+    Open(NewEntryForm());
+    StartDay()->SetSelection(wxNOT_FOUND);
+    EXPECT_EQ(PressOk(), wxID_OK);
+    EXPECT_EQ(dlg->form.startDay, 1);
+}
+
+TEST_F(ScheduleItemDlgTest, CancelAsksOnlyWhenAControlDiffersFromTheForm) {
+    const struct {
+        const char* what;
+        std::function<void(ScheduleItemDlgTest&)> change;
+    } changes[] = {
+        {"start day", [](ScheduleItemDlgTest& t) { t.StartDay()->SetSelection(0); }},
+        {"stop day", [](ScheduleItemDlgTest& t) { t.StopDay()->SetSelection(6); }},
+        {"start time", [](ScheduleItemDlgTest& t) { t.StartTime()->SetValue(PickerValue({8, 15, 31})); }},
+        {"stop time", [](ScheduleItemDlgTest& t) { t.StopTime()->SetValue(PickerValue({18, 45, 5})); }},
+        {"rate", [](ScheduleItemDlgTest& t) { t.Scroll(t.Rate(), 10); }},
+        {"size", [](ScheduleItemDlgTest& t) { t.Scroll(t.Size(), 21); }},
+        {"field", [](ScheduleItemDlgTest& t) { t.Ctrl<wxRadioButton>(IDC_FIELD)->SetValue(true); }},
+        {"trigger", [](ScheduleItemDlgTest& t) { t.ChooseTrigger(0); }},
+        {"duration", [](ScheduleItemDlgTest& t) { t.Duration()->ChangeValue("121"); }},
+        {"video out", [](ScheduleItemDlgTest& t) { t.Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->SetValue(true); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.what);
+        Open(SampleForm());
+        c.change(*this);
+        wxTEST_DIALOG(EXPECT_EQ(PressCancel(), 0), ExpectDiscardChanges(false));
+        wxTEST_DIALOG(EXPECT_EQ(PressCancel(), wxID_CANCEL), ExpectDiscardChanges(true));
+        // Cancel leaves the form as the command filled it.
+        EntryForm opened = SampleForm();
+        opened.ratePosition = 9;
+        EXPECT_EQ(dlg->form, opened);
+    }
+}
+
+TEST_F(ScheduleItemDlgTest, CancelComparesValuesNotEdits) {
+    Open(SampleForm());
+    Scroll(Rate(), 3);
+    Scroll(Rate(), 9);
+    Scroll(Size(), 32);
+    Scroll(Size(), 20);
+    ChooseTrigger(0);
+    ChooseTrigger(6);
+    Duration()->ChangeValue("+120");  // reads as the same number
+    StartTime()->SetValue(PickerValue({9, 0, 0}));
+    StartTime()->SetValue(PickerValue({8, 15, 30}));
+    EXPECT_EQ(PressCancel(), wxID_CANCEL);
+}
+
+TEST_F(ScheduleItemDlgTest, EscapeAndTheCloseButtonGoThroughCancel) {
+    Open(SampleForm());
+    Scroll(Size(), 11);
+    dlg->SetReturnCode(0);
+    wxTEST_DIALOG(PressKey(Duration(), WXK_ESCAPE), ExpectDiscardChanges(false));
+    EXPECT_EQ(dlg->GetReturnCode(), 0);
+    wxTEST_DIALOG(dlg->Close(), ExpectDiscardChanges(false));
+    EXPECT_EQ(dlg->GetReturnCode(), 0);
+    wxTEST_DIALOG(dlg->Close(), ExpectDiscardChanges(true));
+    EXPECT_EQ(dlg->GetReturnCode(), wxID_CANCEL);
+    // Unchanged, both close at once.
+    Open(SampleForm());
+    dlg->SetReturnCode(0);
+    PressKey(Duration(), WXK_ESCAPE);
+    EXPECT_EQ(dlg->GetReturnCode(), wxID_CANCEL);
+    Open(SampleForm());
+    dlg->SetReturnCode(0);
+    dlg->Close();
+    EXPECT_EQ(dlg->GetReturnCode(), wxID_CANCEL);
+}
+
+// The process's time zone for one scope, with the C library told of the change.
+class TimeZoneScope {
+public:
+    explicit TimeZoneScope(const char* zone) {
+        if (const char* old = std::getenv("TZ")) saved_ = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~TimeZoneScope() {
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    TimeZoneScope(const TimeZoneScope&) = delete;
+    TimeZoneScope& operator=(const TimeZoneScope&) = delete;
+
+private:
+    std::optional<std::string> saved_;
+};
+
+TEST_F(ScheduleItemDlgTest, TimesOfDayComeBackExactlyInEveryTimeZone) {
+    // Zones with summer time in January (Sydney, Lord Howe's half hour, Santiago), half and
+    // quarter hour offsets, the date line, and plain ones.
+    const char* const zones[] = {"UTC",           "Europe/Berlin",      "America/New_York", "Australia/Sydney",
+                                 "Asia/Kolkata",  "Australia/Adelaide", "Australia/Lord_Howe",
+                                 "America/Santiago", "Asia/Kathmandu", "America/St_Johns", "Pacific/Kiritimati",
+                                 "Pacific/Apia",  "Europe/London"};
+    std::vector<TimeOfDay> times = {{0, 0, 0}, {2, 30, 0}, {23, 59, 59}, {1, 59, 59}, {3, 0, 0}, {12, 0, 1}};
+    for (int minutes = 0; minutes < 24 * 60; minutes += 37) times.push_back({minutes / 60, minutes % 60, minutes % 60});
+
+    for (const char* zone : zones) {
+        SCOPED_TRACE(zone);
+        TimeZoneScope scope(zone);
+        for (const TimeOfDay& t : times) {
+            SCOPED_TRACE(Clock(t));
+            EXPECT_EQ(PickerTime(PickerValue(t)), t);
+        }
+        Open(NewEntryForm());
+        for (const TimeOfDay& t : times) {
+            SCOPED_TRACE(Clock(t));
+            EntryForm form = SampleForm();
+            form.startTime = t;
+            form.stopTime = TimeOfDay{23 - t.hour, 59 - t.minute, 59 - t.second};
+            dlg->form = form;
+            dlg->InitDialog();
+            EXPECT_EQ(Shown(StartTime()), Clock(t));
+            EXPECT_EQ(Shown(StopTime()), Clock(form.stopTime));
+            EXPECT_EQ(PressCancel(), wxID_CANCEL) << "untouched pickers differ from the form";
+            EXPECT_EQ(PressOk(), wxID_OK);
+            EXPECT_EQ(dlg->form.startTime, form.startTime);
+            EXPECT_EQ(dlg->form.stopTime, form.stopTime);
+        }
+
+        // As the operator sets them: digits typed, and the hour stepped round the clock.
+        Open(NewEntryForm());
+        for (int key : {'0', '2', '3', '0', '0', '0'}) PickerKey(StartTime(), key);
+        EXPECT_EQ(Shown(StartTime()), "02:30:00");
+        StopTime()->SetValue(PickerValue({0, 30, 15}));
+        for (int hour = 1; hour <= 24; ++hour) {
+            PickerKey(StopTime(), WXK_UP);
+            const TimeOfDay expected{hour % 24, 30, 15};
+            EXPECT_EQ(Held(StopTime()), expected) << "hour " << hour;
+            EXPECT_EQ(Shown(StopTime()), Clock(expected));
+        }
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.startTime, (TimeOfDay{2, 30, 0}));
+        EXPECT_EQ(dlg->form.stopTime, (TimeOfDay{0, 30, 15}));
+    }
+}
+
+}  // namespace
