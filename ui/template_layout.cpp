@@ -30,13 +30,22 @@ void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
             if (!group) continue;
             best = wxSize(group->GetTextExtent(group->GetLabelText()).x + 24, 0);
         }
-        if (box.width > 0) scaleX_ = std::max(scaleX_, double(best.x) / box.width);
+        // One pixel to spare: each edge of a stretched box is rounded on its own, which can
+        // take a pixel off its size.
+        if (box.width > 0) scaleX_ = std::max(scaleX_, double(best.x + 1) / box.width);
         if (item.fit == kFitBox && box.height > 0)
-            scaleY_ = std::max(scaleY_, double(best.y) / box.height);
+            scaleY_ = std::max(scaleY_, double(best.y + 1) / box.height);
     }
     for (const Item& item : items_) {
         wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
-        if (item.fit == kNaturalHeight) box.height = item.control->GetBestSize().y;
+        const wxSize best = item.control->GetBestSize();
+        if (item.fit == kNaturalHeight) box.height = best.y;
+        if (item.fit == kFitBox) {
+            // GTK may report a pixel or two more once a button has become the default one:
+            // grow about the box's centre rather than clip.
+            if (best.x > box.width) box.Inflate((best.x - box.width + 1) / 2, 0);
+            if (best.y > box.height) box.Inflate(0, (best.y - box.height + 1) / 2);
+        }
         item.control->SetSize(box);
     }
     const wxRect whole = ToPixels(window, 0, 0, widthDlu, heightDlu);
