@@ -39,6 +39,16 @@ const RateStep& RateAt(const wxSlider* slider) {
     return kRateTable[static_cast<std::size_t>(std::clamp(slider->GetValue(), 0, kRatePositions - 1))];
 }
 
+// The texts beside the edits stand level with the edits' text, in the middle of their box.
+void CentreVertically(wxStaticText* text) {
+#ifdef __WXGTK__
+    if (GtkWidget* widget = text->GetHandle(); widget && GTK_IS_LABEL(widget))
+        gtk_label_set_yalign(GTK_LABEL(widget), 0.5f);
+#else
+    (void)text;
+#endif
+}
+
 // Radio buttons drawn as push buttons, as the image mode pair is: GTK keeps them a radio
 // group (one down, announced as radio buttons) while drawing them without indicators.
 void UsePushButtonLook(wxRadioButton* button) {
@@ -189,8 +199,8 @@ void CScheduleItemDlg::CreateControls() {
         return edit;
     };
     auto label = [&](int id, const char* text, long align, int x, int y, int w, int h) {
-        // GTK centres a label vertically in its box.
         auto* s = new wxStaticText(this, id, text, wxDefaultPosition, wxDefaultSize, align | wxST_NO_AUTORESIZE);
+        CentreVertically(s);
         layout.Add(s, x, y, w, h);
         return s;
     };
@@ -279,6 +289,8 @@ void CScheduleItemDlg::OnInitDialog() {
     duration_->ChangeValue(wxString::Format("%d", form.duration));
     UpdateTriggerControls();
     videoOut_->SetValue(form.videoOut);
+    // Filling a picker moves the focus into it; the dialog opens on its first control.
+    startDay_->SetFocus();
 }
 
 void CScheduleItemDlg::ShowRates() {
