@@ -66,6 +66,8 @@ CardLocator CardLocator::ForThisSystem() {
         locator.mediaFolders_.push_back(std::filesystem::path("/media") / user);
         locator.mediaFolders_.push_back(std::filesystem::path("/run/media") / user);
     }
+    // Mounted without a user folder by fstab entries, usbmount and similar helpers.
+    locator.mediaFolders_.push_back("/media");
     locator.mediaFolders_.push_back("/mnt");
     locator.mediaFolders_.push_back("/Volumes");
     locator.mountedOnly_ = true;

@@ -21,7 +21,7 @@ std::filesystem::path CardConfigPath(const std::filesystem::path& root);
 
 // Where cards may show up. On Windows the drives C: to Z:, labelled by their letter; on
 // Linux and macOS the mounted removable-media folders under /media/<user>, /run/media/<user>,
-// /mnt and /Volumes, labelled by their last path component. Tests build one over a folder
+// /media, /mnt and /Volumes, labelled by their last path component. Tests build one over a folder
 // of their own, whose subfolders then stand for mounted media.
 class CardLocator {
 public:

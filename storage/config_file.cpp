@@ -1,7 +1,6 @@
 #include "storage/config_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 #include "model/messages.h"
@@ -77,9 +76,11 @@ std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image
 bool IsReservedFileName(const std::string& path) {
     constexpr std::string_view kReserved = "CONFIG01.DAT";
     const std::string tail = path.size() > kReserved.size() ? path.substr(path.size() - kReserved.size()) : path;
+    // ASCII only: std::toupper follows the locale, and in a Turkish one 'i' becomes a
+    // dotted capital I, which would let "config01.dat" through.
     std::string upper(tail.size(), '\0');
     std::transform(tail.begin(), tail.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
     return upper == kReserved;
 }
 
