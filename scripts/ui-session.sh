@@ -1,0 +1,238 @@
+#!/usr/bin/env bash
+# Drives the real editor through its windows as an operator would, under a private Xvfb:
+# Load From File (through the GTK file chooser) a sample week, open an entry with Edit
+# and cancel, Save To Card onto a card chosen in the select card dialog, open the
+# About box with F1, and close the main window. The card must hold the week afterwards
+# and the editor must exit with status 0.
+#
+# Usage: scripts/ui-session.sh [--shots DIR] [--wrap "COMMAND ..."] [preset]
+#   --shots DIR   also write main-window.png, schedule-item.png, select-card.png and
+#                 about.png into DIR
+#   --wrap CMD    start the editor under CMD (valgrind, for instance); waits grow to match
+#   preset        the build to run: build/<preset>/ui/dvr-config (default: default)
+#
+# The card is a folder bind-mounted under /mnt in a mount namespace of the session's own
+# (unshare), so nothing outside the session sees it. Without the rights for that, the card
+# steps are skipped and the script says so.
+# Needs: xvfb-run, xdotool, python3, and ImageMagick's import for --shots.
+set -euo pipefail
+
+shots=
+wrap=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --shots) shots=$(realpath -m "$2"); shift 2 ;;
+    --wrap) wrap=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+preset=${1:-default}
+root=$(cd "$(dirname "$0")/.." && pwd)
+bin=$root/build/$preset/ui/dvr-config
+caption="ORVANTIS and SELDORIX Configuration"
+card_label=RECORDER_CARD
+
+need=(xvfb-run xdotool python3)
+[ -n "$shots" ] && need+=(import)
+for tool in "${need[@]}"; do
+  command -v "$tool" >/dev/null || { echo "ui-session: $tool is missing" >&2; exit 1; }
+done
+[ -x "$bin" ] || { echo "ui-session: build $bin first (cmake --build --preset $preset)" >&2; exit 1; }
+
+# Stage 1: a mount namespace of our own, where the card can be mounted.
+if [ -z "${DVR_SESSION_STAGE:-}" ]; then
+  args=()
+  [ -n "$shots" ] && args+=(--shots "$shots")
+  [ -n "$wrap" ] && args+=(--wrap "$wrap")
+  args+=("$preset")
+  export DVR_SESSION_STAGE=namespace
+  if [ "$(id -u)" -eq 0 ] && unshare --mount --propagation private true 2>/dev/null; then
+    exec unshare --mount --propagation private "$0" "${args[@]}"
+  elif unshare --user --map-root-user --mount true 2>/dev/null; then
+    exec unshare --user --map-root-user --mount "$0" "${args[@]}"
+  fi
+  echo "ui-session: no mount namespace available; the card steps are skipped" >&2
+  DVR_SESSION_STAGE=nocard exec "$0" "${args[@]}"
+fi
+
+# Stage 2: the session's own X server.
+if [ "$DVR_SESSION_STAGE" != inner ]; then
+  export DVR_SESSION_CARD=$([ "$DVR_SESSION_STAGE" = namespace ] && echo yes || echo no)
+  export DVR_SESSION_STAGE=inner NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory GTK_OVERLAY_SCROLLING=0
+  args=()
+  [ -n "$shots" ] && args+=(--shots "$shots")
+  [ -n "$wrap" ] && args+=(--wrap "$wrap")
+  exec xvfb-run -a -s "-screen 0 1280x900x24" "$0" "${args[@]}" "$preset"
+fi
+
+# The work folder lives in the build tree: a card's folder must be on a block device for
+# the editor to take it for mounted media, which /tmp (often tmpfs) may not be.
+mkdir -p "$root/build"
+work=$(mktemp -d "$root/build/ui-session.XXXXXX")
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  mountpoint -q "/mnt/$card_label" 2>/dev/null && umount "/mnt/$card_label" || true
+  mountpoint -q /mnt 2>/dev/null && [ "$DVR_SESSION_CARD" = yes ] && umount /mnt || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits scale with the wrapper: valgrind runs the editor some fifty times slower.
+slow=1
+[ -n "$wrap" ] && slow=20
+pause() { sleep "$(python3 -c "print($1 * $slow)")"; }
+# A failure leaves a picture of the whole screen beside the screenshots.
+fail() {
+  echo "ui-session: $*" >&2
+  [ -z "$shots" ] || { mkdir -p "$shots"; import -window root "$shots/failure.png" || true; }
+  exit 1
+}
+
+# A realistic week: office hours at full rate, evenings on alarm, the weekend on motion.
+python3 - "$work/WEEK.DAT" "$work/EMPTY.DAT" <<'PY'
+import struct, sys
+DAY = 86400
+def t(day, h, m=0): return (day - 1) * DAY + h * 3600 + m * 60
+def image(week):
+    b = bytearray(6656)
+    struct.pack_into("<iHHIIII", b, 0, -8, 24, 7, 1, 6432, 0, 0)
+    struct.pack_into("<I", b, 24, len(week))
+    for i, (start, stop, trig, dur, vout, res, rate, kb) in enumerate(week):
+        control = dur | (trig << 12) | (0x10000 if vout else 0)
+        struct.pack_into("<6I", b, 28 + 24 * i, start, stop, control, res, rate, kb * 1000)
+    struct.pack_into("<6I", b, 6172, 0, 0, 65536, 1, 0, 16000)
+    struct.pack_into("<I", b, 6456, 1)
+    return b
+# start, stop, trigger, duration, video out, resolution (0 frame, 2 field), rate code, kB
+week = []
+for day in range(1, 6):
+    week.append((t(day, 7, 30), t(day, 18), 0, 10, 1, 2, 0, 32))
+    week.append((t(day, 18), t(day + 1, 7, 30) % (7 * DAY), 1, 60, 1, 0, 4, 20))
+week.append((t(6, 7, 30), t(1, 7, 30), 9, 30, 0, 2, 9, 16))
+open(sys.argv[1], "wb").write(image(week))
+open(sys.argv[2], "wb").write(image([]))
+PY
+
+if [ "$DVR_SESSION_CARD" = yes ]; then
+  # A tmpfs over /mnt hides whatever the machine keeps there; the card goes on top of it.
+  mkdir -p "$work/card"
+  cp "$work/EMPTY.DAT" "$work/card/CONFIG01.DAT"
+  : >"$work/card/R0000001.DAT"
+  mount -t tmpfs dvr-session /mnt
+  mkdir "/mnt/$card_label"
+  mount --bind "$work/card" "/mnt/$card_label"
+fi
+
+# Windows are found by their exact title; a wait that outlasts its limit ends the session.
+window_of() {
+  timeout "$((30 * slow))" xdotool search --sync --onlyvisible --name "^$1\$" | head -1 ||
+    fail "no window \"$1\" appeared"
+}
+gone() {
+  for _ in $(seq $((100 * slow))); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+    sleep 0.2
+  done
+  fail "window \"$1\" did not close"
+}
+focus() { xdotool mousemove --window "$1" 20 20; xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+# Keys go to the window with the input focus; without a window manager nobody else gives it.
+keys() {
+  local w=$1; shift
+  focus "$w"
+  for k in "$@"; do xdotool key "$k"; pause 0.1; done
+}
+shot() { [ -z "$shots" ] || { mkdir -p "$shots"; import -window "$1" "$shots/$2"; }; }
+# The close box of a window manager: ask the window to close (WM_DELETE_WINDOW).
+close_window() {
+  python3 - "$1" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+d = x.XOpenDisplay(None)
+ev = ClientMessage(type=33, window=int(sys.argv[1]), format=32)
+ev.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+ev.data[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XSendEvent(d, int(sys.argv[1]), 0, 0, ctypes.byref(ev))
+x.XFlush(d)
+PY
+}
+
+# shellcheck disable=SC2086 # the wrapper is a command line of its own
+$wrap "$bin" &
+pid=$!
+main=$(window_of "$caption")
+pause 1
+focus "$main"
+
+# Load From File: second in tab order after Load From Card, which has the focus at start.
+keys "$main" Tab space
+chooser=$(window_of Open)
+focus "$chooser"
+pause 1
+xdotool key ctrl+l
+pause 0.5
+xdotool type --delay 20 "$work/WEEK.DAT"
+xdotool key Return
+gone Open
+pause 1
+shot "$main" main-window.png
+
+# Edit the Friday evening alarm, the row above the last one, which the load left selected.
+# From Load From File the tab order runs Save To Card, Save To File, the list, New, Copy, Edit.
+focus "$main"
+keys "$main" Tab Tab Tab Up Tab Tab Tab space
+item=$(window_of "Schedule Item")
+pause 1
+shot "$item" schedule-item.png
+keys "$item" Escape
+gone "Schedule Item"
+
+if [ "$DVR_SESSION_CARD" = yes ]; then
+  # Save To Card lies five steps back from Edit.
+  focus "$main"
+  keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+  select=$(window_of "Select Card")
+  pause 1.5
+  focus "$select"
+  # The list has the focus and nothing chosen: choose the card, then OK.
+  keys "$select" Down
+  pause 0.5
+  shot "$select" select-card.png
+  keys "$select" Return
+  gone "Select Card"
+  pause 1
+  python3 - "$work/card/CONFIG01.DAT" <<'PY' || fail "the card does not hold the week"
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+assert len(data) == 6656, len(data)
+assert struct.unpack_from("<I", data, 24)[0] == 11
+PY
+  echo "ui-session: the card holds the week"
+fi
+
+focus "$main"
+keys "$main" F1
+about=$(window_of "About ORVANTIS and SELDORIX Config")
+pause 1
+shot "$about" about.png
+keys "$about" Return
+gone "About ORVANTIS and SELDORIX Config"
+
+close_window "$main"
+status=0
+for _ in $(seq $((100 * slow))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "the editor did not exit after its window was closed"
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "the editor exited with status $status"
+echo "ui-session: done${shots:+, screenshots in $shots}"
