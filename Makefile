@@ -3,10 +3,12 @@
 #   make test   install what is missing, build, and run every test
 #   make bench    optimised build, then every benchmark beside its baselines
 #   make package  the Debian package build/release/dvr-config_<version>_<arch>.deb
+#   make session  one scripted operator session over the real windows
+#   make memcheck the same session with the editor under valgrind memcheck
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package
+.PHONY: run test build deps bench package session memcheck
 
 deps:
 	@bash scripts/install-deps.sh
@@ -38,3 +40,14 @@ package:
 	cmake --preset release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 	cmake --build --preset release --target dvr-config -j $(JOBS)
 	cd build/release && cpack -G DEB
+
+# One operator's session, driven through the real windows under Xvfb; memcheck runs it
+# with the editor under valgrind.
+SESSION_DEPS = xvfb xauth xdotool util-linux
+session: build
+	@bash scripts/install-deps.sh $(SESSION_DEPS)
+	bash scripts/ui-session.sh $(PRESET)
+
+memcheck: build
+	@bash scripts/install-deps.sh $(SESSION_DEPS) valgrind
+	bash scripts/memcheck.sh $(PRESET)

@@ -78,9 +78,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits scale with the wrapper: valgrind runs the editor some fifty times slower.
+# Waits scale with the wrapper: under valgrind the editor answers some ten times slower.
 slow=1
-[ -n "$wrap" ] && slow=20
+[ -n "$wrap" ] && slow=10
 pause() { sleep "$(python3 -c "print($1 * $slow)")"; }
 # A failure leaves a picture of the whole screen beside the screenshots.
 fail() {
