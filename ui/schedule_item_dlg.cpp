@@ -1,9 +1,7 @@
 #include "ui/schedule_item_dlg.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <vector>
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
@@ -59,68 +57,6 @@ void UsePushButtonLook(wxRadioButton* button) {
     (void)button;
 #endif
 }
-// Collects the template's boxes and hands them to TemplateLayout behind a pacer that
-// carries the largest stretch any control needs. TemplateLayout measures each box at the
-// factors found so far, which can leave a control needing more stretch than the ones
-// before it short of its best size; measured first, at the template's own scale, the
-// pacer makes the factors come out as the most demanding control needs them.
-class TemplateBoxes {
-public:
-    void Add(wxWindow* control, int x, int y, int width, int height,
-             TemplateLayout::Fit fit = TemplateLayout::kFitBox) {
-        items_.push_back({control, x, y, width, height, fit});
-    }
-
-    void Apply(wxWindow* window, int widthDlu, int heightDlu) {
-        double needX = 1.0, needY = 1.0;
-        // A box short by a pixel after rounding still holds best when one pixel is asked for.
-        auto need = [](int best, int box) { return best > box ? (best + 1.0) / box : double(best) / box; };
-        for (const Item& item : items_) {
-            const wxPoint origin = window->ConvertDialogToPixels(wxPoint(item.x, item.y));
-            const wxPoint end = window->ConvertDialogToPixels(wxPoint(item.x + item.width, item.y + item.height));
-            const wxSize box(end.x - origin.x, end.y - origin.y);
-            wxSize best = item.control->GetBestSize();
-            if (item.fit == TemplateLayout::kNoMeasure) {
-                auto* group = dynamic_cast<wxStaticBox*>(item.control);
-                if (!group) continue;
-                best = wxSize(group->GetTextExtent(group->GetLabelText()).x + 24, 0);
-            }
-            if (box.x > 0) needX = std::max(needX, need(best.x, box.x));
-            if (item.fit == TemplateLayout::kFitBox && box.y > 0) needY = std::max(needY, need(best.y, box.y));
-        }
-        const wxPoint whole = window->ConvertDialogToPixels(wxPoint(widthDlu, heightDlu));
-        auto* pacer = new Pacer(window, wxSize(static_cast<int>(std::ceil(whole.x * needX)),
-                                               static_cast<int>(std::ceil(whole.y * needY))));
-        TemplateLayout layout;
-        layout.Add(pacer, 0, 0, widthDlu, heightDlu);
-        for (const Item& item : items_) layout.Add(item.control, item.x, item.y, item.width, item.height, item.fit);
-        layout.Apply(window, widthDlu, heightDlu);
-    }
-
-private:
-    // Never shown, never focused: it only asks for room.
-    class Pacer : public wxWindow {
-    public:
-        Pacer(wxWindow* parent, wxSize room) : wxWindow(parent, wxID_ANY), room_(room) {
-            Hide();
-            SetName("layout pacer");
-        }
-        bool AcceptsFocus() const override { return false; }
-
-    protected:
-        wxSize DoGetBestSize() const override { return room_; }
-
-    private:
-        wxSize room_;
-    };
-
-    struct Item {
-        wxWindow* control;
-        int x, y, width, height;
-        TemplateLayout::Fit fit;
-    };
-    std::vector<Item> items_;
-};
 }  // namespace
 
 wxDateTime PickerValue(const TimeOfDay& time) {
@@ -169,7 +105,7 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
 }
 
 void CScheduleItemDlg::CreateControls() {
-    TemplateBoxes layout;
+    TemplateLayout layout;
     auto group = [&](const char* caption, int x, int y, int w, int h) {
         layout.Add(new wxStaticBox(this, wxID_ANY, caption), x, y, w, h, TemplateLayout::kNoMeasure);
     };

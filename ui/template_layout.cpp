@@ -20,7 +20,10 @@ wxRect TemplateLayout::ToPixels(wxWindow* window, int x, int y, int width, int h
 }
 
 void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
+    // Every box is measured at the template's own size, so the factors come out as the
+    // most demanding control needs them whatever order the controls were added in.
     scaleX_ = scaleY_ = 1.0;
+    double needX = 1.0, needY = 1.0;
     for (const Item& item : items_) {
         const wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
         wxSize best = item.control->GetBestSize();
@@ -32,10 +35,11 @@ void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
         }
         // One pixel to spare: each edge of a stretched box is rounded on its own, which can
         // take a pixel off its size.
-        if (box.width > 0) scaleX_ = std::max(scaleX_, double(best.x + 1) / box.width);
-        if (item.fit == kFitBox && box.height > 0)
-            scaleY_ = std::max(scaleY_, double(best.y + 1) / box.height);
+        if (box.width > 0) needX = std::max(needX, double(best.x + 1) / box.width);
+        if (item.fit == kFitBox && box.height > 0) needY = std::max(needY, double(best.y + 1) / box.height);
     }
+    scaleX_ = needX;
+    scaleY_ = needY;
     for (const Item& item : items_) {
         wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
         const wxSize best = item.control->GetBestSize();
