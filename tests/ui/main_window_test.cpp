@@ -17,6 +17,18 @@ constexpr WeekTime kSundayLast = kSecondsPerWeek - 1;  // Sunday 23:59:59
 
 class MainWindowTest : public ConfigDlgTest {};
 
+namespace {
+// The title bar and task list sizes, each decoded at its own size.
+void ExpectWindowIcons(const wxIconBundle& icons) {
+    ASSERT_EQ(icons.GetIconCount(), 4u);
+    for (int size : {16, 32, 48, 64}) {
+        const wxIcon icon = icons.GetIcon(wxSize(size, size), wxIconBundle::FALLBACK_NONE);
+        EXPECT_TRUE(icon.IsOk()) << size;
+        EXPECT_EQ(icon.GetWidth(), size);
+    }
+}
+}  // namespace
+
 TEST_F(MainWindowTest, StartsEmptyUnmodifiedWithTheNineColumns) {
     EXPECT_EQ(dlg->GetTitle(), "ORVANTIS and SELDORIX Configuration");
     EXPECT_EQ(List()->GetItemCount(), 0);
@@ -33,7 +45,7 @@ TEST_F(MainWindowTest, StartsEmptyUnmodifiedWithTheNineColumns) {
     }
     EXPECT_TRUE(List()->HasFlag(wxLC_REPORT));
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL));
-    EXPECT_TRUE(dlg->GetIcons().GetIconCount() >= 6);
+    ExpectWindowIcons(dlg->GetIcons());
 }
 
 TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
@@ -215,7 +227,7 @@ TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->GetLabel(), "OK");
     EXPECT_EQ(about.GetDefaultItem(), ok);
-    EXPECT_GE(about.GetIcons().GetIconCount(), 6u);
+    ExpectWindowIcons(about.GetIcons());
     ExpectCleanLayout(&about);
 }
 
