@@ -2,25 +2,18 @@
 // with the columns sized to their contents), next to the least a list control can do for the
 // same rows: 256 rows of constant text inserted into a bare wxListCtrl. Needs an X display;
 // scripts/bench.sh gives it a private Xvfb.
-#include <cstdio>
 
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/dialog.h>
-#include <wx/init.h>
 #include <wx/listctrl.h>
 
 #include "bench/full_schedule.h"
+#include "bench/wx_bench_main.h"
 #include "model/entry_texts.h"
 #include "storage/config_image.h"
 #include "ui/config_dlg.h"
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 // Lets the list repaint and settle between runs, outside the timed part.
 void Settle(benchmark::State& state) {
@@ -97,16 +90,4 @@ BENCHMARK(BareListInsertAutosizeOnce)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new BenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "ui_bench: cannot start wx (is there an X display?)\n");
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
-}
+int main(int argc, char** argv) { return wxbench::Run(argc, argv); }

@@ -1,15 +1,13 @@
 // Drawing the week strip for a full schedule, next to clearing the same bitmap, and finding
 // the bar under the mouse (every mouse move over the strip). Needs an X display: run it under
 // xvfb-run when there is none.
-#include <cstdio>
 
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include "bench/full_schedule.h"
+#include "bench/wx_bench_main.h"
 #include "ui/week_strip.h"
 
 namespace {
@@ -60,23 +58,6 @@ void SlotAtPoint(benchmark::State& state) {
 }
 BENCHMARK(SlotAtPoint)->Name("WeekStrip/slot_at_point_256_entries")->Unit(benchmark::kMicrosecond);
 
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new BenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "cannot start wx (is there an X display?)\n");
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
-}
+int main(int argc, char** argv) { return wxbench::Run(argc, argv); }

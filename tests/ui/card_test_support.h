@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    uitest::TempDir temp_;
+    TempDir temp_;
 };
 
 // What the operator does in the list: select a row (or none) and the dialog hears of it as

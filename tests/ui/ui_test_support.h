@@ -29,6 +29,7 @@
 #include "storage/config_image.h"
 #include "model/messages.h"
 #include "ui/config_dlg.h"
+#include "../temp_dir.h"
 
 namespace uitest {
 
@@ -130,30 +131,6 @@ protected:
 private:
     int answer_;
     Inspect inspect_;
-};
-
-// A fresh folder under the system's temporary directory, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dvr-ui-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
 };
 
 using Bytes = std::vector<std::uint8_t>;
