@@ -43,7 +43,7 @@ package:
 
 # One operator's session, driven through the real windows under Xvfb; memcheck runs it
 # with the editor under valgrind.
-SESSION_DEPS = xvfb xauth xdotool util-linux
+SESSION_DEPS = xvfb xauth xdotool util-linux python3
 session: build
 	@bash scripts/install-deps.sh $(SESSION_DEPS)
 	bash scripts/ui-session.sh $(PRESET)
