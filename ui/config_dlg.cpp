@@ -65,7 +65,7 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
 void CConfigDlg::CreateControls() {
     TemplateLayout layout;
     auto group = [&](const char* caption, int x, int y, int w, int h) {
-        auto* box = new wxStaticBox(this, wxID_ANY, caption);
+        auto* box = new wxStaticBox(this, wxID_ANY, caption, wxDefaultPosition, kPlacedByLayout);
         layout.Add(box, x, y, w, h, TemplateLayout::kNoMeasure);
     };
     auto button = [&](int id, const char* caption, int x, int y, int w, int h) {
@@ -80,7 +80,7 @@ void CConfigDlg::CreateControls() {
     button(IDC_SAVE_TO_CARD, "Save To Card", 268, 20, 72, 18);
     button(IDC_SAVE_TO_FILE, "Save To File", 361, 20, 72, 18);
     group("Recording Schedule", 7, 48, 456, 191);
-    list_ = new wxListCtrl(this, IDC_SCHEDULE_LIST, wxDefaultPosition, wxDefaultSize,
+    list_ = new wxListCtrl(this, IDC_SCHEDULE_LIST, wxDefaultPosition, kPlacedByLayout,
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
     SetAccessibleName(list_, "Recording Schedule");
     for (int col = 0; col < kListColumns; ++col)

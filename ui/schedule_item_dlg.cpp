@@ -107,7 +107,8 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
 void CScheduleItemDlg::CreateControls() {
     TemplateLayout layout;
     auto group = [&](const char* caption, int x, int y, int w, int h) {
-        layout.Add(new wxStaticBox(this, wxID_ANY, caption), x, y, w, h, TemplateLayout::kNoMeasure);
+        layout.Add(new wxStaticBox(this, wxID_ANY, caption, wxDefaultPosition, kPlacedByLayout), x, y, w, h,
+                   TemplateLayout::kNoMeasure);
     };
     auto dayList = [&](int id, const char* name, int x, int y, int w, int h) {
         auto* list = new wxChoice(this, id);

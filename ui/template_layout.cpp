@@ -26,12 +26,15 @@ void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
     double needX = 1.0, needY = 1.0;
     for (const Item& item : items_) {
         const wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
-        wxSize best = item.control->GetBestSize();
+        wxSize best;
         if (item.fit == kNoMeasure) {
             // A group box's caption must fit on its top edge, with some room at each end.
+            // Nothing else of it is measured: asking GTK for a best size costs time at start-up.
             auto* group = dynamic_cast<wxStaticBox*>(item.control);
             if (!group) continue;
             best = wxSize(group->GetTextExtent(group->GetLabelText()).x + 24, 0);
+        } else {
+            best = item.control->GetBestSize();
         }
         // One pixel to spare: each edge of a stretched box is rounded on its own, which can
         // take a pixel off its size.
@@ -42,9 +45,9 @@ void TemplateLayout::Apply(wxWindow* window, int widthDlu, int heightDlu) {
     scaleY_ = needY;
     for (const Item& item : items_) {
         wxRect box = ToPixels(window, item.x, item.y, item.width, item.height);
-        const wxSize best = item.control->GetBestSize();
-        if (item.fit == kNaturalHeight) box.height = best.y;
+        if (item.fit == kNaturalHeight) box.height = item.control->GetBestSize().y;
         if (item.fit == kFitBox) {
+            const wxSize best = item.control->GetBestSize();
             // GTK may report a pixel or two more once a button has become the default one:
             // grow about the box's centre rather than clip.
             if (best.x > box.width) box.Inflate((best.x - box.width + 1) / 2, 0);

@@ -10,6 +10,10 @@
 #include <wx/gdicmn.h>
 #include <wx/window.h>
 
+// The size to create a kNoMeasure control with: any given size keeps wx from asking GTK for
+// the control's best size at creation, which Apply never needs and which costs start-up time.
+inline const wxSize kPlacedByLayout{1, 1};
+
 class TemplateLayout {
 public:
     enum Fit {
