@@ -84,3 +84,12 @@ int ParseDurationText(const char* text) {
     }
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
+
+int TriggerListIndex(int trigger) {
+    return trigger > kTriggerContinuous && trigger < kDialogTriggerCount ? trigger : kTriggerContinuous;
+}
+
+int DialogTrigger(int formTrigger, int listIndex, bool listUsed) {
+    if (!listUsed && TriggerListIndex(formTrigger) != formTrigger) return formTrigger;
+    return listIndex < kTriggerContinuous || listIndex >= kDialogTriggerCount ? kTriggerContinuous : listIndex;
+}

@@ -36,6 +36,14 @@ ScheduleEntry EntryFromForm(const EntryForm& form);
 // word beyond the int range reads as its two's-complement value (4294967295 as -1).
 EntryForm FormFromEntry(const ScheduleEntry& entry);
 
+// The trigger list of the item dialog holds codes 0 to 8, list index = code. A form's trigger
+// opens at its own index, any other (9 "VMD", 10 to 15) at "Continuous".
+int TriggerListIndex(int trigger);
+// The trigger the dialog stands for: the operator's pick once the list was used; until then
+// the form's own, so that a trigger the list does not offer (a VMD entry the recorder set)
+// survives an edit of its times.
+int DialogTrigger(int formTrigger, int listIndex, bool listUsed);
+
 // How the item dialog reads its duration text: optional leading white space, an optional
 // sign, then digits up to the first non-digit; 0 without digits; saturates at the int range.
 int ParseDurationText(const char* text);

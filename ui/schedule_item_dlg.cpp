@@ -221,8 +221,8 @@ void CScheduleItemDlg::OnInitDialog() {
     ShowSize();
 
     (form.frame ? frame_ : field_)->SetValue(true);
-    const bool offered = form.trigger > kTriggerContinuous && form.trigger < kDialogTriggerCount;
-    trigger_->SetSelection(offered ? form.trigger : kTriggerContinuous);
+    trigger_->SetSelection(TriggerListIndex(form.trigger));
+    triggerListUsed_ = false;
     duration_->ChangeValue(wxString::Format("%d", form.duration));
     UpdateTriggerControls();
     videoOut_->SetValue(form.videoOut);
@@ -262,7 +262,10 @@ void CScheduleItemDlg::OnSliderChanged(wxCommandEvent& event) {
         ShowSize();
 }
 
-void CScheduleItemDlg::OnTriggerChoice(wxCommandEvent&) { UpdateTriggerControls(); }
+void CScheduleItemDlg::OnTriggerChoice(wxCommandEvent&) {
+    triggerListUsed_ = true;
+    UpdateTriggerControls();
+}
 
 int CScheduleItemDlg::SelectedDay(const wxChoice* list) const {
     // The lists always hold a selection; should one ever be missing, Monday is read
@@ -276,7 +279,7 @@ void CScheduleItemDlg::OnOK(wxCommandEvent&) {
     form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
     form.sizeKB = size_->GetValue();
     form.frame = frame_->GetValue();
-    form.trigger = std::max(trigger_->GetSelection(), kTriggerContinuous);
+    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
     form.duration = std::max(ReadDuration(duration_), 0);
     form.videoOut = videoOut_->GetValue();
     TransferDataFromWindow();
@@ -289,7 +292,8 @@ bool CScheduleItemDlg::ControlsDifferFromForm() const {
            PickerTime(startTime_->GetValue()) != form.startTime ||
            PickerTime(stopTime_->GetValue()) != form.stopTime || rate_->GetValue() != form.ratePosition ||
            size_->GetValue() != form.sizeKB || frame_->GetValue() != form.frame ||
-           trigger_->GetSelection() != form.trigger || ReadDuration(duration_) != form.duration ||
+           DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_) != form.trigger ||
+           ReadDuration(duration_) != form.duration ||
            videoOut_->GetValue() != form.videoOut;
 }
 

@@ -68,6 +68,7 @@ private:
     wxRadioButton* field_ = nullptr;
     wxRadioButton* frame_ = nullptr;
     wxChoice* trigger_ = nullptr;
+    bool triggerListUsed_ = false;  // the operator picked from the trigger list since opening
     wxTextCtrl* duration_ = nullptr;
     wxStaticText* seconds_ = nullptr;
     wxCheckBox* videoOut_ = nullptr;

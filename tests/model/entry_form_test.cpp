@@ -132,6 +132,27 @@ TEST(EntryForm, ForeignEntriesComposeBackIntoTheWeek) {
     EXPECT_LT(composed.stop, kSecondsPerWeek);
 }
 
+TEST(EntryForm, TriggerThroughTheItemDialog) {
+    struct Case {
+        int formTrigger;
+        int listIndex;  // what the list shows when OK is pressed
+        bool listUsed;
+        int opensAt;    // the list index the dialog opens with
+        int result;
+    };
+    const Case cases[] = {
+        {0, 0, false, 0, 0},   {4, 4, false, 4, 4},   {8, 8, false, 8, 8},
+        {9, 0, false, 0, 9},   {10, 0, false, 0, 10}, {15, 0, false, 0, 15},  // kept while untouched
+        {9, 3, true, 0, 3},    {9, 0, true, 0, 0},    {4, 0, true, 4, 0},     // the operator's pick
+        {9, -1, true, 0, 0},   {2, 9, true, 2, 0},                            // no valid pick: continuous
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formTrigger);
+        EXPECT_EQ(TriggerListIndex(c.formTrigger), c.opensAt);
+        EXPECT_EQ(DialogTrigger(c.formTrigger, c.listIndex, c.listUsed), c.result);
+    }
+}
+
 TEST(EntryForm, ParseDurationText) {
     struct Case {
         const char* text;

@@ -405,9 +405,11 @@ TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) 
         return [code](ScheduleEntry& e) { e.control = (e.control & ~0xF000u) | (code << 12); };
     };
     const std::vector<Case> cases = {
-        {"VMD", with(trigger(9)), base, true},
-        {"trigger 10", with(trigger(10)), base, true},
-        {"trigger 15", with(trigger(15)), base, true},
+        // A trigger the list does not offer opens at "Continuous" and is kept unless the
+        // operator picks another.
+        {"VMD", with(trigger(9)), with(trigger(9)), false},
+        {"trigger 10", with(trigger(10)), with(trigger(10)), false},
+        {"trigger 15", with(trigger(15)), with(trigger(15)), false},
         {"size 5 kB", with([](ScheduleEntry& e) { e.imageSize = 5000; }),
          with([](ScheduleEntry& e) { e.imageSize = 10000; }), true},
         {"size 40 kB", with([](ScheduleEntry& e) { e.imageSize = 40000; }),
@@ -451,6 +453,36 @@ TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) 
     EXPECT_EQ(Text(IDC_PAL_TEXT), "3.1");
     Open(FormFromEntry(cases[8].entry));
     EXPECT_EQ(Str(StartDay()->GetStringSelection()), "Sunday");
+}
+
+TEST_F(ScheduleItemDlgTest, AVmdEntryKeepsItsTriggerUntilTheOperatorPicksOne) {
+    EntryForm form = FormFromEntry(EntryFromForm(NewEntryForm()));
+    form.trigger = kTriggerVmd;
+    form.duration = 30;
+
+    // An edit of the times only: the entry stays VMD, duration and all.
+    Open(form);
+    EXPECT_EQ(Str(Trigger()->GetStringSelection()), "Continuous");
+    EXPECT_FALSE(Duration()->IsEnabled());
+    StopTime()->SetValue(PickerValue({6, 0, 0}));
+    EXPECT_EQ(PressOk(), wxID_OK);
+    EXPECT_EQ(dlg->form.trigger, kTriggerVmd);
+    EXPECT_EQ(dlg->form.duration, 30);
+
+    // Picked from the list: what was picked, "Continuous" included.
+    const std::pair<std::vector<int>, int> picks[] = {{{3}, 3}, {{3, 0}, 0}};
+    for (const auto& [choices, stored] : picks) {
+        SCOPED_TRACE(stored);
+        Open(form);
+        for (int index : choices) ChooseTrigger(index);
+        wxTEST_DIALOG(EXPECT_EQ(PressCancel(), 0), ExpectDiscardChanges(false));
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(dlg->form.trigger, stored);
+    }
+
+    // Opened again, the list is untouched once more.
+    Open(form);
+    EXPECT_EQ(PressCancel(), wxID_CANCEL);
 }
 
 TEST_F(ScheduleItemDlgTest, DaysOutsideTheWeekNeverComposeATimeBeforeMonday) {
