@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
-#include <wx/statbox.h>
 
 #include "model/entry_texts.h"
 #include "model/messages.h"
@@ -64,10 +63,7 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
 
 void CConfigDlg::CreateControls() {
     TemplateLayout layout;
-    auto group = [&](const char* caption, int x, int y, int w, int h) {
-        auto* box = new wxStaticBox(this, wxID_ANY, caption, wxDefaultPosition, kPlacedByLayout);
-        layout.Add(box, x, y, w, h, TemplateLayout::kNoMeasure);
-    };
+    auto group = [&](const char* caption, int x, int y, int w, int h) { layout.AddGroup(this, caption, x, y, w, h); };
     auto button = [&](int id, const char* caption, int x, int y, int w, int h) {
         auto* b = new wxButton(this, id, caption);
         layout.Add(b, x, y, w, h);

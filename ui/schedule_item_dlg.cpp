@@ -6,7 +6,6 @@
 #include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
-#include <wx/statbox.h>
 #include <wx/valtext.h>
 
 #ifdef __WXGTK__
@@ -106,10 +105,7 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
 
 void CScheduleItemDlg::CreateControls() {
     TemplateLayout layout;
-    auto group = [&](const char* caption, int x, int y, int w, int h) {
-        layout.Add(new wxStaticBox(this, wxID_ANY, caption, wxDefaultPosition, kPlacedByLayout), x, y, w, h,
-                   TemplateLayout::kNoMeasure);
-    };
+    auto group = [&](const char* caption, int x, int y, int w, int h) { layout.AddGroup(this, caption, x, y, w, h); };
     auto dayList = [&](int id, const char* name, int x, int y, int w, int h) {
         auto* list = new wxChoice(this, id);
         for (int day = 1; day <= 7; ++day) list->Append(WeekdayName(day));

@@ -9,6 +9,11 @@ void TemplateLayout::Add(wxWindow* control, int x, int y, int width, int height,
     items_.push_back({control, x, y, width, height, fit});
 }
 
+void TemplateLayout::AddGroup(wxWindow* parent, const wxString& caption, int x, int y, int width, int height) {
+    Add(new wxStaticBox(parent, wxID_ANY, caption, wxDefaultPosition, kPlacedByLayout), x, y, width, height,
+        kNoMeasure);
+}
+
 wxRect TemplateLayout::ToPixels(wxWindow* window, int x, int y, int width, int height) const {
     const wxPoint origin = window->ConvertDialogToPixels(wxPoint(x, y));
     const wxPoint end = window->ConvertDialogToPixels(wxPoint(x + width, y + height));

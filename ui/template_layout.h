@@ -24,6 +24,8 @@ public:
 
     // x, y, width, height in dialog units, as in the template.
     void Add(wxWindow* control, int x, int y, int width, int height, Fit fit = kFitBox);
+    // A group box of parent with its caption, placed like any other box (kNoMeasure).
+    void AddGroup(wxWindow* parent, const wxString& caption, int x, int y, int width, int height);
 
     // Positions every control and gives the window a client size of widthDlu x heightDlu
     // (stretched like the boxes). Call once, after all controls are added.
