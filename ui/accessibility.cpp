@@ -6,11 +6,18 @@
 
 namespace {
 #ifdef __WXGTK__
-// A composite wx control (a time picker, say) is a container of GTK widgets; the one that
-// takes the focus is what a screen reader announces, so it gets the name as well.
-void NameGtkWidget(GtkWidget* widget, const char* name) {
-    if (!widget) return;
-    if (AtkObject* atk = gtk_widget_get_accessible(widget)) atk_object_set_name(atk, name);
+AtkObject* AccessibleOf(GtkWidget* widget) { return widget ? gtk_widget_get_accessible(widget) : nullptr; }
+
+// A wx control may be a container of GTK widgets (a time picker, a custom-drawn control in
+// its drawing area); the one that takes the focus is what a screen reader announces, so it
+// gets the text as well.
+template <class Apply>
+void ForEachAccessible(wxWindow* control, Apply apply) {
+    GtkWidget* outer = control->GetHandle();
+    if (AtkObject* atk = AccessibleOf(outer)) apply(atk);
+    GtkWidget* inner = control->GetConnectWidget();
+    if (inner != outer)
+        if (AtkObject* atk = AccessibleOf(inner)) apply(atk);
 }
 #endif
 }  // namespace
@@ -19,17 +26,31 @@ void SetAccessibleName(wxWindow* control, const wxString& name) {
     control->SetName(name);
 #ifdef __WXGTK__
     const wxScopedCharBuffer utf8 = name.utf8_str();
-    NameGtkWidget(control->GetHandle(), utf8.data());
-    if (control->m_wxwindow) NameGtkWidget(control->m_wxwindow, utf8.data());
+    ForEachAccessible(control, [&](AtkObject* atk) { atk_object_set_name(atk, utf8.data()); });
     for (wxWindow* child : control->GetChildren()) SetAccessibleName(child, name);
 #endif
 }
 
 wxString GetAccessibleName(wxWindow* control) {
 #ifdef __WXGTK__
-    if (GtkWidget* widget = control->GetHandle())
-        if (AtkObject* atk = gtk_widget_get_accessible(widget))
-            if (const char* name = atk_object_get_name(atk)) return wxString::FromUTF8(name);
+    if (AtkObject* atk = AccessibleOf(control->GetHandle()))
+        if (const char* name = atk_object_get_name(atk)) return wxString::FromUTF8(name);
 #endif
     return control->GetName();
+}
+
+void SetAccessibleDescription(wxWindow* control, const wxString& description) {
+    control->SetHelpText(description);
+#ifdef __WXGTK__
+    const wxScopedCharBuffer utf8 = description.utf8_str();
+    ForEachAccessible(control, [&](AtkObject* atk) { atk_object_set_description(atk, utf8.data()); });
+#endif
+}
+
+wxString GetAccessibleDescription(wxWindow* control) {
+#ifdef __WXGTK__
+    if (AtkObject* atk = AccessibleOf(control->GetConnectWidget()))
+        if (const char* text = atk_object_get_description(atk)) return wxString::FromUTF8(text);
+#endif
+    return control->GetHelpText();
 }

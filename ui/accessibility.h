@@ -7,3 +7,6 @@
 
 void SetAccessibleName(wxWindow* control, const wxString& name);
 wxString GetAccessibleName(wxWindow* control);
+// A longer text read after the name: what a custom-drawn control shows right now.
+void SetAccessibleDescription(wxWindow* control, const wxString& description);
+wxString GetAccessibleDescription(wxWindow* control);

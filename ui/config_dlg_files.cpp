@@ -44,18 +44,19 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path) {
 }  // namespace
 
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path) {
-    const std::string failure = LoadConfigFile(path, image_);
+    // A version-6 file fills only the schedule: the rest comes from the image held now.
+    ConfigImage loaded = document_.Image();
+    const std::string failure = LoadConfigFile(path, loaded);
     if (!failure.empty()) {
         ShowError(wxString::FromUTF8(failure));
         return false;
     }
-    RebuildRows();
-    ClearModified();
+    document_.Load(loaded);
     return true;
 }
 
 bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
-    const std::string failure = SaveConfigFile(path, image_);
+    const std::string failure = SaveConfigFile(path, document_.ImageToSave());
     if (!failure.empty()) {
         ShowError(wxString::FromUTF8(failure));
         return false;

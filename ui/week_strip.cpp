@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include <wx/dcbuffer.h>
+#include <wx/renderer.h>
 #include <wx/settings.h>
 
 #include "model/entry_texts.h"
@@ -94,30 +95,63 @@ wxBEGIN_EVENT_TABLE(CWeekStrip, wxControl)
     EVT_LEAVE_WINDOW(CWeekStrip::OnLeave)
     EVT_SYS_COLOUR_CHANGED(CWeekStrip::OnSysColourChanged)
     EVT_DPI_CHANGED(CWeekStrip::OnDPIChanged)
+    EVT_KEY_DOWN(CWeekStrip::OnKeyDown)
+    EVT_SET_FOCUS(CWeekStrip::OnFocus)
+    EVT_KILL_FOCUS(CWeekStrip::OnFocus)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
+CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document) : document_(document) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // OnPaint covers every pixel
-    Create(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE);
+    Create(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS);
     SetAccessibleName(this, "Week");
-}
-
-void CWeekStrip::SetSchedule(std::vector<ScheduleEntry> entries) {
-    entries_ = std::move(entries);
+    entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
-    if (hovered_ >= 0) {
-        hovered_ = -1;
-        UnsetToolTip();
+    SetAccessibleDescription(this, Description());
+    document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
+}
+
+void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
+    if (change.kind != ConfigDocument::ChangeKind::kSelection) {
+        entries_ = document_.Entries();
+        segments_ = WeekSegments(entries_);
+        if (hovered_ >= 0) {
+            hovered_ = -1;
+            UnsetToolTip();
+        }
     }
+    SetAccessibleDescription(this, Description());
     Refresh();
 }
 
-void CWeekStrip::SetSelectedSlot(int slot) {
-    if (slot < -1) slot = -1;
-    if (slot == selected_) return;
-    selected_ = slot;
-    Refresh();
+wxString CWeekStrip::Description() const {
+    const int slot = SelectedSlot();
+    if (slot < 0 || static_cast<std::size_t>(slot) >= entries_.size()) return "No entry selected";
+    const auto texts = EntryTexts(entries_[slot]);
+    return wxString::FromUTF8(texts[0] + " to " + texts[1] + ", " + texts[6]);
+}
+
+void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
+    // Up and Left go to the entry listed before the selected one, Down and Right to the one
+    // after; with nothing selected, to the first or the last.
+    const int key = event.GetKeyCode();
+    int step = 0;
+    if (key == WXK_UP || key == WXK_LEFT || key == WXK_NUMPAD_UP || key == WXK_NUMPAD_LEFT) step = -1;
+    if (key == WXK_DOWN || key == WXK_RIGHT || key == WXK_NUMPAD_DOWN || key == WXK_NUMPAD_RIGHT) step = 1;
+    const long rows = static_cast<long>(document_.RowCount());
+    if (step == 0 || event.HasAnyModifiers() || rows == 0) {
+        event.Skip();
+        return;
+    }
+    const long row = document_.SelectedRow();
+    const long next = row < 0 ? (step > 0 ? 0 : rows - 1) : std::clamp(row + step, 0L, rows - 1);
+    document_.SelectRow(next);
+    SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, document_.SelectedSlot());
+}
+
+void CWeekStrip::OnFocus(wxFocusEvent& event) {
+    event.Skip();
+    Refresh();  // the focus frame comes or goes
 }
 
 wxColour CWeekStrip::TriggerColour(TriggerClass trigger, bool dark) {
@@ -222,6 +256,10 @@ void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     DrawGrid(dc, g);
     DrawBars(dc, g);
     DrawLegend(dc, g);
+    if (HasFocus()) {
+        const wxRect plot(g.plotLeft, g.rowsTop, g.plotRight - g.plotLeft, kDays * g.rowHeight);
+        wxRendererNative::Get().DrawFocusRect(const_cast<CWeekStrip*>(this), dc, wxRect(plot).Inflate(FromDIP(3)));
+    }
 }
 
 void CWeekStrip::DrawGrid(wxDC& dc, const Geometry& g) const {
@@ -270,10 +308,11 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
         FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
     }
     // The selected entry's bars last, so that no neighbour covers their outline.
-    if (selected_ < 0) return;
+    const int selected = SelectedSlot();
+    if (selected < 0) return;
     const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
     for (const WeekSegment& segment : segments_) {
-        if (static_cast<int>(segment.slot) != selected_) continue;
+        if (static_cast<int>(segment.slot) != selected) continue;
         const wxRect bar = BarRect(g, segment);
         const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
         FillEdgedRect(dc, bar, TriggerColour(trigger, dark));
@@ -315,16 +354,19 @@ void CWeekStrip::OnSize(wxSizeEvent& event) {
 
 void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
     event.Skip();
+    SetFocus();
     const int slot = SlotAtPoint(event.GetPosition());
     if (slot < 0) return;
-    SetSelectedSlot(slot);
+    document_.SelectSlot(slot);
     SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, slot);
 }
 
 void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
     event.Skip();
     const int slot = SlotAtPoint(event.GetPosition());
-    if (slot >= 0) SendSlotEvent(wxEVT_WEEK_STRIP_ACTIVATE, slot);
+    if (slot < 0) return;
+    document_.SelectSlot(slot);
+    SendSlotEvent(wxEVT_WEEK_STRIP_ACTIVATE, slot);
 }
 
 void CWeekStrip::OnMotion(wxMouseEvent& event) {

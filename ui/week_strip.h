@@ -1,12 +1,15 @@
 #pragma once
 // A picture of the recording schedule: seven rows, Monday to Sunday, under a 24-hour axis,
-// with every entry drawn as bars over the seconds it records, coloured by its trigger.
-// Clicking a bar selects its entry, double-clicking opens it; hovering shows its times.
+// with every entry drawn as bars over the seconds it records, coloured by its trigger. It
+// draws the document's entries and selection. Clicking a bar selects its entry,
+// double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
+// the selection from entry to entry in the order of the list.
 #include <vector>
 
 #include <wx/control.h>
 #include <wx/dc.h>
 
+#include "model/config_document.h"
 #include "model/schedule_entry.h"
 #include "model/week_segments.h"
 
@@ -19,14 +22,12 @@ wxDECLARE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
 
 class CWeekStrip : public wxControl {
 public:
-    CWeekStrip(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
-               const wxSize& size = wxDefaultSize);
+    CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document);
 
-    // The schedule's entries in slot order (slot i is entries[i]).
-    void SetSchedule(std::vector<ScheduleEntry> entries);
-    // The slot whose bars are outlined; -1 for none.
-    void SetSelectedSlot(int slot);
-    int SelectedSlot() const { return selected_; }
+    // The selected entry's slot, whose bars are outlined; -1 for none.
+    int SelectedSlot() const { return document_.SelectedSlot(); }
+    // What a screen reader hears of the strip: the selected entry, or that none is.
+    wxString Description() const;
 
     const std::vector<WeekSegment>& Segments() const { return segments_; }
 
@@ -45,9 +46,7 @@ public:
     // apart under the common kinds of colour blindness.
     static wxColour TriggerColour(TriggerClass trigger, bool dark);
 
-    // Nothing here works from the keyboard (the schedule list does it all), so the strip
-    // stays out of the tab order.
-    bool AcceptsFocus() const override { return false; }
+    bool AcceptsFocus() const override { return true; }
     bool SetFont(const wxFont& font) override;
 
 protected:
@@ -79,7 +78,10 @@ private:
     void DrawBars(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
 
+    void OnDocumentChange(const ConfigDocument::Change& change);
     void SendSlotEvent(wxEventType type, int slot);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnFocus(wxFocusEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnLeftDown(wxMouseEvent& event);
@@ -89,9 +91,9 @@ private:
     void OnSysColourChanged(wxSysColourChangedEvent& event);
     void OnDPIChanged(wxDPIChangedEvent& event);
 
-    std::vector<ScheduleEntry> entries_;
+    ConfigDocument& document_;
+    std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
-    int selected_ = -1;
     int hovered_ = -1;  // slot whose tooltip is set, -1 for none
     mutable TextMetrics metrics_;
 

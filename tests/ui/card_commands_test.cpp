@@ -30,7 +30,7 @@ TEST_F(CardCommandsTest, LoadFromCardTakesInTheChosenCardsConfiguration) {
     Card("G", ValidConfig(5, "tail"));
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("G", wxID_OK));
     EXPECT_EQ(Entries(), 5u);
-    EXPECT_EQ(List()->GetItemCount(), 5);
+    EXPECT_EQ(List()->RowCount(), 5);
     EXPECT_FALSE(dlg->IsModified());
 }
 
@@ -77,7 +77,7 @@ TEST_F(CardCommandsTest, ACardWithAnInvalidConfigurationIsOfferedAndRefusedOnLoa
     const Bytes before = Held();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("BAD", wxID_OK), ExpectError(kMsgInvalidFile));
     EXPECT_EQ(Held(), before);
-    EXPECT_EQ(List()->GetItemCount(), 1);
+    EXPECT_EQ(List()->RowCount(), 1);
     EXPECT_FALSE(dlg->IsModified());
 }
 
@@ -153,7 +153,7 @@ TEST_F(CardCommandsTest, LoadFromACardThatWentAwayChangesNothing) {
         wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), ExpectDiscardCurrent(true),
                       AnswerSelectCard("E", wxID_OK, [&] { v.apply(root); }), ExpectError(kMsgOpenForReading));
         EXPECT_EQ(Held(), before);
-        EXPECT_EQ(List()->GetItemCount(), 1);
+        EXPECT_EQ(List()->RowCount(), 1);
         EXPECT_TRUE(dlg->IsModified());
         fs::remove_all(root);
     }

@@ -19,7 +19,7 @@ protected:
         if (modified) dlg->SetModified();
     }
     void ExpectPrepared(bool modified) {
-        EXPECT_EQ(RowSlots(List()), (std::vector<long>{1, 0}));
+        EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0}));
         EXPECT_EQ(dlg->Image().EntryCount(), 2u);
         EXPECT_EQ(dlg->IsModified(), modified);
     }
@@ -36,7 +36,7 @@ TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
     WriteImageFile(path, {MakeEntry(4 * kDay, 4 * kDay + 60), MakeEntry(0, 3600), MakeEntry(2 * kDay + 30, 0)});
     dlg->SetModified();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(path));
-    ASSERT_EQ(RowSlots(List()), (std::vector<long>{1, 2, 0}));
+    ASSERT_EQ(RowSlots(dlg), (std::vector<long>{1, 2, 0}));
     EXPECT_EQ(RowTexts(List(), 0),
               (std::vector<std::string>{"00:00:00 on Monday", "01:00:00 on Monday", "25.0", "30.0", "32kB", "Field",
                                         "Continuous", "N/A", "On"}));
@@ -50,14 +50,14 @@ TEST_F(FileCommandsTest, LoadReadsOnlyTheFirst6656Bytes) {
     bytes.resize(7000, 0xEE);
     WriteFile(File("long.DAT"), bytes);
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("long.DAT")));
-    EXPECT_EQ(List()->GetItemCount(), 1);
+    EXPECT_EQ(List()->RowCount(), 1);
 }
 
 TEST_F(FileCommandsTest, AnEmptyScheduleLoadsAsAnEmptyList) {
     Prepare(true);
     WriteImageFile(File("empty.DAT"), {});
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File("empty.DAT")));
-    EXPECT_EQ(List()->GetItemCount(), 0);
+    EXPECT_EQ(List()->RowCount(), 0);
     EXPECT_FALSE(dlg->IsModified());
 }
 

@@ -1,11 +1,15 @@
 // The main window: its start, the schedule list, the modified flag, closing, keys and About.
+#include <functional>
+
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
 #include "model/entry_texts.h"
 #include "ui/about_access.h"
 #include "ui/about_dlg.h"
+#include "ui/week_strip.h"
 #include "ui/ids.h"
 #include "ui_test_support.h"
 
@@ -15,7 +19,16 @@ using namespace uitest;
 constexpr WeekTime kDay = kSecondsPerDay;
 constexpr WeekTime kSundayLast = kSecondsPerWeek - 1;  // Sunday 23:59:59
 
-class MainWindowTest : public ConfigDlgTest {};
+class MainWindowTest : public ConfigDlgTest {
+protected:
+    // GTK gives columns their new widths when it next lays the table out.
+    void SettleList() {
+        for (int i = 0; i < 5; ++i) {
+            wxYield();
+            wxMilliSleep(5);
+        }
+    }
+};
 
 namespace {
 // The title bar and task list sizes, each decoded at its own size.
@@ -31,20 +44,16 @@ void ExpectWindowIcons(const wxIconBundle& icons) {
 
 TEST_F(MainWindowTest, StartsEmptyUnmodifiedWithTheNineColumns) {
     EXPECT_EQ(dlg->GetTitle(), "ORVANTIS and SELDORIX Configuration");
-    EXPECT_EQ(List()->GetItemCount(), 0);
+    EXPECT_EQ(List()->RowCount(), 0);
     EXPECT_EQ(dlg->SelectedRow(), -1);
     EXPECT_FALSE(dlg->IsModified());
     EXPECT_EQ(dlg->Image().EntryCount(), 0u);
-    ASSERT_EQ(List()->GetColumnCount(), kListColumns);
-    for (int col = 0; col < kListColumns; ++col) {
-        wxListItem column;
-        column.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_FORMAT);
-        ASSERT_TRUE(List()->GetColumn(col, column));
-        EXPECT_EQ(column.GetText(), kColumnTitles[col]);
-        EXPECT_EQ(column.GetAlign(), wxLIST_FORMAT_LEFT);
+    ASSERT_EQ(List()->GetColumnCount(), static_cast<unsigned>(kListColumns));
+    for (unsigned col = 0; col < kListColumns; ++col) {
+        EXPECT_EQ(List()->GetColumn(col)->GetTitle(), kColumnTitles[col]);
+        EXPECT_EQ(List()->GetColumn(col)->GetAlignment(), wxALIGN_LEFT);
     }
-    EXPECT_TRUE(List()->HasFlag(wxLC_REPORT));
-    EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL));
+    EXPECT_FALSE(List()->HasFlag(wxDV_MULTIPLE));
     ExpectWindowIcons(dlg->GetIcons());
 }
 
@@ -57,27 +66,66 @@ TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
         {IDC_DELETE, "Delete"},                  {IDC_DELETE_ALL, "Delete All"},
         {IDC_WEEK_STRIP, nullptr},
     };
+    // Controls stand in their group boxes; the tab order walks the boxes, then their controls.
     std::vector<int> tabOrder;
-    for (wxWindow* child : dlg->GetChildren())
-        if (child->GetId() >= 1000) tabOrder.push_back(child->GetId());
+    std::function<void(wxWindow*)> walk = [&](wxWindow* parent) {
+        for (wxWindow* child : parent->GetChildren()) {
+            if (child->GetId() >= 1000) tabOrder.push_back(child->GetId());
+            if (dynamic_cast<wxStaticBox*>(child)) walk(child);
+        }
+    };
+    walk(dlg);
     std::vector<int> expectedOrder;
     for (const auto& [id, caption] : expected) {
         expectedOrder.push_back(id);
         wxWindow* control = dlg->FindWindow(id);
         ASSERT_NE(control, nullptr) << id;
         if (caption) {
-            EXPECT_EQ(control->GetLabel(), caption);
+            // Each caption carries a mnemonic of its own, shown as the plain caption.
+            EXPECT_EQ(wxControl::RemoveMnemonics(control->GetLabel()), caption);
+            EXPECT_EQ(control->GetLabel().Freq('&'), 1) << caption;
         }
     }
     EXPECT_EQ(tabOrder, expectedOrder);
 }
 
-TEST_F(MainWindowTest, LayoutFitsGtkWithoutClippingOrOverlap) {
+TEST_F(MainWindowTest, FitsASmallScreenAtItsSmallestAndGivesTheListTheRoomWhenMaximised) {
+    // At its smallest, every control shows whole on a 1024x600 screen, title bar included.
+    const wxSize smallest = dlg->GetMinSize();
+    EXPECT_LE(smallest.x, 1024 - 16);
+    EXPECT_LE(smallest.y, 600 - 48);
+    dlg->SetSize(smallest);
+    dlg->Layout();
     ExpectCleanLayout(dlg);
-    // The list and the buttons stand inside "Recording Schedule", below the two load/save groups.
-    const wxRect list = List()->GetRect();
-    EXPECT_LT(dlg->FindWindow(IDC_LOAD_FROM_CARD)->GetRect().GetBottom(), list.GetTop());
-    EXPECT_LT(list.GetBottom(), dlg->FindWindow(IDC_NEW)->GetRect().GetTop());
+    const wxSize listSmall = List()->GetSize();
+    const wxSize stripSmall = dlg->WeekStrip()->GetSize();
+    // Maximised, the list takes the extra height and width, the week strip the extra width.
+    // Without a window manager (the test display has none) nothing maximises a window, so
+    // the test then gives it the whole screen itself.
+    EXPECT_TRUE(dlg->HasFlag(wxMAXIMIZE_BOX));
+    EXPECT_TRUE(dlg->HasFlag(wxRESIZE_BORDER));
+    dlg->Maximize();
+    for (int i = 0; i < 20 && !dlg->IsMaximized(); ++i) {
+        wxYield();
+        wxMilliSleep(10);
+    }
+    if (dlg->GetSize() == smallest) dlg->SetSize(wxDisplay(0u).GetClientArea().GetSize());
+    dlg->Layout();
+    EXPECT_GT(List()->GetSize().x, listSmall.x);
+    EXPECT_GT(List()->GetSize().y, listSmall.y);
+    EXPECT_GT(dlg->WeekStrip()->GetSize().x, stripSmall.x);
+    EXPECT_EQ(dlg->WeekStrip()->GetSize().y, stripSmall.y);
+    ExpectCleanLayout(dlg);
+}
+
+TEST_F(MainWindowTest, OpensWideEnoughForEveryColumnOfAFullSchedule) {
+    // The test display is wider than 1366 pixels: all nine columns show without scrolling.
+    std::vector<ScheduleEntry> entries;
+    for (WeekTime i = 0; i < 256; ++i) entries.push_back(MakeEntry(2 * kDay + i * 60, 2 * kDay + i * 60 + 30));
+    Fill(entries);
+    int columns = 0;
+    for (unsigned col = 0; col < List()->GetColumnCount(); ++col) columns += List()->GetColumn(col)->GetWidth();
+    EXPECT_LE(columns, List()->GetClientSize().x);
 }
 
 TEST_F(MainWindowTest, RowsStandInStartOrderWithTheirSlotsAndTexts) {
@@ -88,45 +136,65 @@ TEST_F(MainWindowTest, RowsStandInStartOrderWithTheirSlotsAndTexts) {
     };
     Fill(entries);
     // Equal starts keep slot order; Monday 00:00:00 on top, Sunday 23:59:59 at the bottom.
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{2, 4, 0, 3, 1}));
-    for (long row = 0; row < List()->GetItemCount(); ++row) {
-        const auto texts = EntryTexts(entries[List()->GetItemData(row)]);
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{2, 4, 0, 3, 1}));
+    for (long row = 0; row < List()->RowCount(); ++row) {
+        const auto texts = EntryTexts(entries[SlotOfRow(row)]);
         EXPECT_EQ(RowTexts(List(), row), std::vector<std::string>(texts.begin(), texts.end())) << row;
     }
     EXPECT_EQ(RowTexts(List(), 0)[0], "00:00:00 on Monday");
     EXPECT_EQ(RowTexts(List(), 4)[0], "23:59:59 on Sunday");
     // The last row added (slot 4) is the selected one, and the only one.
     EXPECT_EQ(dlg->SelectedRow(), 1);
-    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EXPECT_EQ(List()->SelectedRow(), 1);
     EXPECT_FALSE(dlg->IsModified());
 }
 
-TEST_F(MainWindowTest, AddRowPlacesANewEntryAfterItsEqualsAndSelectsIt) {
+TEST_F(MainWindowTest, TheListAndTheStripFollowTheDocumentAndEachOther) {
     Fill({MakeEntry(kDay, kDay + 60), MakeEntry(0, 60)});
-    ScheduleEntry added = MakeEntry(kDay, kDay + 600);
-    dlg->Image().SetEntry(2, added);
-    dlg->Image().SetEntryCount(3);
-    dlg->AddRow(2);
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{1, 0, 2}));
-    // One row is selected at a time: the new one.
-    EXPECT_EQ(dlg->SelectedRow(), 2);
-    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EntryForm form = FormFromEntry(MakeEntry(kDay, kDay + 600));
+    ASSERT_TRUE(dlg->Document().Add(form));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
+    EXPECT_EQ(RowTexts(List(), 2)[1], "00:10:00 on Tuesday");
+    // One row is selected at a time, the new one, and the strip outlines the same entry.
+    EXPECT_EQ(List()->SelectedRow(), 2);
+    EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 2);
+    // The operator picks a row in the list: the strip follows.
+    List()->Select(List()->ItemOfRow(0));
+    wxDataViewEvent picked(wxEVT_DATAVIEW_SELECTION_CHANGED, List(), List()->ItemOfRow(0));
+    List()->ProcessWindowEvent(picked);
+    EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 1);
+    // And the arrow keys on the strip move the list's selection.
+    wxKeyEvent down(wxEVT_KEY_DOWN);
+    down.m_keyCode = WXK_DOWN;
+    dlg->WeekStrip()->ProcessWindowEvent(down);
+    EXPECT_EQ(List()->SelectedRow(), 1);
+    EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 0);
 }
 
 TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
-    const int videoOut = List()->GetColumnWidth(8);
+    auto width = [this](unsigned col) { return List()->GetColumn(col)->GetWidth(); };
+    const int videoOut = width(8);
     EXPECT_GE(videoOut, dlg->FromDIP(60));
-    const int startEmpty = List()->GetColumnWidth(0);
+    const int startEmpty = width(0);
+    EXPECT_GE(startEmpty, List()->GetTextExtent("Start").x);
     Fill({MakeEntry(3 * kDay + 12 * 3600, 4 * kDay)});
-    EXPECT_GT(List()->GetColumnWidth(0), startEmpty);  // "12:00:00 on Thursday" is wider than "Start"
-    EXPECT_GE(List()->GetColumnWidth(0), List()->GetTextExtent("12:00:00 on Thursday").x);
-    EXPECT_EQ(List()->GetColumnWidth(8), videoOut);
-    // Emptying the list leaves the widths alone.
-    const int startFilled = List()->GetColumnWidth(0);
+    SettleList();
+    EXPECT_GT(width(0), startEmpty);  // "12:00:00 on Thursday" is wider than "Start"
+    EXPECT_GE(width(0), List()->GetTextExtent("12:00:00 on Thursday").x);
+    EXPECT_GE(width(3), List()->GetTextExtent("NTSC IPS").x);  // the title is wider than "30.0"
+    // "Video Out" is never fitted to its contents; as the last column it takes the room
+    // the others leave.
+    EXPECT_GE(width(8), videoOut);
+    // An empty load leaves the widths alone; Delete All fits them to the titles again.
+    const int startFilled = width(0);
     Fill({});
-    EXPECT_EQ(List()->GetItemCount(), 0);
-    EXPECT_EQ(List()->GetColumnWidth(0), startFilled);
-    EXPECT_EQ(List()->GetColumnWidth(8), videoOut);
+    SettleList();
+    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_EQ(width(0), startFilled);
+    Fill({MakeEntry(3 * kDay + 12 * 3600, 4 * kDay)});
+    wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
+    SettleList();
+    EXPECT_EQ(width(0), startEmpty);
 }
 
 TEST_F(MainWindowTest, AskDiscardAsksOnlyWhenModified) {
@@ -153,7 +221,7 @@ TEST_F(MainWindowTest, ClosingModifiedAsksAndNoKeepsTheWindowAndSchedule) {
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->IsShown());
     EXPECT_TRUE(dlg->IsModified());
-    EXPECT_EQ(List()->GetItemCount(), 1);
+    EXPECT_EQ(List()->RowCount(), 1);
     wxTEST_DIALOG(closed = dlg->Close(), ExpectDiscardCurrent(true));
     EXPECT_TRUE(closed);
     EXPECT_FALSE(dlg->IsShown());
@@ -185,7 +253,7 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
         EXPECT_TRUE(dlg->IsShown()) << id;
     }
     EXPECT_TRUE(dlg->IsModified());
-    EXPECT_EQ(List()->GetItemCount(), 1);
+    EXPECT_EQ(List()->RowCount(), 1);
 }
 
 TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {

@@ -70,17 +70,26 @@ ExpectMessage ExpectDeleteAll(bool yes) { return ExpectQuestion(kMsgDeleteAll, k
 
 class ScheduleCommandsTest : public ConfigDlgTest {
 protected:
-    void Select(long row) { List()->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED); }
+    // As the operator picks a row: the table's selection, reported as the control reports it.
+    void Select(long row) {
+        const wxDataViewItem item = row < 0 ? wxDataViewItem() : List()->ItemOfRow(row);
+        if (item.IsOk())
+            List()->Select(item);
+        else
+            List()->UnselectAll();
+        wxDataViewEvent changed(wxEVT_DATAVIEW_SELECTION_CHANGED, List(), item);
+        List()->ProcessWindowEvent(changed);
+    }
     long Selected() const { return dlg->SelectedRow(); }
     std::uint32_t Count() const { return dlg->Image().EntryCount(); }
 
     // Every row shows the entry of the slot it names, and each slot in use has one row.
     void ExpectRowsMatchSlots() {
         std::vector<bool> seen(Count(), false);
-        ASSERT_EQ(List()->GetItemCount(), static_cast<int>(Count()));
+        ASSERT_EQ(List()->RowCount(), static_cast<long>(Count()));
         WeekTime previous = 0;
-        for (long row = 0; row < List()->GetItemCount(); ++row) {
-            const long slot = static_cast<long>(List()->GetItemData(row));
+        for (long row = 0; row < List()->RowCount(); ++row) {
+            const long slot = static_cast<long>(SlotOfRow(row));
             ASSERT_GE(slot, 0);
             ASSERT_LT(slot, static_cast<long>(Count()));
             EXPECT_FALSE(seen[std::size_t(slot)]) << "slot " << slot << " shown twice";
@@ -112,7 +121,7 @@ TEST_F(ScheduleCommandsTest, CancelledDialogsChangeNothing) {
     wxTEST_DIALOG(Click(IDC_COPY), ItemCancel());
     wxTEST_DIALOG(Click(IDC_EDIT), ItemCancel());
     EXPECT_EQ(dlg->Image().bytes, before);
-    EXPECT_EQ(List()->GetItemCount(), 1);
+    EXPECT_EQ(List()->RowCount(), 1);
     EXPECT_FALSE(dlg->IsModified());
 }
 
@@ -154,7 +163,7 @@ TEST_F(ScheduleCommandsTest, CopyNeedsOtherTimesThanItsSource) {
     copy.start += kDay;
     copy.stop += kDay;
     EXPECT_EQ(dlg->Image().Entry(2), copy);
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{0, 1, 2}));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
     EXPECT_EQ(Selected(), 2);
     EXPECT_TRUE(dlg->IsModified());
     ExpectRowsMatchSlots();
@@ -166,17 +175,17 @@ TEST_F(ScheduleCommandsTest, EditUnchangedIsAcceptedInPlace) {
     const ImageBytes before = dlg->Image().bytes;
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk({}, FormFromEntry(dlg->Image().Entry(0))));
     EXPECT_EQ(dlg->Image().bytes, before);
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{1, 0, 2}));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
     EXPECT_EQ(Selected(), 1);
     EXPECT_TRUE(dlg->IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, EditMovesTheRowToItsSortedPlaceAndKeepsItSelected) {
     Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(4 * kDay, 4 * kDay + kHour), MakeEntry(2 * kDay, 2 * kDay + kHour)});
-    ASSERT_EQ(RowSlots(List()), (std::vector<long>{0, 2, 1}));
+    ASSERT_EQ(RowSlots(dlg), (std::vector<long>{0, 2, 1}));
     Select(2);  // Friday, slot 1
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(1, 6, 1, 7)));
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{1, 0, 2}));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(RowTexts(List(), 0)[0], "06:00:00 on Monday");
     EXPECT_EQ(Count(), 3u);
@@ -193,9 +202,8 @@ TEST_F(ScheduleCommandsTest, EditAgainstAnotherEntryIsRefusedAndReopened) {
 
 TEST_F(ScheduleCommandsTest, DoubleClickEditsTheSelectedRow) {
     Fill({MakeEntry(kDay, kDay + kHour)});
-    List()->SetItemState(0, 0, wxLIST_STATE_SELECTED);
-    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, IDC_SCHEDULE_LIST);
-    activated.SetEventObject(List());
+    Select(-1);
+    wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, List(), List()->ItemOfRow(0));
     List()->ProcessWindowEvent(activated);  // nothing selected: no dialog
     Select(0);
     wxTEST_DIALOG(List()->ProcessWindowEvent(activated), ItemOk(Times(3, 1, 3, 2)));
@@ -204,7 +212,7 @@ TEST_F(ScheduleCommandsTest, DoubleClickEditsTheSelectedRow) {
 
 TEST_F(ScheduleCommandsTest, WithoutASelectionCopyEditAndDeleteDoNothing) {
     Fill({MakeEntry(kDay, kDay + kHour)});
-    List()->SetItemState(0, 0, wxLIST_STATE_SELECTED);
+    Select(-1);
     ASSERT_EQ(Selected(), -1);
     // No dialog may open: any would fail the test.
     for (int command : {IDC_COPY, IDC_EDIT, IDC_DELETE}) Click(command);
@@ -216,7 +224,7 @@ TEST_F(ScheduleCommandsTest, AFullScheduleRefusesNewAndCopyBeforeAnyDialogButEdi
     std::vector<ScheduleEntry> entries;
     for (WeekTime i = 0; i < kMaxEntries; ++i) entries.push_back(MakeEntry(i * 600, i * 600 + 300));
     Fill(entries);
-    List()->SetItemState(List()->GetItemCount() - 1, 0, wxLIST_STATE_SELECTED);
+    Select(-1);
     ASSERT_EQ(Selected(), -1);
     wxTEST_DIALOG(Click(IDC_NEW), ExpectFull());
     wxTEST_DIALOG(Click(IDC_COPY), ExpectFull());  // even with nothing selected
@@ -242,7 +250,7 @@ TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
                                                 MakeEntry(6 * kDay, 6 * kDay + kHour), MakeEntry(0, kHour),
                                                 MakeEntry(2 * kDay, 2 * kDay + kHour)};
     Fill(entries);
-    ASSERT_EQ(RowSlots(List()), (std::vector<long>{3, 1, 4, 0, 2}));
+    ASSERT_EQ(RowSlots(dlg), (std::vector<long>{3, 1, 4, 0, 2}));
     Select(1);  // slot 1, Tuesday
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(false));
     EXPECT_EQ(Count(), 5u);
@@ -253,7 +261,7 @@ TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
     ASSERT_EQ(Count(), 4u);
     EXPECT_EQ(dlg->Image().Entries(), (std::vector<ScheduleEntry>{entries[0], entries[2], entries[3], entries[4]}));
     EXPECT_EQ(dlg->Image().Entry(4), lastSlotBefore) << "the slot beyond the count keeps its bytes";
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{2, 3, 0, 1}));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{2, 3, 0, 1}));
     ExpectRowsMatchSlots();
     EXPECT_TRUE(dlg->IsModified());
     // No row is selected afterwards, so the next Delete or Edit does nothing.
@@ -275,7 +283,7 @@ TEST_F(ScheduleCommandsTest, DeletingTheFirstSlotOfThreeKeepsTheOthersEditable) 
     Fill(entries);
     Select(0);
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(true));
-    EXPECT_EQ(RowSlots(List()), (std::vector<long>{0, 1}));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1}));
     for (long row : {0L, 1L}) {
         Select(row);
         wxTEST_DIALOG(Click(IDC_EDIT), ItemCancel(FormFromEntry(entries[std::size_t(row) + 1])));
@@ -289,11 +297,11 @@ TEST_F(ScheduleCommandsTest, DeleteAllAsksAndLeavesTheModifiedFlagAsItWas) {
         if (modified) dlg->SetModified();
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(false));
         EXPECT_EQ(Count(), 2u);
-        EXPECT_EQ(List()->GetItemCount(), 2);
+        EXPECT_EQ(List()->RowCount(), 2);
         const ScheduleEntry slot0 = dlg->Image().Entry(0);
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(true));
         EXPECT_EQ(Count(), 0u);
-        EXPECT_EQ(List()->GetItemCount(), 0);
+        EXPECT_EQ(List()->RowCount(), 0);
         EXPECT_EQ(dlg->Image().Entry(0), slot0);
         EXPECT_EQ(dlg->IsModified(), modified);
         // An empty schedule is still asked about.

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include <wx/button.h>
-#include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/statbox.h>
 #include <wx/testing.h>
@@ -29,6 +28,7 @@
 #include "storage/config_image.h"
 #include "model/messages.h"
 #include "ui/config_dlg.h"
+#include "ui/schedule_list.h"
 #include "../temp_dir.h"
 
 namespace uitest {
@@ -195,22 +195,24 @@ inline bool PressKey(wxWindow* target, int keyCode) {
     return target->ProcessWindowEvent(event);
 }
 
-// The nine texts of one list row.
-inline std::vector<std::string> RowTexts(wxListCtrl* list, long row) {
+// The nine texts of one row, as the table shows them.
+inline std::vector<std::string> RowTexts(CScheduleList* list, long row) {
     std::vector<std::string> texts;
-    if (row < 0 || row >= list->GetItemCount()) {
+    if (row < 0 || row >= list->RowCount()) {
         ADD_FAILURE() << "no row " << row;
         return texts;
     }
-    for (int col = 0; col < list->GetColumnCount(); ++col)
-        texts.push_back(list->GetItemText(row, col).utf8_string());
+    for (unsigned col = 0; col < list->GetColumnCount(); ++col)
+        texts.push_back(list->CellText(row, static_cast<int>(col)).utf8_string());
     return texts;
 }
 
-// The item data (slot index) of every row, top to bottom.
-inline std::vector<long> RowSlots(wxListCtrl* list) {
+// The slot each row shows, top to bottom; the table must have exactly as many rows.
+inline std::vector<long> RowSlots(const CConfigDlg* dlg) {
     std::vector<long> slots;
-    for (long row = 0; row < list->GetItemCount(); ++row) slots.push_back(static_cast<long>(list->GetItemData(row)));
+    const ConfigDocument& document = dlg->Document();
+    EXPECT_EQ(dlg->List()->RowCount(), static_cast<long>(document.RowCount()));
+    for (std::size_t row = 0; row < document.RowCount(); ++row) slots.push_back(static_cast<long>(document.SlotOfRow(row)));
     return slots;
 }
 
@@ -272,13 +274,14 @@ protected:
     std::filesystem::path CardsDir() const { return temp.Path() / "cards"; }
     std::filesystem::path FilesDir() const { return temp.Path() / "files"; }
     std::filesystem::path File(const std::string& name) const { return FilesDir() / name; }
-    wxListCtrl* List() const { return dlg->List(); }
+    CScheduleList* List() const { return dlg->List(); }
+    long SlotOfRow(long row) const { return static_cast<long>(dlg->Document().SlotOfRow(static_cast<std::size_t>(row))); }
     void Click(int id) { uitest::Click(dlg, id); }
     // Puts entries into the window as a load would, without a file: list rebuilt, not modified.
     void Fill(const std::vector<ScheduleEntry>& entries) {
-        TakeIn(dlg->Image(), MakeImage(entries), 7);
-        dlg->RebuildRows();
-        dlg->ClearModified();
+        ConfigImage image;
+        TakeIn(image, MakeImage(entries), 7);
+        dlg->Document().Load(image);
     }
 
     TempDir temp;

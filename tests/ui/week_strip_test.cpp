@@ -39,14 +39,22 @@ class WeekStripTest : public ::testing::Test {
 protected:
     void SetUp() override {
         frame_ = new wxFrame(nullptr, wxID_ANY, "Week strip");
-        strip_ = new CWeekStrip(frame_);
+        strip_ = new CWeekStrip(frame_, wxID_ANY, document_);
         frame_->SetClientSize(kStripSize);
         strip_->SetSize(kStripSize);
-        strip_->SetSchedule(OfficeWeek());
+        SetSchedule(OfficeWeek());
         frame_->Bind(wxEVT_WEEK_STRIP_SELECT, [this](wxCommandEvent& e) { selects_.push_back(e.GetInt()); });
         frame_->Bind(wxEVT_WEEK_STRIP_ACTIVATE, [this](wxCommandEvent& e) { activates_.push_back(e.GetInt()); });
     }
     void TearDown() override { frame_->Destroy(); }
+
+    // The strip draws what the document holds, as after a load.
+    void SetSchedule(const std::vector<ScheduleEntry>& entries) {
+        ConfigImage image;
+        for (const ScheduleEntry& entry : entries) AppendEntry(image, entry);
+        document_.Load(image);
+        document_.SelectSlot(ConfigDocument::kNoSlot);
+    }
 
     const WeekSegment& SegmentOf(int slot, int day) const {
         for (const WeekSegment& s : strip_->Segments())
@@ -81,6 +89,7 @@ protected:
         return wxColour(image.GetRed(p.x, p.y), image.GetGreen(p.x, p.y), image.GetBlue(p.x, p.y));
     }
 
+    ConfigDocument document_;
     wxFrame* frame_ = nullptr;
     CWeekStrip* strip_ = nullptr;
     std::vector<int> selects_;
@@ -110,12 +119,12 @@ TEST_F(WeekStripTest, ClicksSelectAndDoubleClicksActivateTheBarUnderTheMouse) {
         SCOPED_TRACE(c.name);
         selects_.clear();
         activates_.clear();
-        strip_->SetSelectedSlot(-1);
+        document_.SelectSlot(-1);
         Mouse(c.type, c.at);
         EXPECT_EQ(selects_, c.select ? std::vector<int>{*c.select} : std::vector<int>{});
         EXPECT_EQ(activates_, c.activate ? std::vector<int>{*c.activate} : std::vector<int>{});
-        // A click on a bar selects it at once; a click on nothing keeps what was selected.
-        EXPECT_EQ(strip_->SelectedSlot(), c.select.value_or(-1));
+        // A click or double-click on a bar selects it at once; a click on nothing selects nothing.
+        EXPECT_EQ(strip_->SelectedSlot(), c.select.value_or(c.activate.value_or(-1)));
     }
 }
 
@@ -140,17 +149,17 @@ TEST_F(WeekStripTest, EntryWrappingPastSundayEndsOnSundayAndResumesOnMonday) {
 }
 
 TEST_F(WeekStripTest, ASecondLongEntryStillHasAClickableBar) {
-    strip_->SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0), Entry(4, 12 * H + 1, 4, 13 * H, 1)});
+    SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0), Entry(4, 12 * H + 1, 4, 13 * H, 1)});
     const wxRect tiny = strip_->BarRect(SegmentOf(0, 4));
     EXPECT_GE(tiny.width, 1);
     // The hour-long neighbour starts on the same pixel and is drawn over it, so it wins there.
     EXPECT_EQ(strip_->SlotAtPoint(wxPoint(tiny.x, tiny.y)), 1);
-    strip_->SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0)});
+    SetSchedule({Entry(4, 12 * H, 4, 12 * H + 1, 0)});
     EXPECT_EQ(strip_->SlotAtPoint(wxPoint(tiny.x, tiny.y)), 0);
 }
 
 TEST_F(WeekStripTest, BarsAreDrawnInTheirTriggerColourAndTheSelectionIsOutlined) {
-    strip_->SetSelectedSlot(kSaturday);
+    document_.SelectSlot(kSaturday);
     const wxImage image = Rendered(kStripSize);
     const bool dark = wxSystemSettings::GetAppearance().IsDark();
     struct Case {
@@ -235,12 +244,16 @@ TEST_F(WeekStripTest, BestSizeHoldsEverythingWithoutClipping) {
 TEST_F(WeekStripTest, ForeignTimesDrawNoBarAndNamesTheStrip) {
     ScheduleEntry foreign = Entry(1, 0, 1, H, 0);
     foreign.start = 604800;
-    strip_->SetSchedule({foreign, Entry(2, 0, 2, H, 9)});
+    SetSchedule({foreign, Entry(2, 0, 2, H, 9)});
     ASSERT_EQ(strip_->Segments().size(), 1u);
     EXPECT_EQ(strip_->Segments()[0].slot, 1u);
     EXPECT_NO_THROW(Rendered(kStripSize));
     EXPECT_EQ(GetAccessibleName(strip_), "Week");
-    EXPECT_FALSE(strip_->AcceptsFocus());
+    EXPECT_TRUE(strip_->AcceptsFocus());
+    // A screen reader hears which entry is selected.
+    EXPECT_EQ(GetAccessibleDescription(strip_), "No entry selected");
+    document_.SelectSlot(1);
+    EXPECT_EQ(GetAccessibleDescription(strip_), "00:00:00 on Tuesday to 01:00:00 on Tuesday, VMD");
 }
 
 }  // namespace
