@@ -102,7 +102,16 @@ void ConfigDocument::Load(const ConfigImage& image) {
     Notify(ChangeKind::kLoaded);
 }
 
+int ConfigDocument::AddListener(Listener listener) {
+    listeners_.emplace_back(nextListenerId_, std::move(listener));
+    return nextListenerId_++;
+}
+
+void ConfigDocument::RemoveListener(int id) {
+    std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+}
+
 void ConfigDocument::Notify(ChangeKind kind, std::size_t row) {
     const Change change{kind, row};
-    for (const Listener& listener : listeners_) listener(change);
+    for (const auto& [id, listener] : listeners_) listener(change);
 }

@@ -4,6 +4,7 @@
 // list and the week strip both draw from it, and hear of every change through its listeners.
 #include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "model/entry_form.h"
@@ -67,8 +68,10 @@ public:
     // selected, and clears the modified flag.
     void Load(const ConfigImage& image);
 
-    // Listeners are called after each change, in the order they were added.
-    void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+    // Listeners are called after each change, in the order they were added. A view removes
+    // its listener, by the number AddListener gave it, before it goes.
+    int AddListener(Listener listener);
+    void RemoveListener(int id);
 
 private:
     void InsertRow(std::size_t slot);  // at its sorted place, selected
@@ -79,5 +82,6 @@ private:
     std::vector<std::size_t> rows_;  // slot shown by each row, top to bottom
     int selected_ = kNoSlot;
     bool modified_ = false;
-    std::vector<Listener> listeners_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
 };

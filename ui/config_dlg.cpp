@@ -55,6 +55,11 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     SizeToDisplay();
 }
 
+CConfigDlg::~CConfigDlg() {
+    // The table and the strip draw from the document: they go while it is still there.
+    DestroyChildren();
+}
+
 void CConfigDlg::CreateControls() {
     auto* top = new wxBoxSizer(wxVERTICAL);
     const wxSizerFlags inGroup = wxSizerFlags().Border(wxALL);

@@ -17,6 +17,7 @@ class CConfigDlg : public wxDialog {
 public:
     // cards: where the card commands look for cards (tests pass a locator over a folder).
     explicit CConfigDlg(wxWindow* parent = nullptr, CardLocator cards = CardLocator::ForThisSystem());
+    ~CConfigDlg() override;
 
     ConfigDocument& Document() { return document_; }
     const ConfigDocument& Document() const { return document_; }

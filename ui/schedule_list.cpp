@@ -64,10 +64,10 @@ CScheduleList::CScheduleList(wxWindow* parent, wxWindowID id, ConfigDocument& do
     wxDataViewColumn* videoOut = GetColumn(kVideoOutColumn);
     videoOut->SetWidth(std::max(FromDIP(kColumnWidths[kVideoOutColumn]), HeaderWidth(kVideoOutColumn)));
     AutosizeColumns();
-    document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
+    listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
 
-CScheduleList::~CScheduleList() = default;
+CScheduleList::~CScheduleList() { document_.RemoveListener(listenerId_); }
 
 void CScheduleList::OnDocumentChange(const ConfigDocument::Change& change) {
     using Kind = ConfigDocument::ChangeKind;
@@ -84,7 +84,8 @@ void CScheduleList::OnDocumentChange(const ConfigDocument::Change& change) {
             model_->Reset(static_cast<unsigned>(document_.RowCount()));
             // An empty load leaves the widths as they were.
             if (document_.RowCount() > 0) AutosizeColumns();
-            ShowSelection();
+            // GTK builds its rows anew after a reset; the selection is shown once it has.
+            CallAfter([this] { ShowSelection(); });
             break;
         case Kind::kAllDeleted:
             model_->Reset(0);
@@ -123,7 +124,7 @@ wxString CScheduleList::CellText(long row, int column) const {
 
 void CScheduleList::OnSelectionChanged(wxDataViewEvent& event) {
     event.Skip();
-    if (followingDocument_) return;
+    if (followingDocument_ || IsBeingDeleted()) return;
     document_.SelectRow(SelectedRow());
 }
 

@@ -38,6 +38,7 @@ private:
 
     ConfigDocument& document_;
     Model* model_;
+    int listenerId_ = 0;
     bool followingDocument_ = false;  // true while the control is brought in step with the document
     std::unordered_map<std::string, int> textWidths_;  // measured with the current font
 

@@ -108,8 +108,10 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
     SetAccessibleDescription(this, Description());
-    document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
+    listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
+
+CWeekStrip::~CWeekStrip() { document_.RemoveListener(listenerId_); }
 
 void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
     if (change.kind != ConfigDocument::ChangeKind::kSelection) {

@@ -23,6 +23,7 @@ wxDECLARE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
 class CWeekStrip : public wxControl {
 public:
     CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document);
+    ~CWeekStrip() override;
 
     // The selected entry's slot, whose bars are outlined; -1 for none.
     int SelectedSlot() const { return document_.SelectedSlot(); }
@@ -92,6 +93,7 @@ private:
     void OnDPIChanged(wxDPIChangedEvent& event);
 
     ConfigDocument& document_;
+    int listenerId_ = 0;
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
     int hovered_ = -1;  // slot whose tooltip is set, -1 for none

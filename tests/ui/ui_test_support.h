@@ -282,6 +282,7 @@ protected:
         ConfigImage image;
         TakeIn(image, MakeImage(entries), 7);
         dlg->Document().Load(image);
+        wxTheApp->ProcessPendingEvents();  // the table shows the selection once it has its rows
     }
 
     TempDir temp;
