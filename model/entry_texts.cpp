@@ -42,3 +42,14 @@ std::array<std::string, kListColumns> EntryTexts(const ScheduleEntry& entry) {
         VideoOutOf(entry) ? "On" : "Off",
     };
 }
+
+std::string OverlapDetailText(const ScheduleEntry& other) {
+    const auto texts = EntryTexts(other);
+    return "It overlaps " + texts[0] + " to " + texts[1] + " (" + texts[6] + ").";
+}
+
+std::string EntryHoverText(const ScheduleEntry& entry) {
+    const auto texts = EntryTexts(entry);
+    return texts[0] + " - " + texts[1] + "\n" + texts[6] + ", " + texts[2] + " / " + texts[3] +
+           " images per second (PAL / NTSC)";
+}

@@ -16,3 +16,11 @@ std::string WeekTimeText(WeekTime t);
 
 // Start, Stop, PAL IPS, NTSC IPS, Image Size, Resolution, Trigger, Duration, Video Out.
 std::array<std::string, kListColumns> EntryTexts(const ScheduleEntry& entry);
+
+// What a refused entry collides with, for the overlap message:
+// "It overlaps <start> to <stop> (<trigger>)." in the texts of the list.
+std::string OverlapDetailText(const ScheduleEntry& other);
+
+// A week-strip bar's tooltip, in the texts of the list:
+// "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
+std::string EntryHoverText(const ScheduleEntry& entry);

@@ -9,6 +9,7 @@ constexpr const char* kTitleConfirmCancel = "Confirm Cancel";
 // Schedule rules.
 constexpr const char* kMsgScheduleFull = "Schedule is full";
 constexpr const char* kMsgOverlap = "There is a schedule overlap";
+constexpr const char* kMsgCopyOutsideWeek = "This entry lies outside the week and cannot be copied to other days";
 constexpr const char* kMsgDeleteItem = "Do you want to delete this item";
 constexpr const char* kMsgDeleteAll = "Do you want to delete all items";
 constexpr const char* kMsgDiscardChanges = "Discard changes?";

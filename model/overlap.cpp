@@ -15,11 +15,16 @@ bool Overlaps(WeekTime s, WeekTime e, WeekTime candidateStart, WeekTime candidat
 }
 }  // namespace
 
-bool FitsSchedule(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
-                  int excludeIndex) {
+int FirstOverlap(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
+                 int excludeIndex) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (excludeIndex >= 0 && i == static_cast<std::size_t>(excludeIndex)) continue;
-        if (Overlaps(entries[i].start, entries[i].stop, candidateStart, candidateStop)) return false;
+        if (Overlaps(entries[i].start, entries[i].stop, candidateStart, candidateStop)) return static_cast<int>(i);
     }
-    return true;
+    return -1;
+}
+
+bool FitsSchedule(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
+                  int excludeIndex) {
+    return FirstOverlap(entries, candidateStart, candidateStop, excludeIndex) < 0;
 }

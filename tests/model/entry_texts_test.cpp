@@ -101,4 +101,15 @@ TEST(EntryTexts, ColumnTitlesAndWidths) {
     }
 }
 
+TEST(EntryTexts, OverlapDetailAndHoverTexts) {
+    const ScheduleEntry friday = Entry(4 * 86400 + 28800, 4 * 86400 + 61200, 0x1303C, 2, 0, 32000);
+    EXPECT_EQ(OverlapDetailText(friday), "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO).");
+    EXPECT_EQ(EntryHoverText(friday),
+              "08:00:00 on Friday - 17:00:00 on Friday\nAlarm 1 Level NO, 25.0 / 30.0 images per second (PAL / NTSC)");
+    const ScheduleEntry foreign = Entry(604800, 0, 0xA000, 2, 4294967295u, 32000);
+    EXPECT_EQ(OverlapDetailText(foreign), "It overlaps 00:00:00 on Day 8 to 00:00:00 on Monday (Continuous).");
+    EXPECT_EQ(EntryHoverText(foreign),
+              "00:00:00 on Day 8 - 00:00:00 on Monday\nContinuous, 0.0 / 0.0 images per second (PAL / NTSC)");
+}
+
 }  // namespace

@@ -118,4 +118,20 @@ TEST(Overlap, SeveralEntriesAndExclusion) {
     EXPECT_TRUE(FitsSchedule(one, 0, 0, 0));
 }
 
+TEST(Overlap, FirstOverlapNamesTheEarliestSlotHit) {
+    // Slots 1 and 2 overlap each other, as only a foreign file can hold them.
+    const std::vector<ScheduleEntry> entries = {Span(8 * H, 17 * H), Span(D + 8 * H, D + 17 * H),
+                                                Span(D + 12 * H, D + 20 * H), Span(6 * D + 22 * H, 2 * H)};
+    struct Probe {
+        WeekTime start, stop;
+        int exclude, slot;
+    };
+    const Probe probes[] = {{17 * H, D, -1, -1}, {H, 3 * H, -1, 3}, {D + 16 * H, D + 18 * H, -1, 1},
+                            {5 * D, 5 * D, -1, 0}, {9 * H, 10 * H, 0, -1}, {D + 16 * H, D + 18 * H, 1, 2}};
+    for (const Probe& p : probes) {
+        EXPECT_EQ(FirstOverlap(entries, p.start, p.stop, p.exclude), p.slot) << p.start << "-" << p.stop;
+        EXPECT_EQ(FitsSchedule(entries, p.start, p.stop, p.exclude), p.slot < 0) << p.start << "-" << p.stop;
+    }
+}
+
 }  // namespace

@@ -1,0 +1,64 @@
+#include "ui/copy_to_days_dlg.h"
+
+#include <wx/button.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+
+#include "model/week_time.h"
+#include "ui/app_icon.h"
+
+namespace {
+constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, wxDialog)
+    EVT_BUTTON(CCopyToDaysDlg::ID_WEEKDAYS, CCopyToDaysDlg::OnWeekdays)
+    EVT_BUTTON(CCopyToDaysDlg::ID_WEEKEND, CCopyToDaysDlg::OnWeekend)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
+    : wxDialog(parent, wxID_ANY, "Copy To Days", wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+      sourceDay_(sourceDay) {
+    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    SetIcons(AppIcons());
+
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, "Days");
+    for (int day = kMonday; day <= kSunday; ++day) {
+        auto* box = new wxCheckBox(group->GetStaticBox(), ID_FIRST_DAY + day - 1, WeekdayName(day));
+        if (day == sourceDay_) {
+            box->SetValue(true);
+            box->Disable();
+        }
+        days_[static_cast<std::size_t>(day - 1)] = box;
+        group->Add(box, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
+    }
+    auto* shortcuts = new wxBoxSizer(wxHORIZONTAL);
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "Weekdays"), wxSizerFlags().Border(wxRIGHT));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weekend"));
+    group->Add(shortcuts, wxSizerFlags().Border());
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(group, wxSizerFlags(1).Expand().DoubleBorder());
+    top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
+             wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
+    SetSizerAndFit(top);  // the standard sizer makes OK the default button
+    CentreOnParent();
+}
+
+std::vector<int> CCopyToDaysDlg::ChosenDays() const {
+    std::vector<int> chosen;
+    for (int day = kMonday; day <= kSunday; ++day)
+        if (day != sourceDay_ && DayBox(day)->IsChecked()) chosen.push_back(day);
+    return chosen;
+}
+
+void CCopyToDaysDlg::TickDays(int firstDay, int lastDay) {
+    for (int day = firstDay; day <= lastDay; ++day)
+        if (day != sourceDay_) DayBox(day)->SetValue(true);
+}
+
+void CCopyToDaysDlg::OnWeekdays(wxCommandEvent&) { TickDays(kMonday, kFriday); }
+void CCopyToDaysDlg::OnWeekend(wxCommandEvent&) { TickDays(kSaturday, kSunday); }
