@@ -16,7 +16,9 @@ void ForEachAccessible(wxWindow* control, Apply apply) {
     GtkWidget* outer = control->GetHandle();
     if (AtkObject* atk = AccessibleOf(outer)) apply(atk);
     GtkWidget* inner = control->GetConnectWidget();
-    if (inner != outer)
+    // A scrolled control (a table, say) is read through the widget it scrolls.
+    if (inner == outer && GTK_IS_SCROLLED_WINDOW(outer)) inner = gtk_bin_get_child(GTK_BIN(outer));
+    if (inner && inner != outer)
         if (AtkObject* atk = AccessibleOf(inner)) apply(atk);
 }
 #endif

@@ -46,7 +46,8 @@ protected:
         frame_->Bind(wxEVT_WEEK_STRIP_SELECT, [this](wxCommandEvent& e) { selects_.push_back(e.GetInt()); });
         frame_->Bind(wxEVT_WEEK_STRIP_ACTIVATE, [this](wxCommandEvent& e) { activates_.push_back(e.GetInt()); });
     }
-    void TearDown() override { frame_->Destroy(); }
+    // Deleted at once: the strip must go while the document it listens to is still there.
+    void TearDown() override { delete frame_; }
 
     // The strip draws what the document holds, as after a load.
     void SetSchedule(const std::vector<ScheduleEntry>& entries) {
