@@ -98,7 +98,7 @@ public:
 protected:
     int OnInvoked(wxFileDialog* dlg) const override {
         EXPECT_EQ(dlg->HasFlag(wxFD_SAVE), save_) << m_description;
-        EXPECT_EQ(dlg->GetWildcard().utf8_string(), "Config Files|*.DAT");
+        EXPECT_EQ(dlg->GetWildcard().utf8_string(), "Config Files|*.DAT;*.[dD][aA][tT]|All Files|*");
         if (path_.empty()) return wxID_CANCEL;
         dlg->SetPath(path_);
         return wxID_OK;
