@@ -99,7 +99,7 @@ void CSelectCardDlg::CreateControls() {
     auto* whole = new wxBoxSizer(wxVERTICAL);
     whole->Add(list_, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT | wxRIGHT | wxTOP));
     // The line keeps its room while hidden, so the dialog never changes size.
-    whole->Add(waiting_, wxSizerFlags().DoubleBorder(wxLEFT | wxRIGHT).ReserveSpaceEvenIfHidden());
+    whole->Add(waiting_, wxSizerFlags().DoubleBorder(wxLEFT | wxRIGHT | wxTOP).ReserveSpaceEvenIfHidden());
     // OK is the default button; it stays disabled until a card is selected.
     whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), wxSizerFlags().Expand().DoubleBorder());
     SetSizerAndFit(whole);
