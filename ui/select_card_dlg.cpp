@@ -101,10 +101,11 @@ void CSelectCardDlg::CreateControls() {
     // The line keeps its room while hidden, so the dialog never changes size.
     whole->Add(waiting_, wxSizerFlags().DoubleBorder(wxLEFT | wxRIGHT | wxTOP).ReserveSpaceEvenIfHidden());
     // OK is the default button; it stays disabled until a card is selected.
-    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), wxSizerFlags().Expand().DoubleBorder());
-    SetSizerAndFit(whole);
-    ok_ = static_cast<wxButton*>(FindWindow(wxID_OK));
+    wxStdDialogButtonSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
+    ok_ = buttons->GetAffirmativeButton();
     ok_->Disable();
+    whole->Add(buttons, wxSizerFlags().Expand().DoubleBorder());
+    SetSizerAndFit(whole);
 }
 
 void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
