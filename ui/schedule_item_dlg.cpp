@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -215,7 +214,8 @@ void CScheduleItemDlg::CreateControls() {
     auto* whole = new wxBoxSizer(wxVERTICAL);
     whole->Add(columns, wxSizerFlags(1).Expand().DoubleBorder());
     // OK is the default button.
-    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
+    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
+               wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
     SetSizerAndFit(whole);
 }
 

@@ -241,7 +241,7 @@ TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothingAndFitsASmallScreen) {
     ExpectCleanLayout(dlg);
     ExpectFitsSmallScreen(dlg);
     // The texts beside the edits stand level with them.
-    auto middle = [&](wxWindow* w) { return dlg->ScreenToClient(w->GetScreenRect().GetPosition()).y + w->GetSize().y / 2.0; };
+    auto middle = [&](wxWindow* w) { return dlg->ScreenToClient(w->GetScreenPosition()).y + w->GetSize().y / 2.0; };
     auto text = [&](const char* caption) -> wxWindow* {
         wxWindow* found = wxWindow::FindWindowByLabel(caption, dlg);
         EXPECT_TRUE(dynamic_cast<wxStaticText*>(found)) << caption;
