@@ -10,8 +10,6 @@
 #include "ui/config_dlg.h"
 
 namespace {
-constexpr const char* kFileFilter = "Config Files|*.DAT";
-
 std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.utf8_string()); }
 
 bool ExistsAt(const wxString& path) {
@@ -70,14 +68,18 @@ wxString CConfigDlg::ChooseFile(bool save) {
     // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
 #ifdef __WXMSW__
     const wxString initialName = "*.DAT";
+    const wxString filter = "Config Files|*.DAT|All Files|*.*";
 #else
     const wxString initialName;
+    // GTK matches patterns letter case and all, so the second pattern takes "week.dat" and
+    // "Week.Dat" too. The plain first one is where wx takes a name's default extension from.
+    const wxString filter = "Config Files|*.DAT;*.[dD][aA][tT]|All Files|*";
 #endif
     wxString directory;
     wxString name = initialName;
     for (;;) {
         const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
-        wxFileDialog dialog(this, save ? "Save As" : "Open", directory, name, kFileFilter, style);
+        wxFileDialog dialog(this, save ? "Save As" : "Open", directory, name, filter, style);
         if (dialog.ShowModal() != wxID_OK) return {};
         const wxString chosen = DialogPath(dialog);
         if (chosen.empty()) return {};

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
 #include <wx/valtext.h>
 
 #ifdef __WXGTK__
@@ -17,11 +17,8 @@
 #include "model/week_time.h"
 #include "ui/accessibility.h"
 #include "ui/ids.h"
-#include "ui/template_layout.h"
 
 namespace {
-constexpr int kTemplateWidth = 221;
-constexpr int kTemplateHeight = 287;
 constexpr int kCarrierYear = 2000;
 // Later years tried when a time does not exist on 1 January 2000 in the local zone.
 constexpr int kLastCarrierYear = 2037;
@@ -36,22 +33,21 @@ const RateStep& RateAt(const wxSlider* slider) {
     return kRateTable[static_cast<std::size_t>(std::clamp(slider->GetValue(), 0, kRatePositions - 1))];
 }
 
-// The texts beside the edits stand level with the edits' text, in the middle of their box.
-void CentreVertically(wxStaticText* text) {
-#ifdef __WXGTK__
-    if (GtkWidget* widget = text->GetHandle(); widget && GTK_IS_LABEL(widget))
-        gtk_label_set_yalign(GTK_LABEL(widget), 0.5f);
-#else
-    (void)text;
-#endif
+// Wide enough to show sample whole, and no wider: the rate and size edits show short texts.
+// The height stays GTK's own.
+void FitToText(wxTextCtrl* edit, const char* sample) {
+    edit->SetInitialSize(wxSize(edit->GetSizeFromText(sample).x, wxDefaultCoord));
 }
 
 // Radio buttons drawn as push buttons, as the image mode pair is: GTK keeps them a radio
-// group (one down, announced as radio buttons) while drawing them without indicators.
+// group (one down, announced as radio buttons) while drawing them without indicators. wx has
+// no style or call for this look, so the GTK widget is asked directly; the size wx measured
+// with the indicator is dropped so that the sizer asks again.
 void UsePushButtonLook(wxRadioButton* button) {
 #ifdef __WXGTK__
     if (GtkWidget* widget = button->GetHandle(); widget && GTK_IS_TOGGLE_BUTTON(widget))
         gtk_toggle_button_set_mode(GTK_TOGGLE_BUTTON(widget), FALSE);
+    button->InvalidateBestSize();
 #else
     (void)button;
 #endif
@@ -104,90 +100,123 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
 }
 
 void CScheduleItemDlg::CreateControls() {
-    TemplateLayout layout;
-    auto group = [&](const char* caption, int x, int y, int w, int h) { layout.AddGroup(this, caption, x, y, w, h); };
-    auto dayList = [&](int id, const char* name, int x, int y, int w, int h) {
-        auto* list = new wxChoice(this, id);
+    // Groups and their controls are created in tab order; where they stand is the sizers' part.
+    auto group = [this](int orient, const char* caption) { return new wxStaticBoxSizer(orient, this, caption); };
+    auto dayList = [](wxStaticBoxSizer* box, int id, const char* name) {
+        auto* list = new wxChoice(box->GetStaticBox(), id);
         for (int day = 1; day <= 7; ++day) list->Append(WeekdayName(day));
         SetAccessibleName(list, name);
-        layout.Add(list, x, y, w, h, TemplateLayout::kNaturalHeight);
         return list;
     };
-    auto picker = [&](int id, const char* name, int x, int y, int w, int h) {
-        auto* p = new wxTimePickerCtrl(this, id, PickerValue(TimeOfDay{}));
+    auto picker = [](wxStaticBoxSizer* box, int id, const char* name) {
+        auto* p = new wxTimePickerCtrl(box->GetStaticBox(), id, PickerValue(TimeOfDay{}));
         SetAccessibleName(p, name);
-        layout.Add(p, x, y, w, h);
         return p;
     };
-    auto slider = [&](int id, const char* name, int value, int min, int max, int x, int y, int w, int h) {
-        auto* s = new wxSlider(this, id, value, min, max, wxDefaultPosition, wxDefaultSize, wxSL_HORIZONTAL);
+    auto slider = [](wxStaticBoxSizer* box, int id, const char* name, int value, int min, int max) {
+        auto* s = new wxSlider(box->GetStaticBox(), id, value, min, max);
         SetAccessibleName(s, name);
-        layout.Add(s, x, y, w, h);
         return s;
     };
-    auto readOnly = [&](int id, const char* name, int x, int y, int w, int h) {
-        auto* edit = new wxTextCtrl(this, id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+    auto readOnly = [](wxStaticBoxSizer* box, int id, const char* name, const char* sample) {
+        auto* edit = new wxTextCtrl(box->GetStaticBox(), id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
         SetAccessibleName(edit, name);
-        layout.Add(edit, x, y, w, h);
+        FitToText(edit, sample);
         return edit;
     };
-    auto label = [&](int id, const char* text, long align, int x, int y, int w, int h) {
-        auto* s = new wxStaticText(this, id, text, wxDefaultPosition, wxDefaultSize, align | wxST_NO_AUTORESIZE);
-        CentreVertically(s);
-        layout.Add(s, x, y, w, h);
-        return s;
+    auto label = [](wxStaticBoxSizer* box, int id, const char* text, long align) {
+        return new wxStaticText(box->GetStaticBox(), id, text, wxDefaultPosition, wxDefaultSize, align);
     };
-    auto modeButton = [&](int id, const char* caption, long style, int x, int y, int w, int h) {
-        auto* b = new wxRadioButton(this, id, caption, wxDefaultPosition, wxDefaultSize, style);
+    auto modeButton = [](wxStaticBoxSizer* box, int id, const char* caption, long style) {
+        auto* b = new wxRadioButton(box->GetStaticBox(), id, caption, wxDefaultPosition, wxDefaultSize, style);
         UsePushButtonLook(b);
-        layout.Add(b, x, y, w, h);
         return b;
     };
+    const wxSizerFlags item = wxSizerFlags().Border().CentreVertical();
+    const wxSizerFlags wide = wxSizerFlags(1).Border().Expand();
 
-    // Template order is the tab order.
-    group("Start", 7, 7, 207, 34);
-    startDay_ = dayList(IDC_START_DAY, "Start day", 15, 19, 96, 162);
-    startTime_ = picker(IDC_START_TIME, "Start time", 128, 19, 76, 15);
-    group("Stop", 7, 43, 207, 33);
-    stopDay_ = dayList(IDC_STOP_DAY, "Stop day", 15, 55, 96, 122);
-    stopTime_ = picker(IDC_STOP_TIME, "Stop time", 128, 55, 76, 15);
-    group("Images Per Second", 7, 79, 207, 51);
-    rate_ = slider(IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1, 15, 91, 189, 15);
-    label(wxID_ANY, "PAL", wxALIGN_RIGHT, 15, 109, 24, 14);
-    pal_ = readOnly(IDC_PAL_TEXT, "PAL", 50, 109, 40, 14);
-    ntsc_ = readOnly(IDC_NTSC_TEXT, "NTSC", 125, 109, 40, 14);
-    label(wxID_ANY, "NTSC", wxALIGN_LEFT, 176, 109, 28, 14);
-    group("Image Size", 7, 132, 207, 35);
-    size_ = slider(IDC_SIZE_SLIDER, "Image Size", kMaxSizeKB, kMinSizeKB, kMaxSizeKB, 15, 145, 142, 15);
-    sizeText_ = readOnly(IDC_SIZE_TEXT, "Image Size in kB", 161, 145, 40, 14);
-    group("Image Mode", 7, 170, 76, 56);
-    field_ = modeButton(IDC_FIELD, "Field", wxRB_GROUP, 19, 184, 50, 14);
-    frame_ = modeButton(IDC_FRAME, "Frame", 0, 19, 204, 50, 14);
-    group("Trigger", 89, 170, 125, 56);
-    trigger_ = new wxChoice(this, IDC_TRIGGER);
+    wxStaticBoxSizer* start = group(wxHORIZONTAL, "Start");
+    startDay_ = dayList(start, IDC_START_DAY, "Start day");
+    startTime_ = picker(start, IDC_START_TIME, "Start time");
+    start->Add(startDay_, wxSizerFlags(item).Proportion(1));
+    start->Add(startTime_, item);
+
+    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "Stop");
+    stopDay_ = dayList(stop, IDC_STOP_DAY, "Stop day");
+    stopTime_ = picker(stop, IDC_STOP_TIME, "Stop time");
+    stop->Add(stopDay_, wxSizerFlags(item).Proportion(1));
+    stop->Add(stopTime_, item);
+
+    wxStaticBoxSizer* rates = group(wxVERTICAL, "Images Per Second");
+    rate_ = slider(rates, IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1);
+    auto* palLabel = label(rates, wxID_ANY, "PAL", wxALIGN_RIGHT);
+    pal_ = readOnly(rates, IDC_PAL_TEXT, "PAL", "000.0");
+    ntsc_ = readOnly(rates, IDC_NTSC_TEXT, "NTSC", "000.0");
+    auto* ntscLabel = label(rates, wxID_ANY, "NTSC", wxALIGN_LEFT);
+    auto* rateTexts = new wxBoxSizer(wxHORIZONTAL);
+    rateTexts->Add(palLabel, item);
+    rateTexts->Add(pal_, item);
+    rateTexts->AddStretchSpacer();
+    rateTexts->Add(ntsc_, item);
+    rateTexts->Add(ntscLabel, item);
+    rates->Add(rate_, wide);
+    rates->Add(rateTexts, wxSizerFlags().Expand());
+
+    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Size");
+    size_ = slider(size, IDC_SIZE_SLIDER, "Image Size", kMaxSizeKB, kMinSizeKB, kMaxSizeKB);
+    sizeText_ = readOnly(size, IDC_SIZE_TEXT, "Image Size in kB", "000kB");
+    size->Add(size_, wxSizerFlags(item).Proportion(1));
+    size->Add(sizeText_, item);
+
+    wxStaticBoxSizer* mode = group(wxVERTICAL, "Image Mode");
+    field_ = modeButton(mode, IDC_FIELD, "Field", wxRB_GROUP);
+    frame_ = modeButton(mode, IDC_FRAME, "Frame", 0);
+    mode->Add(field_, wxSizerFlags().Border().Expand());
+    mode->Add(frame_, wxSizerFlags().Border().Expand());
+
+    wxStaticBoxSizer* trigger = group(wxVERTICAL, "Trigger");
+    trigger_ = new wxChoice(trigger->GetStaticBox(), IDC_TRIGGER);
     // The list index is the trigger code; "VMD" is not offered.
     for (int code = 0; code < kDialogTriggerCount; ++code) trigger_->Append(TriggerText(code));
     SetAccessibleName(trigger_, "Trigger");
-    layout.Add(trigger_, 99, 184, 106, 140, TemplateLayout::kNaturalHeight);
-    duration_ = new wxTextCtrl(this, IDC_DURATION, "", wxDefaultPosition, wxDefaultSize, wxTE_RIGHT,
-                               wxTextValidator(wxFILTER_DIGITS));
+    duration_ = new wxTextCtrl(trigger->GetStaticBox(), IDC_DURATION, "", wxDefaultPosition, wxDefaultSize,
+                               wxTE_RIGHT, wxTextValidator(wxFILTER_DIGITS));
     SetAccessibleName(duration_, "Duration");
-    layout.Add(duration_, 99, 204, 40, 14);
-    seconds_ = label(IDC_SECONDS, "seconds", wxALIGN_LEFT, 143, 204, 39, 14);
-    group("Miscellaneous", 7, 228, 207, 31);
-    videoOut_ = new wxCheckBox(this, IDC_VIDEO_OUT, "Video Out");
-    layout.Add(videoOut_, 80, 241, 47, 10);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    layout.Add(ok, 52, 266, 50, 14);
-    layout.Add(new wxButton(this, wxID_CANCEL, "Cancel"), 118, 266, 50, 14);
-    // GTK sizes entries and push-look radio buttons by their final style only once the
-    // window exists, so the layout is measured on the realised window.
-#ifdef __WXGTK__
-    gtk_widget_realize(GetHandle());
-#endif
-    for (wxWindow* child : GetChildren()) child->InvalidateBestSize();
-    layout.Apply(this, kTemplateWidth, kTemplateHeight);
+    FitToText(duration_, "0000000");
+    seconds_ = label(trigger, IDC_SECONDS, "seconds", wxALIGN_LEFT);
+    auto* durationRow = new wxBoxSizer(wxHORIZONTAL);
+    durationRow->Add(duration_, item);
+    durationRow->Add(seconds_, item);
+    trigger->Add(trigger_, wxSizerFlags().Border().Expand());
+    trigger->Add(durationRow);
+
+    wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out");
+    misc->Add(videoOut_, item);
+
+    // Two columns of about equal height: the times and rates on the left, the image, the
+    // trigger and the rest on the right.
+    auto* left = new wxBoxSizer(wxVERTICAL);
+    left->Add(start, wxSizerFlags().Expand());
+    left->Add(stop, wxSizerFlags().Expand().Border(wxTOP));
+    left->Add(rates, wxSizerFlags().Expand().Border(wxTOP));
+    auto* modeAndTrigger = new wxBoxSizer(wxHORIZONTAL);
+    modeAndTrigger->Add(mode, wxSizerFlags().Expand());
+    modeAndTrigger->Add(trigger, wxSizerFlags(1).Expand().Border(wxLEFT));
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    right->Add(size, wxSizerFlags().Expand());
+    right->Add(modeAndTrigger, wxSizerFlags().Expand().Border(wxTOP));
+    right->Add(misc, wxSizerFlags().Expand().Border(wxTOP));
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    columns->Add(left, wxSizerFlags(1).Expand());
+    columns->Add(right, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT));
+
+    auto* whole = new wxBoxSizer(wxVERTICAL);
+    whole->Add(columns, wxSizerFlags(1).Expand().DoubleBorder());
+    // OK is the default button.
+    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
+               wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
+    SetSizerAndFit(whole);
 }
 
 bool CScheduleItemDlg::TransferDataToWindow() {

@@ -1,9 +1,8 @@
 #include "ui/select_card_dlg.h"
 
-#include <algorithm>
-#include <cmath>
-
+#include <wx/event.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -11,17 +10,14 @@
 
 #include "ui/accessibility.h"
 #include "ui/ids.h"
-#include "ui/template_layout.h"
 
 namespace {
 constexpr int kRescanTimerId = 0;
 
-// The template, in dialog units.
-constexpr int kTemplateWidth = 130;
-constexpr int kTemplateHeight = 82;
-constexpr int kListX = 51, kListY = 16, kListWidth = 27, kListHeight = 35;
-constexpr int kOkX = 10, kCancelX = 70, kButtonY = 61, kButtonWidth = 50, kButtonHeight = 14;
-constexpr int kSideMargin = 10;
+// What the dialog waits for while no card is listed.
+constexpr const char* kWaitingText = "Insert a card that holds R0000001.DAT and CONFIG01.DAT.";
+// The list's height, in dialog units: room for a few cards.
+constexpr int kListHeightDlu = 50;
 
 // The list must show a typical card name whole. Drive letters need little room; volume
 // labels and the serial-number names of unlabelled media need much more.
@@ -33,11 +29,17 @@ constexpr const char* kTypicalLabel = "RECORDER_CARD";
 
 // GTK selects the first row of a list that gets the focus while it has no cursor row, so
 // the dialog would open with a card chosen for the operator. The list is given its cursor
-// on the first row beforehand, with the selection left as it was.
+// on the first row beforehand, with the selection left as it was. wx has no call for a
+// cursor row apart from the selection, so the GTK tree view inside the list's scrolled
+// window (its public handle) is asked directly; the list's own events are held back meanwhile.
 void PlaceCursorWithoutSelecting(wxListBox* list) {
 #ifdef __WXGTK__
     if (list->IsEmpty()) return;
-    GtkTreeView* view = list->m_treeview;
+    GtkWidget* scrolled = list->GetHandle();
+    if (!scrolled || !GTK_IS_BIN(scrolled)) return;
+    GtkWidget* child = gtk_bin_get_child(GTK_BIN(scrolled));
+    if (!child || !GTK_IS_TREE_VIEW(child)) return;
+    GtkTreeView* view = GTK_TREE_VIEW(child);
     GtkTreePath* cursor = nullptr;
     gtk_tree_view_get_cursor(view, &cursor, nullptr);
     if (cursor) {
@@ -45,12 +47,13 @@ void PlaceCursorWithoutSelecting(wxListBox* list) {
         return;
     }
     const int selected = list->GetSelection();
-    list->GTKDisableEvents();
-    GtkTreePath* first = gtk_tree_path_new_first();
-    gtk_tree_view_set_cursor(view, first, nullptr, FALSE);
-    gtk_tree_path_free(first);
-    gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view));
-    list->GTKEnableEvents();
+    {
+        wxEventBlocker quiet(list, wxEVT_LISTBOX);
+        GtkTreePath* first = gtk_tree_path_new_first();
+        gtk_tree_view_set_cursor(view, first, nullptr, FALSE);
+        gtk_tree_path_free(first);
+        gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view));
+    }
     if (selected != wxNOT_FOUND) list->SetSelection(selected);
 #else
     (void)list;
@@ -87,27 +90,22 @@ void CSelectCardDlg::CreateControls() {
     list_ = new wxListBox(this, IDC_CARD_LIST, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                           wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL | wxBORDER_SUNKEN);
     SetAccessibleName(list_, "Cards");
-    ok_ = new wxButton(this, wxID_OK, "OK");
-    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
-    ok_->SetDefault();
+    // Wide enough for a typical name beside the scroll bar.
+    const int listWidth = GetTextExtent(kTypicalLabel).x + 4 * GetCharWidth() +
+                          wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    list_->SetMinSize(wxSize(listWidth, ConvertDialogToPixels(wxSize(0, kListHeightDlu)).y));
+    waiting_ = new wxStaticText(this, wxID_ANY, kWaitingText);
+
+    auto* whole = new wxBoxSizer(wxVERTICAL);
+    whole->Add(list_, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT | wxRIGHT | wxTOP));
+    // The line keeps its room while hidden, so the dialog never changes size.
+    whole->Add(waiting_, wxSizerFlags().DoubleBorder(wxLEFT | wxRIGHT | wxTOP).ReserveSpaceEvenIfHidden());
+    // OK is the default button; it stays disabled until a card is selected.
+    wxStdDialogButtonSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
+    ok_ = buttons->GetAffirmativeButton();
     ok_->Disable();
-
-    // Widen the list until a typical name fits beside its scroll bar, and the dialog with
-    // it, keeping everything centred as the template has it.
-    const int neededPx = GetTextExtent(kTypicalLabel).x + 4 * GetCharWidth() +
-                         wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
-    const wxPoint perDlu = ConvertDialogToPixels(wxPoint(4, 8));
-    const int neededDlu = static_cast<int>(std::ceil(neededPx * 4.0 / std::max(perDlu.x, 1)));
-    const int listWidth = std::max(kListWidth, neededDlu);
-    const int width = std::max(kTemplateWidth, listWidth + 2 * kSideMargin);
-    const int shift = (width - kTemplateWidth) / 2;
-    const int listX = listWidth == kListWidth ? kListX + shift : (width - listWidth) / 2;
-
-    TemplateLayout layout;
-    layout.Add(list_, listX, kListY, listWidth, kListHeight);
-    layout.Add(ok_, kOkX + shift, kButtonY, kButtonWidth, kButtonHeight);
-    layout.Add(cancel, kCancelX + shift, kButtonY, kButtonWidth, kButtonHeight);
-    layout.Apply(this, width, kTemplateHeight);
+    whole->Add(buttons, wxSizerFlags().Expand().DoubleBorder());
+    SetSizerAndFit(whole);
 }
 
 void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
@@ -151,6 +149,7 @@ void CSelectCardDlg::Rescan() {
             list_->SetSelection(row);
     }
     PlaceCursorWithoutSelecting(list_);
+    waiting_->Show(list_->IsEmpty());
     UpdateOk();
 }
 

@@ -7,6 +7,7 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
+#include <wx/stattext.h>
 #include <wx/timer.h>
 
 #include "storage/card_probe.h"
@@ -19,7 +20,7 @@ public:
 
     // Brings the list in step with the cards present: new cards are added unselected,
     // rows of cards that went away are removed, rows still present keep their selection.
-    // OK is enabled exactly when a row is selected.
+    // OK is enabled exactly when a row is selected; the waiting line shows while the list is empty.
     void Rescan();
 
     // After OK: the label of the selected card and its root; both empty when nothing was
@@ -29,6 +30,7 @@ public:
 
     wxListBox* List() const { return list_; }
     wxButton* OkButton() const { return ok_; }
+    wxStaticText* WaitingText() const { return waiting_; }
     bool IsRescanning() const { return timer_.IsRunning(); }
 
 private:
@@ -49,6 +51,7 @@ private:
     std::vector<Offered> present_;  // the cards found by the last rescan
     wxListBox* list_ = nullptr;
     wxButton* ok_ = nullptr;
+    wxStaticText* waiting_ = nullptr;  // says what the dialog waits for while no card is listed
     wxTimer timer_;
     wxString chosenLabel_;
     std::filesystem::path chosenRoot_;

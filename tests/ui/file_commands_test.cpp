@@ -2,6 +2,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <gtk/gtk.h>
+#include <wx/filedlg.h>
+
 #include "model/messages.h"
 #include "ui/ids.h"
 #include "ui_test_support.h"
@@ -192,6 +195,28 @@ TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
     ASSERT_EQ(written.size(), 8000u);
     EXPECT_TRUE(std::equal(written.begin(), written.begin() + kImageSize, StampedImage().begin()));
     EXPECT_FALSE(dlg->IsModified());
+}
+
+// The chooser's filters as GTK applies them to names in a folder: the first shows
+// configuration files whatever the letter case of their extension, the second everything.
+TEST_F(FileCommandsTest, TheChooserFiltersMatchDatInAnyLetterCaseThenEverything) {
+    const std::pair<const char*, bool> cases[] = {{"week.DAT", true},  {"week.dat", true},      {"Week.Dat", true},
+                                                  {"week.txt", false}, {"week.dat.bak", false}, {"weekdat", false}};
+    auto inspect = [&](wxFileDialog* chooser) {
+        GSList* filters = gtk_file_chooser_list_filters(GTK_FILE_CHOOSER(chooser->GetHandle()));
+        ASSERT_EQ(g_slist_length(filters), 2u);
+        auto* config = GTK_FILE_FILTER(g_slist_nth_data(filters, 0));
+        auto* all = GTK_FILE_FILTER(g_slist_nth_data(filters, 1));
+        EXPECT_STREQ(gtk_file_filter_get_name(all), "All Files");
+        for (const auto& [name, isConfig] : cases) {
+            const GtkFileFilterInfo info{GTK_FILE_FILTER_DISPLAY_NAME, nullptr, nullptr, name, nullptr};
+            EXPECT_EQ(gtk_file_filter_filter(config, &info) != FALSE, isConfig) << name;
+            EXPECT_TRUE(gtk_file_filter_filter(all, &info)) << name;
+        }
+        g_slist_free(filters);
+    };
+    for (const bool save : {false, true})
+        wxTEST_DIALOG(dlg->ChooseFile(save), ExpectWindow<wxFileDialog>(wxID_CANCEL, inspect));
 }
 
 TEST_F(FileCommandsTest, TheChooserOffersOnlyConfigFiles) {

@@ -293,10 +293,13 @@ TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
     EXPECT_LT(iconRect.GetRight(), textRect.GetLeft());
     auto* ok = dynamic_cast<wxButton*>(about.FindWindow(wxID_OK));
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->GetLabel(), "OK");
+    EXPECT_EQ(ok->GetLabelText(), "OK");
     EXPECT_EQ(about.GetDefaultItem(), ok);
     ExpectWindowIcons(about.GetIcons());
+    about.Show();
     ExpectCleanLayout(&about);
+    ExpectFitsSmallScreen(&about);
+    about.Hide();
 }
 
 }  // namespace

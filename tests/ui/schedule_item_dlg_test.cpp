@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timectrl.h>
@@ -177,9 +179,10 @@ TEST_F(ScheduleItemDlgTest, ListsHoldTheWeekdaysAndTheOfferedTriggersInOrder) {
     EXPECT_EQ(strings(Trigger()), triggers);
 }
 
-TEST_F(ScheduleItemDlgTest, ControlsStandInTemplateOrderAndAreNamed) {
+TEST_F(ScheduleItemDlgTest, ControlsStandInTabOrderAndAreNamed) {
     Open(NewEntryForm());
-    // Tab order follows the order of the children; controls without a caption carry a name.
+    // Tab order follows the order of the children, group by group; controls without a
+    // caption carry a name.
     const struct {
         int id;
         const char* name;
@@ -199,16 +202,22 @@ TEST_F(ScheduleItemDlgTest, ControlsStandInTemplateOrderAndAreNamed) {
         {IDC_DURATION, "Duration"},
         {IDC_SECONDS, nullptr},
         {IDC_VIDEO_OUT, nullptr},
-        {wxID_OK, nullptr},
-        {wxID_CANCEL, nullptr},
     };
     std::vector<int> order;
-    for (wxWindow* child : dlg->GetChildren())
-        if (child->GetId() >= IDC_START_TIME || child->GetId() == wxID_OK || child->GetId() == wxID_CANCEL)
-            order.push_back(child->GetId());
+    std::function<void(wxWindow*)> walk = [&](wxWindow* parent) {
+        for (wxWindow* child : parent->GetChildren()) {
+            if (child->GetId() >= IDC_START_TIME || child->GetId() == wxID_OK || child->GetId() == wxID_CANCEL)
+                order.push_back(child->GetId());
+            if (dynamic_cast<wxStaticBox*>(child)) walk(child);
+        }
+    };
+    walk(dlg);
     std::vector<int> ids;
     for (const auto& e : expected) ids.push_back(e.id);
-    EXPECT_EQ(order, ids);
+    // OK and Cancel come last, in the order the platform shows them.
+    ASSERT_EQ(order.size(), ids.size() + 2);
+    EXPECT_EQ(std::vector<int>(order.begin(), order.end() - 2), ids);
+    EXPECT_EQ(std::set<int>(order.end() - 2, order.end()), (std::set<int>{wxID_OK, wxID_CANCEL}));
     for (const auto& e : expected) {
         if (!e.name) continue;
         EXPECT_EQ(Str(GetAccessibleName(dlg->FindWindow(e.id))), e.name) << e.id;
@@ -226,10 +235,11 @@ TEST_F(ScheduleItemDlgTest, ControlsStandInTemplateOrderAndAreNamed) {
     EXPECT_EQ(Size()->GetMax(), 32);
 }
 
-TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothing) {
+TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothingAndFitsASmallScreen) {
     Open(SampleForm());
     dlg->Show();
     ExpectCleanLayout(dlg);
+    ExpectFitsSmallScreen(dlg);
     dlg->Hide();
 }
 

@@ -115,32 +115,47 @@ TEST_F(SelectCardDlgTest, OkHandsBackTheSelectedLabelAndItsRoot) {
     }
 }
 
-TEST_F(SelectCardDlgTest, TypicalLabelsAreShownWholeAndTheLayoutStaysCentred) {
+TEST_F(SelectCardDlgTest, TypicalLabelsAreShownWholeAndTheLayoutFitsASmallScreen) {
     CSelectCardDlg dialog(nullptr, media.Locator());
     wxListBox* list = dialog.List();
     const int room = list->GetClientSize().x;
     for (const char* label : {"RECORDER_CARD", "3F2A-11C9", "E"})
         EXPECT_GT(room, list->GetTextExtent(label).x + list->GetCharWidth()) << label;
-
-    const wxSize client = dialog.GetClientSize();
+    dialog.Show();
+    uitest::ExpectCleanLayout(&dialog);
+    uitest::ExpectFitsSmallScreen(&dialog);
     const wxRect listBox = list->GetRect();
-    EXPECT_GE(listBox.x, 0);
-    EXPECT_LE(listBox.GetRight(), client.x);
-    EXPECT_NEAR(listBox.x + listBox.width / 2.0, client.x / 2.0, 2.0 + client.x * 0.01);
-    const wxRect ok = dialog.OkButton()->GetRect();
-    const wxRect cancel = dialog.FindWindow(wxID_CANCEL)->GetRect();
-    EXPECT_NEAR(ok.x, client.x - cancel.GetRight() - 1, 2.0);
-    EXPECT_LT(ok.GetRight(), cancel.x);
-    EXPECT_GT(ok.y, listBox.GetBottom());
-    EXPECT_LE(ok.GetBottom(), client.y);
-    EXPECT_GE(ok.width, dialog.OkButton()->GetBestSize().x);
+    EXPECT_GT(dialog.OkButton()->GetRect().y, listBox.GetBottom());
+    EXPECT_GT(dialog.FindWindow(wxID_CANCEL)->GetRect().y, listBox.GetBottom());
+    dialog.Hide();
 
     EXPECT_EQ(dialog.GetTitle(), "Select Card");
-    EXPECT_EQ(dialog.OkButton()->GetLabel(), "OK");
+    EXPECT_EQ(dialog.OkButton()->GetLabelText(), "OK");
     EXPECT_TRUE(list->HasFlag(wxLB_SORT));
     EXPECT_EQ(list->GetId(), IDC_CARD_LIST);
     EXPECT_EQ(GetAccessibleName(list), "Cards");
     EXPECT_EQ(dialog.GetDefaultItem(), dialog.OkButton());
+}
+
+// The line under the list says what the dialog waits for exactly while no card is listed,
+// and the dialog keeps its size as it comes and goes.
+TEST_F(SelectCardDlgTest, WaitingLineShowsOnlyWhileTheListIsEmpty) {
+    CSelectCardDlg dialog(nullptr, media.Locator());
+    dialog.InitDialog();
+    const wxSize size = dialog.GetSize();
+    EXPECT_TRUE(dialog.WaitingText()->IsShown());
+    EXPECT_FALSE(dialog.WaitingText()->GetLabel().empty());
+    const fs::path e = media.Card("E"), g = media.Card("G");
+    const struct {
+        fs::path removed;  // before the rescan
+        bool waiting;
+    } steps[] = {{{}, false}, {e, false}, {g, true}};
+    for (const auto& step : steps) {
+        if (!step.removed.empty()) fs::remove_all(step.removed);
+        dialog.Rescan();
+        EXPECT_EQ(dialog.WaitingText()->IsShown(), step.waiting) << step.removed;
+        EXPECT_EQ(dialog.GetSize(), size) << step.removed;
+    }
 }
 
 // On screen: nothing gets selected by itself when the window opens and takes the focus,

@@ -98,7 +98,7 @@ public:
 protected:
     int OnInvoked(wxFileDialog* dlg) const override {
         EXPECT_EQ(dlg->HasFlag(wxFD_SAVE), save_) << m_description;
-        EXPECT_EQ(dlg->GetWildcard().utf8_string(), "Config Files|*.DAT");
+        EXPECT_EQ(dlg->GetWildcard().utf8_string(), "Config Files|*.DAT;*.[dD][aA][tT]|All Files|*");
         if (path_.empty()) return wxID_CANCEL;
         dlg->SetPath(path_);
         return wxID_OK;
@@ -216,43 +216,73 @@ inline std::vector<long> RowSlots(const CConfigDlg* dlg) {
     return slots;
 }
 
-// What GTK makes of a template: every shown control lies inside the client area and is at
-// least its best size (nothing clipped), no two controls overlap, every group box holds its
-// caption and no control straddles a group box's edge.
+// What the operator sees of a shown window: every shown control lies inside the client area
+// and is at least its best size (nothing clipped), no two controls overlap, every group box
+// holds its caption, no two group boxes overlap (one may hold the other) and no control straddles a group box's edge.
+// Controls inside a group box, as its children or beside it, count like any other; every
+// rectangle is taken in the window's client coordinates once GTK has placed everything.
 inline void ExpectCleanLayout(wxWindow* window) {
+    for (int round = 0; round < 10; ++round) {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        wxMilliSleep(10);
+    }
     const wxRect client(window->GetClientSize());
     std::vector<wxWindow*> controls;
     std::vector<wxStaticBox*> boxes;
-    for (wxWindow* child : window->GetChildren()) {
-        if (!child->IsShown() || child->IsTopLevel()) continue;
-        if (auto* box = dynamic_cast<wxStaticBox*>(child))
-            boxes.push_back(box);
-        else
-            controls.push_back(child);
-    }
+    std::function<void(wxWindow*)> collect = [&](wxWindow* parent) {
+        for (wxWindow* child : parent->GetChildren()) {
+            if (!child->IsShown() || child->IsTopLevel()) continue;
+            if (auto* box = dynamic_cast<wxStaticBox*>(child)) {
+                boxes.push_back(box);
+                collect(box);
+            } else {
+                controls.push_back(child);
+            }
+        }
+    };
+    collect(window);
+    auto rect = [&](wxWindow* w) { return wxRect(window->ScreenToClient(w->GetScreenPosition()), w->GetSize()); };
     auto name = [](wxWindow* w) {
         return (w->GetLabel().empty() ? w->GetName() : w->GetLabel()).utf8_string();
     };
     for (wxWindow* c : controls) {
-        const wxRect r = c->GetRect();
+        const wxRect r = rect(c);
         EXPECT_TRUE(client.Contains(r)) << name(c) << " leaves the window";
-        const wxSize best = c->GetBestSize();
+        // A control given a width of its own (an edit sized to the text it shows) needs that.
+        wxSize best = c->GetBestSize();
+        if (c->GetMinWidth() > 0) best.x = c->GetMinWidth();
         EXPECT_GE(r.width, best.x) << name(c) << " is clipped horizontally";
         EXPECT_GE(r.height, best.y) << name(c) << " is clipped vertically";
     }
     for (std::size_t i = 0; i < controls.size(); ++i)
         for (std::size_t j = i + 1; j < controls.size(); ++j)
-            EXPECT_FALSE(controls[i]->GetRect().Intersects(controls[j]->GetRect()))
+            EXPECT_FALSE(rect(controls[i]).Intersects(rect(controls[j])))
                 << name(controls[i]) << " overlaps " << name(controls[j]);
-    for (wxStaticBox* box : boxes) {
-        const wxRect b = box->GetRect();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        wxStaticBox* box = boxes[i];
+        const wxRect b = rect(box);
         EXPECT_TRUE(client.Contains(b)) << name(box) << " leaves the window";
         EXPECT_LE(box->GetTextExtent(box->GetLabelText()).x, b.width) << name(box) << " caption clipped";
         for (wxWindow* c : controls) {
-            const wxRect r = c->GetRect();
+            const wxRect r = rect(c);
             EXPECT_TRUE(b.Contains(r) || !b.Intersects(r)) << name(c) << " straddles " << name(box);
+            EXPECT_TRUE(c->GetParent() != box || b.Contains(r)) << name(c) << " leaves " << name(box);
+        }
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            const wxRect other = rect(boxes[j]);
+            EXPECT_TRUE(!b.Intersects(other) || b.Contains(other) || other.Contains(b))
+                << name(box) << " overlaps " << name(boxes[j]);
         }
     }
+}
+
+// The smallest screen a window must fit on whole, title bar included: 1024 x 600, with 40
+// pixels allowed for the title bar the window manager adds.
+inline void ExpectFitsSmallScreen(wxWindow* window) {
+    const wxSize size = window->GetSize();
+    EXPECT_LE(size.x, 1024) << "window width";
+    EXPECT_LE(size.y + 40, 600) << "window height with its title bar";
 }
 
 // A main window whose card commands look only in a private folder ("cards"), with a second
