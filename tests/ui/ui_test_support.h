@@ -242,7 +242,13 @@ inline void ExpectCleanLayout(wxWindow* window) {
         }
     };
     collect(window);
-    auto rect = [&](wxWindow* w) { return wxRect(window->ScreenToClient(w->GetScreenPosition()), w->GetSize()); };
+    // GTK reports a group box's screen position inside its frame, so a control's place is
+    // built up from its offsets to its parents, down from the window's own children.
+    std::function<wxRect(wxWindow*)> rect = [&](wxWindow* w) {
+        if (w->GetParent() == window) return w->GetRect();
+        const wxPoint offset = w->GetScreenPosition() - w->GetParent()->GetScreenPosition();
+        return wxRect(rect(w->GetParent()).GetPosition() + offset, w->GetSize());
+    };
     auto name = [](wxWindow* w) {
         return (w->GetLabel().empty() ? w->GetName() : w->GetLabel()).utf8_string();
     };
