@@ -146,6 +146,7 @@ wxString CWeekStrip::Description() const {
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
     // Up and Left go to the entry listed before the selected one, Down and Right to the one
     // after; with nothing selected, to the first or the last.
+    if (DropDragOnEscape(event)) return;
     const int key = event.GetKeyCode();
     int step = 0;
     if (key == WXK_UP || key == WXK_LEFT || key == WXK_NUMPAD_UP || key == WXK_NUMPAD_LEFT) step = -1;
@@ -477,12 +478,16 @@ void CWeekStrip::EndDrag(bool drawn) {
 
 void CWeekStrip::OnCaptureLost(wxMouseCaptureLostEvent&) { EndDrag(false); }
 
+// With the mouse captured wxGTK sends no CHAR_HOOK, so Escape comes as a KEY_DOWN; without
+// the capture it comes as a CHAR_HOOK, which the main window would otherwise swallow.
 void CWeekStrip::OnCharHook(wxKeyEvent& event) {
-    if (drag_ != Drag::kNone && event.GetKeyCode() == WXK_ESCAPE) {
-        EndDrag(false);
-        return;
-    }
-    event.Skip();
+    if (!DropDragOnEscape(event)) event.Skip();
+}
+
+bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
+    if (drag_ == Drag::kNone || event.GetKeyCode() != WXK_ESCAPE) return false;
+    EndDrag(false);
+    return true;
 }
 
 void CWeekStrip::ShowHover(int slot) {

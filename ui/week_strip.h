@@ -98,6 +98,7 @@ private:
     bool PastDragThreshold(const wxPoint& point) const;
     void FollowDrag(const wxMouseEvent& event);
     void EndDrag(bool drawn);
+    bool DropDragOnEscape(const wxKeyEvent& event);  // true when it did
     void ShowHover(int slot);
 
     void OnDocumentChange(const ConfigDocument::Change& change);

@@ -137,7 +137,7 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
     constexpr WeekTime M = 60;
     // A pixel covers a couple of minutes: a fine drag lands within one of the minute aimed at.
     const int secondsPerPixel = D / strip_->BarRect(WeekSegment{1, 0, D, 0}).width + 1;
-    enum class Stop { kRelease, kEscape, kCaptureLost };
+    enum class Stop { kRelease, kEscape, kEscapeUncaptured, kCaptureLost };
     struct Case {
         const char* name;
         wxPoint press;
@@ -163,6 +163,7 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         {"by the minute with Shift", PointAt(1, 18 * H + 7 * M), {PointAt(1, 19 * H + 23 * M)}, true, Stop::kRelease,
          DragSpan{18 * H + 7 * M, 19 * H + 23 * M}, {}},
         {"Escape mid-drag", evening, {PointAt(1, 21 * H)}, false, Stop::kEscape, {}, {}},
+        {"Escape mid-drag, mouse not captured", evening, {PointAt(1, 21 * H)}, false, Stop::kEscapeUncaptured, {}, {}},
         {"capture lost mid-drag", evening, {PointAt(1, 21 * H)}, false, Stop::kCaptureLost, {}, {}},
         {"press on a bar", CentreOf(0, 1), {PointAt(1, 21 * H)}, false, Stop::kRelease, {}, 0},
         {"click without moving", evening, {evening + wxPoint(1, 0)}, false, Stop::kRelease, {}, {}},
@@ -175,8 +176,8 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         Mouse(wxEVT_LEFT_DOWN, c.press);
         for (const wxPoint& at : c.moves) Mouse(wxEVT_MOTION, at, true, c.shift);
         EXPECT_EQ(strip_->IsDrawing(), c.stop != Stop::kRelease || c.drawn.has_value());
-        if (c.stop == Stop::kEscape) {
-            wxKeyEvent escape(wxEVT_CHAR_HOOK);
+        if (c.stop == Stop::kEscape || c.stop == Stop::kEscapeUncaptured) {
+            wxKeyEvent escape(c.stop == Stop::kEscape ? wxEVT_KEY_DOWN : wxEVT_CHAR_HOOK);
             escape.m_keyCode = WXK_ESCAPE;
             strip_->GetEventHandler()->ProcessEvent(escape);
         } else if (c.stop == Stop::kCaptureLost) {
