@@ -144,9 +144,9 @@ wxString CWeekStrip::Description() const {
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
+    if (DropDragOnEscape(event)) return;
     // Up and Left go to the entry listed before the selected one, Down and Right to the one
     // after; with nothing selected, to the first or the last.
-    if (DropDragOnEscape(event)) return;
     const int key = event.GetKeyCode();
     int step = 0;
     if (key == WXK_UP || key == WXK_LEFT || key == WXK_NUMPAD_UP || key == WXK_NUMPAD_LEFT) step = -1;
@@ -253,7 +253,6 @@ StripPoint CWeekStrip::PointOnStrip(const Geometry& g, const wxPoint& point) con
     const std::int64_t x = std::clamp<std::int64_t>(point.x - g.plotLeft, 0, width);
     StripPoint at;
     at.day = 1 + (point.y - g.rowsTop) / g.rowHeight;
-    if (point.y < g.rowsTop) at.day = 1;
     at.secondOfDay = static_cast<std::uint32_t>((x * kSecondsPerDay + width / 2) / width);
     return at;
 }
