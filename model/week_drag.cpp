@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/entry_texts.h"
+
 namespace {
 std::uint32_t ClampStep(std::uint32_t step) { return std::clamp<std::uint32_t>(step, 1, kSecondsPerDay); }
 
@@ -42,4 +44,15 @@ EntryForm SpanForm(const DragSpan& span) {
     form.stopDay = stop.day;
     form.stopTime = {stop.hour, stop.minute, stop.second};
     return form;
+}
+
+std::vector<WeekSegment> SpanSegments(const DragSpan& span) {
+    if (span.start >= span.stop || span.stop > kSecondsPerWeek) return {};
+    // As an entry: an end at 604800 becomes a wrap to Monday 00:00:00, which adds no bar.
+    const ScheduleEntry entry{span.start, span.stop % kSecondsPerWeek, 0, 0, 0, 0};
+    return WeekSegments(std::span<const ScheduleEntry>(&entry, 1));
+}
+
+std::string SpanText(const DragSpan& span) {
+    return WeekTimeText(span.start % kSecondsPerWeek) + " - " + WeekTimeText(span.stop % kSecondsPerWeek);
 }

@@ -3,8 +3,11 @@
 // week time, snapped to a grid. The strip's seven rows (Monday to Sunday) each run from
 // 00:00:00 to 24:00:00 of their day.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "model/entry_form.h"
+#include "model/week_segments.h"
 #include "model/week_time.h"
 
 constexpr std::uint32_t kDragStep = 15 * 60;      // the grid of a plain drag
@@ -37,3 +40,10 @@ DragSpan SpanOfDrag(StripPoint press, StripPoint pointer, std::uint32_t step);
 // The new-entry defaults with the span's start and stop days and times; an end at 24:00:00
 // is 00:00:00 of the next day, Monday's after Sunday.
 EntryForm SpanForm(const DragSpan& span);
+
+// The bars a span is drawn as, one per row it touches, in day order, slot 0; none for a
+// span that is empty, reversed or runs past 604800.
+std::vector<WeekSegment> SpanSegments(const DragSpan& span);
+
+// "<start> - <stop>" in the texts of the list; an end at 604800 reads Monday 00:00:00.
+std::string SpanText(const DragSpan& span);

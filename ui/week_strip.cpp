@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
@@ -14,6 +15,7 @@
 
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
+wxDEFINE_EVENT(wxEVT_WEEK_STRIP_DRAWN, wxCommandEvent);
 
 namespace {
 constexpr int kDays = 7;
@@ -45,6 +47,8 @@ constexpr int kSwatchGap = 4;
 constexpr int kLegendSpacing = 3;
 constexpr int kOutline = 2;      // the selected entry's outline
 constexpr int kPreferredAxisWidth = kHours * 12;
+constexpr int kMinDragDistance = 3;  // when the system names no drag threshold
+constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars below show
 
 wxString HourText(int hour) { return wxString::Format("%02d:00", hour); }
 
@@ -91,6 +95,9 @@ wxBEGIN_EVENT_TABLE(CWeekStrip, wxControl)
     EVT_SIZE(CWeekStrip::OnSize)
     EVT_LEFT_DOWN(CWeekStrip::OnLeftDown)
     EVT_LEFT_DCLICK(CWeekStrip::OnLeftDClick)
+    EVT_LEFT_UP(CWeekStrip::OnLeftUp)
+    EVT_MOUSE_CAPTURE_LOST(CWeekStrip::OnCaptureLost)
+    EVT_CHAR_HOOK(CWeekStrip::OnCharHook)
     EVT_MOTION(CWeekStrip::OnMotion)
     EVT_LEAVE_WINDOW(CWeekStrip::OnLeave)
     EVT_SYS_COLOUR_CHANGED(CWeekStrip::OnSysColourChanged)
@@ -111,7 +118,10 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
 
-CWeekStrip::~CWeekStrip() { document_.RemoveListener(listenerId_); }
+CWeekStrip::~CWeekStrip() {
+    if (HasCapture()) ReleaseMouse();
+    document_.RemoveListener(listenerId_);
+}
 
 void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
     if (change.kind != ConfigDocument::ChangeKind::kSelection) {
@@ -134,6 +144,7 @@ wxString CWeekStrip::Description() const {
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
+    if (DropDragOnEscape(event)) return;
     // Up and Left go to the entry listed before the selected one, Down and Right to the one
     // after; with nothing selected, to the first or the last.
     const int key = event.GetKeyCode();
@@ -230,6 +241,22 @@ wxRect CWeekStrip::BarRect(const Geometry& g, const WeekSegment& segment) const 
     return wxRect(left, top, right - left, std::max(1, g.rowHeight - 2 * g.barInset));
 }
 
+bool CWeekStrip::InPlot(const Geometry& g, const wxPoint& point) const {
+    return point.x >= g.plotLeft && point.x < g.plotRight && point.y >= g.rowsTop &&
+           point.y < g.rowsTop + kDays * g.rowHeight;
+}
+
+StripPoint CWeekStrip::PointOnStrip(const Geometry& g, const wxPoint& point) const {
+    // The inverse of XOfSecond, to the nearest second; rows above or below the strip are
+    // left for the model to bring onto it.
+    const std::int64_t width = g.plotRight - g.plotLeft;
+    const std::int64_t x = std::clamp<std::int64_t>(point.x - g.plotLeft, 0, width);
+    StripPoint at;
+    at.day = 1 + (point.y - g.rowsTop) / g.rowHeight;
+    at.secondOfDay = static_cast<std::uint32_t>((x * kSecondsPerDay + width / 2) / width);
+    return at;
+}
+
 wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const {
     return BarRect(Measure(area), segment);
 }
@@ -247,8 +274,7 @@ int CWeekStrip::SlotAtPoint(const wxPoint& point) const {
 
 wxString CWeekStrip::TooltipText(int slot) const {
     if (slot < 0 || static_cast<std::size_t>(slot) >= entries_.size()) return wxString();
-    const auto texts = EntryTexts(entries_[slot]);
-    return wxString::FromUTF8(texts[0] + " - " + texts[1] + "\n" + texts[6]);
+    return wxString::FromUTF8(EntryHoverText(entries_[slot]));
 }
 
 void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
@@ -257,6 +283,7 @@ void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     dc.SetFont(GetFont());
     DrawGrid(dc, g);
     DrawBars(dc, g);
+    if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
     DrawLegend(dc, g);
     if (HasFocus()) {
         const wxRect plot(g.plotLeft, g.rowsTop, g.plotRight - g.plotLeft, kDays * g.rowHeight);
@@ -337,6 +364,18 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
     }
 }
 
+void CWeekStrip::DrawSpan(wxDC& dc, const Geometry& g) const {
+    // A new entry records continuously until the operator picks otherwise: its colour, see-
+    // through so that an entry it would overlap stays visible, with a solid edge.
+    const wxColour colour = TriggerColour(TriggerClass::Continuous, IsDarkTheme());
+    const wxColour fill(colour.Red(), colour.Green(), colour.Blue(), kSpanAlpha);
+    for (const WeekSegment& segment : SpanSegments(drawing_)) {
+        const wxRect bar = BarRect(g, segment);
+        FillRect(dc, bar, fill);
+        if (bar.width >= 3 && bar.height >= 3) FrameRect(dc, wxRect(bar).Deflate(1), 1, colour);
+    }
+}
+
 void CWeekStrip::SendSlotEvent(wxEventType type, int slot) {
     wxCommandEvent event(type, GetId());
     event.SetEventObject(this);
@@ -357,14 +396,29 @@ void CWeekStrip::OnSize(wxSizeEvent& event) {
 void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
     event.Skip();
     SetFocus();
+    if (drag_ != Drag::kNone) EndDrag(false);  // a release we never heard of
     const int slot = SlotAtPoint(event.GetPosition());
-    if (slot < 0) return;
-    document_.SelectSlot(slot);
-    SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, slot);
+    if (slot >= 0) {
+        document_.SelectSlot(slot);
+        SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, slot);
+        return;
+    }
+    const Geometry g = Measure(GetClientSize());
+    if (!InPlot(g, event.GetPosition())) return;
+    drag_ = Drag::kPressed;
+    pressPixel_ = event.GetPosition();
+    pressPoint_ = PointOnStrip(g, pressPixel_);
+}
+
+void CWeekStrip::OnLeftUp(wxMouseEvent& event) {
+    event.Skip();
+    if (drag_ == Drag::kDrawing) FollowDrag(event);
+    EndDrag(drag_ == Drag::kDrawing);
 }
 
 void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
     event.Skip();
+    if (drag_ != Drag::kNone) EndDrag(false);
     const int slot = SlotAtPoint(event.GetPosition());
     if (slot < 0) return;
     document_.SelectSlot(slot);
@@ -373,7 +427,69 @@ void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
 
 void CWeekStrip::OnMotion(wxMouseEvent& event) {
     event.Skip();
-    const int slot = SlotAtPoint(event.GetPosition());
+    // Without the mouse captured the release may have happened outside: drop the drag.
+    if (drag_ != Drag::kNone && !event.LeftIsDown()) EndDrag(false);
+    if (drag_ == Drag::kPressed && PastDragThreshold(event.GetPosition())) {
+        drag_ = Drag::kDrawing;
+        if (!HasCapture()) CaptureMouse();
+    }
+    if (drag_ == Drag::kDrawing) {
+        FollowDrag(event);
+        return;
+    }
+    ShowHover(SlotAtPoint(event.GetPosition()));
+}
+
+bool CWeekStrip::PastDragThreshold(const wxPoint& point) const {
+    const int dx = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_X, this), FromDIP(kMinDragDistance));
+    const int dy = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_Y, this), FromDIP(kMinDragDistance));
+    return std::abs(point.x - pressPixel_.x) >= dx || std::abs(point.y - pressPixel_.y) >= dy;
+}
+
+void CWeekStrip::FollowDrag(const wxMouseEvent& event) {
+    const Geometry g = Measure(GetClientSize());
+    const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
+    const DragSpan span = SpanOfDrag(pressPoint_, PointOnStrip(g, event.GetPosition()), step);
+    if (span == drawing_) return;
+    drawing_ = span;
+    hovered_ = -1;
+    SetToolTip(wxString::FromUTF8(SpanText(span)));
+    Refresh();
+}
+
+void CWeekStrip::EndDrag(bool drawn) {
+    const bool wasDrawing = drag_ == Drag::kDrawing;
+    const DragSpan span = drawing_;
+    drag_ = Drag::kNone;
+    drawing_ = DragSpan{};
+    if (HasCapture()) ReleaseMouse();
+    if (!wasDrawing) return;
+    hovered_ = -1;
+    UnsetToolTip();
+    Refresh();
+    if (!drawn) return;
+    // Sent only once the mouse is free and the strip is at rest: the handler opens a dialog.
+    drawn_ = span;
+    wxCommandEvent event(wxEVT_WEEK_STRIP_DRAWN, GetId());
+    event.SetEventObject(this);
+    ProcessWindowEvent(event);
+}
+
+void CWeekStrip::OnCaptureLost(wxMouseCaptureLostEvent&) { EndDrag(false); }
+
+// With the mouse captured wxGTK sends no CHAR_HOOK, so Escape comes as a KEY_DOWN; without
+// the capture it comes as a CHAR_HOOK, which the main window would otherwise swallow.
+void CWeekStrip::OnCharHook(wxKeyEvent& event) {
+    if (!DropDragOnEscape(event)) event.Skip();
+}
+
+bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
+    if (drag_ == Drag::kNone || event.GetKeyCode() != WXK_ESCAPE) return false;
+    EndDrag(false);
+    return true;
+}
+
+void CWeekStrip::ShowHover(int slot) {
     if (slot == hovered_) return;
     hovered_ = slot;
     if (slot >= 0)
@@ -384,9 +500,7 @@ void CWeekStrip::OnMotion(wxMouseEvent& event) {
 
 void CWeekStrip::OnLeave(wxMouseEvent& event) {
     event.Skip();
-    if (hovered_ < 0) return;
-    hovered_ = -1;
-    UnsetToolTip();
+    if (drag_ != Drag::kDrawing) ShowHover(-1);
 }
 
 bool CWeekStrip::SetFont(const wxFont& font) {

@@ -3,7 +3,8 @@
 // with every entry drawn as bars over the seconds it records, coloured by its trigger. It
 // draws the document's entries and selection. Clicking a bar selects its entry,
 // double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
-// the selection from entry to entry in the order of the list.
+// the selection from entry to entry in the order of the list. Dragging along the rows from
+// an empty spot draws a span for a new entry; Escape drops it.
 #include <vector>
 
 #include <wx/control.h>
@@ -11,14 +12,18 @@
 
 #include "model/config_document.h"
 #include "model/schedule_entry.h"
+#include "model/week_drag.h"
 #include "model/week_segments.h"
 
 // Sent when a bar is clicked (SELECT) or double-clicked (ACTIVATE); GetInt() is the slot.
 wxDECLARE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
 wxDECLARE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
+// Sent when a drag from an empty spot ends; the strip's DrawnSpan() is the span drawn.
+wxDECLARE_EVENT(wxEVT_WEEK_STRIP_DRAWN, wxCommandEvent);
 
 #define EVT_WEEK_STRIP_SELECT(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_SELECT, id, wxCommandEventHandler(fn))
 #define EVT_WEEK_STRIP_ACTIVATE(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_ACTIVATE, id, wxCommandEventHandler(fn))
+#define EVT_WEEK_STRIP_DRAWN(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_DRAWN, id, wxCommandEventHandler(fn))
 
 class CWeekStrip : public wxControl {
 public:
@@ -32,12 +37,18 @@ public:
 
     const std::vector<WeekSegment>& Segments() const { return segments_; }
 
+    // The span of the last drag that ended in a DRAWN event; empty before the first.
+    DragSpan DrawnSpan() const { return drawn_; }
+    // Whether a span is being drawn: the button is down and the pointer has moved away.
+    bool IsDrawing() const { return drag_ == Drag::kDrawing; }
+
     // Where a bar is drawn, in a drawing area of the given size or of the client size.
     wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
     wxRect BarRect(const WeekSegment& segment) const { return BarRect(segment, GetClientSize()); }
     // The slot of the bar under a client point (the one on top where bars overlap), or -1.
     int SlotAtPoint(const wxPoint& point) const;
-    // "<Start> - <Stop>\n<Trigger>" of a slot; empty for a slot the schedule lacks.
+    // The slot's start, stop, trigger and rate as the list shows them; empty for a slot
+    // the schedule lacks.
     wxString TooltipText(int slot) const;
 
     // Draws the whole strip into dc over an area of the given size; OnPaint uses it.
@@ -74,10 +85,21 @@ private:
     int AxisHeight() const;
     int XOfSecond(const Geometry& g, std::uint32_t second) const;
     wxRect BarRect(const Geometry& g, const WeekSegment& segment) const;
+    bool InPlot(const Geometry& g, const wxPoint& point) const;
+    // The row and second under a point; left or right of the axis counts as its ends.
+    StripPoint PointOnStrip(const Geometry& g, const wxPoint& point) const;
 
     void DrawGrid(wxDC& dc, const Geometry& g) const;
     void DrawBars(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
+    void DrawSpan(wxDC& dc, const Geometry& g) const;
+
+    // A press on an empty spot becomes a drag once the pointer has moved a few pixels.
+    bool PastDragThreshold(const wxPoint& point) const;
+    void FollowDrag(const wxMouseEvent& event);
+    void EndDrag(bool drawn);
+    bool DropDragOnEscape(const wxKeyEvent& event);  // true when it did
+    void ShowHover(int slot);
 
     void OnDocumentChange(const ConfigDocument::Change& change);
     void SendSlotEvent(wxEventType type, int slot);
@@ -89,6 +111,9 @@ private:
     void OnLeftDClick(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     void OnSysColourChanged(wxSysColourChangedEvent& event);
     void OnDPIChanged(wxDPIChangedEvent& event);
 
@@ -97,6 +122,12 @@ private:
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
     int hovered_ = -1;  // slot whose tooltip is set, -1 for none
+    enum class Drag { kNone, kPressed, kDrawing };
+    Drag drag_ = Drag::kNone;
+    wxPoint pressPixel_;
+    StripPoint pressPoint_;
+    DragSpan drawing_;  // while drag_ is kDrawing
+    DragSpan drawn_;
     mutable TextMetrics metrics_;
 
     wxDECLARE_EVENT_TABLE();

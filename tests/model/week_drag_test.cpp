@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "model/week_drag.h"
 
@@ -68,6 +69,28 @@ TEST(WeekDrag, SpanFormCarriesTheSpanAndNewEntryDefaults) {
         expected.stopDay = c.stopDay;
         expected.stopTime = c.stopTime;
         EXPECT_EQ(SpanForm(c.span), expected) << c.span.start << "-" << c.span.stop;
+    }
+}
+
+TEST(WeekDrag, SpanSegmentsAndText) {
+    struct Case {
+        DragSpan span;
+        std::vector<WeekSegment> bars;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{8 * H, 17 * H}, {{1, 8 * H, 17 * H, 0}}, "08:00:00 on Monday - 17:00:00 on Monday"},
+        {{D + 22 * H, 3 * D + H},
+         {{2, 22 * H, D, 0}, {3, 0, D, 0}, {4, 0, H, 0}},
+         "22:00:00 on Tuesday - 01:00:00 on Thursday"},
+        {{6 * D + 23 * H, W}, {{7, 23 * H, D, 0}}, "23:00:00 on Sunday - 00:00:00 on Monday"},
+        {{5 * H, 5 * H}, {}, "05:00:00 on Monday - 05:00:00 on Monday"},
+        {{9 * H, 8 * H}, {}, "09:00:00 on Monday - 08:00:00 on Monday"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SpanSegments(c.span), c.bars);
+        EXPECT_EQ(SpanText(c.span), c.text);
     }
 }
 

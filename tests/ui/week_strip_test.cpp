@@ -45,6 +45,7 @@ protected:
         SetSchedule(OfficeWeek());
         frame_->Bind(wxEVT_WEEK_STRIP_SELECT, [this](wxCommandEvent& e) { selects_.push_back(e.GetInt()); });
         frame_->Bind(wxEVT_WEEK_STRIP_ACTIVATE, [this](wxCommandEvent& e) { activates_.push_back(e.GetInt()); });
+        frame_->Bind(wxEVT_WEEK_STRIP_DRAWN, [this](wxCommandEvent&) { drawn_.push_back(strip_->DrawnSpan()); });
     }
     // Deleted at once: the strip must go while the document it listens to is still there.
     void TearDown() override { delete frame_; }
@@ -71,9 +72,11 @@ protected:
         const wxRect bar = strip_->BarRect(WeekSegment{day, second, second + 1, 0});
         return wxPoint(bar.x, bar.y + bar.height / 2);
     }
-    void Mouse(wxEventType type, const wxPoint& at) {
+    void Mouse(wxEventType type, const wxPoint& at, bool leftDown = false, bool shift = false) {
         wxMouseEvent event(type);
         event.SetPosition(at);
+        event.SetLeftDown(leftDown || type == wxEVT_LEFT_DOWN);
+        event.SetShiftDown(shift);
         event.SetEventObject(strip_);
         event.SetId(strip_->GetId());
         strip_->GetEventHandler()->ProcessEvent(event);
@@ -95,6 +98,7 @@ protected:
     CWeekStrip* strip_ = nullptr;
     std::vector<int> selects_;
     std::vector<int> activates_;
+    std::vector<DragSpan> drawn_;
 };
 
 TEST_F(WeekStripTest, ClicksSelectAndDoubleClicksActivateTheBarUnderTheMouse) {
@@ -127,6 +131,92 @@ TEST_F(WeekStripTest, ClicksSelectAndDoubleClicksActivateTheBarUnderTheMouse) {
         // A click or double-click on a bar selects it at once; a click on nothing selects nothing.
         EXPECT_EQ(strip_->SelectedSlot(), c.select.value_or(c.activate.value_or(-1)));
     }
+}
+
+TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
+    frame_->Show();  // a drag captures the mouse, which takes a window on the screen
+    constexpr WeekTime M = 60;
+    // A pixel covers a couple of minutes: a fine drag lands within one of the minute aimed at.
+    const int secondsPerPixel = D / strip_->BarRect(WeekSegment{1, 0, D, 0}).width + 1;
+    enum class Stop { kRelease, kEscape, kEscapeUncaptured, kCaptureLost };
+    struct Case {
+        const char* name;
+        wxPoint press;
+        std::vector<wxPoint> moves;  // the last is where the button comes up
+        bool shift;
+        Stop stop;
+        std::optional<DragSpan> drawn;
+        std::optional<int> select;
+    };
+    const wxPoint evening = PointAt(1, 18 * H + 5 * M);
+    const Case cases[] = {
+        {"along Monday evening", evening, {PointAt(1, 20 * H), PointAt(1, 21 * H + 55 * M)}, false, Stop::kRelease,
+         DragSpan{18 * H, 22 * H}, {}},
+        {"on past midnight into Tuesday", PointAt(1, 22 * H + 5 * M), {PointAt(2, H), PointAt(2, 2 * H + 55 * M)},
+         false, Stop::kRelease, DragSpan{22 * H, D + 3 * H}, {}},
+        {"leftwards on Thursday", PointAt(4, 20 * H + 5 * M), {PointAt(4, 18 * H + 55 * M)}, false, Stop::kRelease,
+         DragSpan{3 * D + 19 * H, 3 * D + 20 * H}, {}},
+        {"by the minute with Shift", PointAt(1, 18 * H + 7 * M), {PointAt(1, 19 * H + 23 * M)}, true, Stop::kRelease,
+         DragSpan{18 * H + 7 * M, 19 * H + 23 * M}, {}},
+        {"Escape mid-drag", evening, {PointAt(1, 21 * H)}, false, Stop::kEscape, {}, {}},
+        {"Escape mid-drag, mouse not captured", evening, {PointAt(1, 21 * H)}, false, Stop::kEscapeUncaptured, {}, {}},
+        {"capture lost mid-drag", evening, {PointAt(1, 21 * H)}, false, Stop::kCaptureLost, {}, {}},
+        {"press on a bar", CentreOf(0, 1), {PointAt(1, 21 * H)}, false, Stop::kRelease, {}, 0},
+        {"click without moving", evening, {evening + wxPoint(1, 0)}, false, Stop::kRelease, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        selects_.clear();
+        drawn_.clear();
+        document_.SelectSlot(-1);
+        Mouse(wxEVT_LEFT_DOWN, c.press);
+        for (const wxPoint& at : c.moves) Mouse(wxEVT_MOTION, at, true, c.shift);
+        EXPECT_EQ(strip_->IsDrawing(), c.stop != Stop::kRelease || c.drawn.has_value());
+        if (c.stop == Stop::kEscape || c.stop == Stop::kEscapeUncaptured) {
+            wxKeyEvent escape(c.stop == Stop::kEscape ? wxEVT_KEY_DOWN : wxEVT_CHAR_HOOK);
+            escape.m_keyCode = WXK_ESCAPE;
+            strip_->GetEventHandler()->ProcessEvent(escape);
+        } else if (c.stop == Stop::kCaptureLost) {
+            wxMouseCaptureLostEvent lost(strip_->GetId());
+            strip_->GetEventHandler()->ProcessEvent(lost);
+        }
+        EXPECT_EQ(strip_->IsDrawing(), c.stop == Stop::kRelease && c.drawn.has_value());
+        Mouse(wxEVT_LEFT_UP, c.moves.back(), false, c.shift);
+
+        EXPECT_FALSE(strip_->IsDrawing());
+        EXPECT_FALSE(strip_->HasCapture());
+        EXPECT_EQ(selects_, c.select ? std::vector<int>{*c.select} : std::vector<int>{});
+        ASSERT_EQ(drawn_.size(), c.drawn ? 1u : 0u);
+        if (!c.drawn) continue;
+        const int slack = c.shift ? secondsPerPixel : 0;
+        EXPECT_NEAR(drawn_[0].start, c.drawn->start, slack);
+        EXPECT_NEAR(drawn_[0].stop, c.drawn->stop, slack);
+        EXPECT_EQ(drawn_[0].start % (c.shift ? kFineDragStep : kDragStep), 0u);
+        EXPECT_EQ(strip_->DrawnSpan(), drawn_[0]);
+    }
+}
+
+TEST_F(WeekStripTest, TheSpanBeingDrawnLetsTheBarsBelowShow) {
+    const bool dark = wxSystemSettings::GetAppearance().IsDark();
+    const wxColour alarm = CWeekStrip::TriggerColour(TriggerClass::Alarm1, dark);
+    const wxColour continuous = CWeekStrip::TriggerColour(TriggerClass::Continuous, dark);
+    const wxPoint empty = PointAt(6, 7 * H + 30 * 60);
+    const wxPoint onAlarm = CentreOf(kSaturday, 6);
+    const wxColour emptyBefore = Pixel(Rendered(kStripSize), empty);
+    frame_->Show();
+    // From Saturday 07:00, before the alarm entry, to the middle of it.
+    Mouse(wxEVT_LEFT_DOWN, PointAt(6, 7 * H));
+    Mouse(wxEVT_MOTION, onAlarm + wxPoint(40, 0), true);
+    ASSERT_TRUE(strip_->IsDrawing());
+    const wxImage image = Rendered(kStripSize);
+    for (const wxPoint& at : {empty, onAlarm}) {
+        const wxColour pixel = Pixel(image, at);
+        EXPECT_NE(pixel, continuous);
+        EXPECT_NE(pixel, alarm);
+        EXPECT_NE(pixel, emptyBefore);
+    }
+    // The tooltip follows the span.
+    EXPECT_TRUE(strip_->GetToolTipText().StartsWith("07:00:00 on Saturday - ")) << strip_->GetToolTipText();
 }
 
 TEST_F(WeekStripTest, EntryWrappingPastSundayEndsOnSundayAndResumesOnMonday) {
@@ -202,7 +292,7 @@ TEST_F(WeekStripTest, TheFourTriggerColoursDifferInBothThemes) {
     }
 }
 
-TEST_F(WeekStripTest, HoveringABarShowsItsTimesAndTrigger) {
+TEST_F(WeekStripTest, HoveringABarShowsItsTimesTriggerAndRate) {
     struct Case {
         int slot, day;
         const char* text;
@@ -217,7 +307,7 @@ TEST_F(WeekStripTest, HoveringABarShowsItsTimesAndTrigger) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         Mouse(wxEVT_MOTION, CentreOf(c.slot, c.day));
-        EXPECT_EQ(strip_->GetToolTipText(), c.text);
+        EXPECT_EQ(strip_->GetToolTipText(), wxString(c.text) + ", 25.0 / 30.0 images per second (PAL / NTSC)");
     }
     Mouse(wxEVT_MOTION, PointAt(1, 20 * H));
     EXPECT_EQ(strip_->GetToolTip(), nullptr);
