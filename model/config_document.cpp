@@ -28,6 +28,11 @@ bool ConfigDocument::Fits(const EntryForm& form, int excludeSlot) const {
     return FitsSchedule(entries, FormStart(form), FormStop(form), excludeSlot);
 }
 
+int ConfigDocument::FirstOverlap(const EntryForm& form, int excludeSlot) const {
+    const std::vector<ScheduleEntry> entries = Entries();
+    return ::FirstOverlap(entries, FormStart(form), FormStop(form), excludeSlot);
+}
+
 void ConfigDocument::InsertRow(std::size_t slot) {
     const WeekTime start = image_.Entry(slot).start;
     // Before the first row whose entry starts later: equal starts keep the order of adding.
@@ -45,9 +50,15 @@ void ConfigDocument::RemoveRow(std::size_t row) {
     Notify(ChangeKind::kRowRemoved, row);
 }
 
-bool ConfigDocument::Add(const EntryForm& form) {
-    if (!AppendEntry(image_, EntryFromForm(form))) return false;
-    InsertRow(image_.EntryCount() - 1);
+bool ConfigDocument::Add(const EntryForm& form) { return AddCopies({EntryFromForm(form)}); }
+
+bool ConfigDocument::AddCopies(const std::vector<ScheduleEntry>& copies) {
+    if (copies.empty() || EntryCount() + copies.size() > kMaxEntries) return false;
+    history_.Record(Take());
+    for (const ScheduleEntry& copy : copies) {
+        AppendEntry(image_, copy);
+        InsertRow(image_.EntryCount() - 1);
+    }
     SetModified();
     return true;
 }
@@ -55,6 +66,7 @@ bool ConfigDocument::Add(const EntryForm& form) {
 bool ConfigDocument::Edit(std::size_t slot, const EntryForm& form) {
     const long row = RowOfSlot(static_cast<int>(slot));
     if (slot >= EntryCount() || row < 0) return false;
+    history_.Record(Take());
     image_.SetEntry(slot, EntryFromForm(form));
     RemoveRow(static_cast<std::size_t>(row));
     InsertRow(slot);
@@ -65,6 +77,7 @@ bool ConfigDocument::Edit(std::size_t slot, const EntryForm& form) {
 bool ConfigDocument::Delete(std::size_t slot) {
     const long row = RowOfSlot(static_cast<int>(slot));
     if (slot >= EntryCount() || row < 0) return false;
+    history_.Record(Take());
     // Nothing is selected after a delete, whichever row was.
     selected_ = kNoSlot;
     RemoveEntry(image_, slot);
@@ -79,6 +92,7 @@ bool ConfigDocument::Delete(std::size_t slot) {
 }
 
 void ConfigDocument::DeleteAll() {
+    history_.Record(Take());
     image_.SetEntryCount(0);
     rows_.clear();
     selected_ = kNoSlot;
@@ -99,7 +113,28 @@ void ConfigDocument::Load(const ConfigImage& image) {
         selected_ = static_cast<int>(slot);
     }
     ClearModified();
-    Notify(ChangeKind::kLoaded);
+    history_.Clear();
+    Notify(ChangeKind::kReset);
+}
+
+bool ConfigDocument::Undo() {
+    if (!history_.CanUndo()) return false;
+    Restore(history_.Undo(Take()));
+    return true;
+}
+
+bool ConfigDocument::Redo() {
+    if (!history_.CanRedo()) return false;
+    Restore(history_.Redo(Take()));
+    return true;
+}
+
+void ConfigDocument::Restore(Snapshot snapshot) {
+    image_ = snapshot.image;
+    rows_ = std::move(snapshot.rows);
+    selected_ = snapshot.selected;
+    SetModified();
+    Notify(ChangeKind::kReset);
 }
 
 int ConfigDocument::AddListener(Listener listener) {

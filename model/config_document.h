@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "model/entry_form.h"
+#include "model/undo_history.h"
 #include "storage/config_image.h"
 
 class ConfigDocument {
 public:
-    // What changed: one row inserted or removed at a position, every row (a load, Delete
-    // All), or only which entry is selected. A row's texts change only by its removal and
+    // What changed: one row inserted or removed at a position, every row (kReset: a load,
+    // an undo or redo; kAllDeleted: Delete All), or only which entry is selected. A row's texts change only by its removal and
     // reinsertion.
-    enum class ChangeKind { kRowInserted, kRowRemoved, kLoaded, kAllDeleted, kSelection };
+    enum class ChangeKind { kRowInserted, kRowRemoved, kReset, kAllDeleted, kSelection };
     struct Change {
         ChangeKind kind;
         std::size_t row = 0;  // for kRowInserted and kRowRemoved
@@ -52,6 +53,8 @@ public:
     // Whether the form's start and stop claim no second of another entry; excludeSlot is the
     // entry being edited, kNoSlot for a new one.
     bool Fits(const EntryForm& form, int excludeSlot) const;
+    // The slot of the first entry the form's times collide with, kNoSlot when none.
+    int FirstOverlap(const EntryForm& form, int excludeSlot) const;
 
     // New and Copy: the form's entry goes into the next free slot and its row, at its sorted
     // place, is selected; modified. False, and nothing changes, when the schedule is full.
@@ -62,11 +65,22 @@ public:
     // Delete: later slots move down one place and their rows keep showing them; nothing is
     // selected afterwards; modified. False for a slot beyond the schedule.
     bool Delete(std::size_t slot);
+    // Copy To Days: the copies go in one after another, each row at its sorted place, the
+    // last one selected; modified. False, and nothing changes, when they do not all fit.
+    bool AddCopies(const std::vector<ScheduleEntry>& copies);
     // Delete All: no entries, no rows; the modified flag stays as it was.
     void DeleteAll();
     // A load: takes the image in, lists its entries in slot order with the last one
-    // selected, and clears the modified flag.
+    // selected, clears the modified flag and forgets the undo steps.
     void Load(const ConfigImage& image);
+
+    // Each command above but a load is one step that Undo takes back and Redo makes again:
+    // the schedule, the row order and the selection come back as they were; modified.
+    // False when there is no step to take.
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    bool Undo();
+    bool Redo();
 
     // Listeners are called after each change, in the order they were added. A view removes
     // its listener, by the number AddListener gave it, before it goes.
@@ -74,6 +88,14 @@ public:
     void RemoveListener(int id);
 
 private:
+    struct Snapshot {
+        ConfigImage image;
+        std::vector<std::size_t> rows;
+        int selected;
+    };
+    Snapshot Take() const { return {image_, rows_, selected_}; }
+    void Restore(Snapshot snapshot);
+
     void InsertRow(std::size_t slot);  // at its sorted place, selected
     void RemoveRow(std::size_t row);
     void Notify(ChangeKind kind, std::size_t row = 0);
@@ -82,6 +104,7 @@ private:
     std::vector<std::size_t> rows_;  // slot shown by each row, top to bottom
     int selected_ = kNoSlot;
     bool modified_ = false;
+    UndoHistory<Snapshot> history_;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/display.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -26,6 +27,7 @@ constexpr int kPreferredRows = 14;
 wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_BUTTON(IDC_NEW, CConfigDlg::OnNew)
     EVT_BUTTON(IDC_COPY, CConfigDlg::OnCopy)
+    EVT_BUTTON(IDC_COPY_TO_DAYS, CConfigDlg::OnCopyToDays)
     EVT_BUTTON(IDC_EDIT, CConfigDlg::OnEdit)
     EVT_BUTTON(IDC_DELETE, CConfigDlg::OnDelete)
     EVT_BUTTON(IDC_DELETE_ALL, CConfigDlg::OnDeleteAll)
@@ -41,6 +43,15 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_CONTEXT_MENU(CConfigDlg::OnContextMenu)
     EVT_MENU(IDM_ABOUTBOX, CConfigDlg::OnAboutCommand)
     EVT_WEEK_STRIP_ACTIVATE(IDC_WEEK_STRIP, CConfigDlg::OnWeekStripActivate)
+    EVT_WEEK_STRIP_DRAWN(IDC_WEEK_STRIP, CConfigDlg::OnWeekStripDrawn)
+    EVT_DATAVIEW_ITEM_CONTEXT_MENU(IDC_SCHEDULE_LIST, CConfigDlg::OnListContextMenu)
+    EVT_MENU(IDC_NEW, CConfigDlg::OnNew)
+    EVT_MENU(IDC_COPY, CConfigDlg::OnCopy)
+    EVT_MENU(IDC_COPY_TO_DAYS, CConfigDlg::OnCopyToDays)
+    EVT_MENU(IDC_EDIT, CConfigDlg::OnEdit)
+    EVT_MENU(IDC_DELETE, CConfigDlg::OnDelete)
+    EVT_MENU(wxID_UNDO, CConfigDlg::OnUndo)
+    EVT_MENU(wxID_REDO, CConfigDlg::OnRedo)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -93,9 +104,9 @@ void CConfigDlg::CreateControls() {
     schedule->Add(list_, wxSizerFlags(1).Expand().Border(wxALL));
     auto* commands = new wxBoxSizer(wxHORIZONTAL);
     schedule->Add(commands, wxSizerFlags().Center());
-    for (const auto& [id, caption] : {std::pair{IDC_NEW, "&New"}, std::pair{IDC_COPY, "&Copy"},
-                                      std::pair{IDC_EDIT, "&Edit"}, std::pair{IDC_DELETE, "&Delete"},
-                                      std::pair{IDC_DELETE_ALL, "Delete &All"}})
+    for (const auto& [id, caption] :
+         {std::pair{IDC_NEW, "&New"}, std::pair{IDC_COPY, "&Copy"}, std::pair{IDC_COPY_TO_DAYS, "Cop&y To Days..."},
+          std::pair{IDC_EDIT, "&Edit"}, std::pair{IDC_DELETE, "&Delete"}, std::pair{IDC_DELETE_ALL, "Delete &All"}})
         commands->Add(new wxButton(schedule->GetStaticBox(), id, caption), inGroup);
 
     auto* week = new wxStaticBoxSizer(wxVERTICAL, this, "Week");
@@ -138,8 +149,10 @@ bool CConfigDlg::AskDiscard() {
     return wxMessageBox(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxICON_QUESTION, this) == wxYES;
 }
 
-void CConfigDlg::ShowError(const wxString& message) {
-    wxMessageBox(message, kTitleError, wxOK | wxICON_EXCLAMATION, this);
+void CConfigDlg::ShowError(const wxString& message, const wxString& detail) {
+    wxMessageDialog box(this, message, kTitleError, wxOK | wxICON_EXCLAMATION);
+    if (!detail.empty()) box.SetExtendedMessage(detail);
+    box.ShowModal();
 }
 
 void CConfigDlg::OnClose(wxCloseEvent& event) {
@@ -160,6 +173,15 @@ void CConfigDlg::OnCancel(wxCommandEvent&) {}
 void CConfigDlg::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (key == WXK_ESCAPE) return;
+    // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo.
+    if (event.GetModifiers() == wxMOD_CONTROL && (key == 'Z' || key == 'Y')) {
+        key == 'Z' ? document_.Undo() : document_.Redo();
+        return;
+    }
+    if (event.GetModifiers() == (wxMOD_CONTROL | wxMOD_SHIFT) && key == 'Z') {
+        document_.Redo();
+        return;
+    }
     // Enter in the table would activate its row; only a double-click edits.
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
         wxWindow* target = wxDynamicCast(event.GetEventObject(), wxWindow);
@@ -182,6 +204,25 @@ void CConfigDlg::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void CConfigDlg::OnAboutCommand(wxCommandEvent&) { ShowAbout(); }
+
+void CConfigDlg::OnListContextMenu(wxDataViewEvent&) {
+    // What can be done with the selected entry, then the window's own entry.
+    wxMenu menu;
+    menu.Append(IDC_NEW, "&New...");
+    menu.Append(IDC_COPY, "&Copy...");
+    menu.Append(IDC_COPY_TO_DAYS, "Cop&y To Days...");
+    menu.Append(IDC_EDIT, "&Edit...");
+    menu.Append(IDC_DELETE, "&Delete");
+    menu.AppendSeparator();
+    menu.Append(wxID_UNDO, "&Undo\tCtrl+Z")->Enable(document_.CanUndo());
+    menu.Append(wxID_REDO, "&Redo\tCtrl+Y")->Enable(document_.CanRedo());
+    const bool selected = document_.SelectedSlot() != ConfigDocument::kNoSlot;
+    for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu.Enable(id, selected);
+    PopupMenu(&menu);
+}
+
+void CConfigDlg::OnUndo(wxCommandEvent&) { document_.Undo(); }
+void CConfigDlg::OnRedo(wxCommandEvent&) { document_.Redo(); }
 
 void CConfigDlg::OnWeekStripActivate(wxCommandEvent&) {
     // The strip has selected the entry it was double-clicked on.

@@ -46,6 +46,7 @@ public:
     // The commands, reachable by tests as an operator reaches them through the buttons.
     void OnNew(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
+    void OnCopyToDays(wxCommandEvent& event);
     void OnEdit(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
     void OnDeleteAll(wxCommandEvent& event);
@@ -53,12 +54,14 @@ public:
     void OnSaveToCard(wxCommandEvent& event);
     void OnLoadFromFile(wxCommandEvent& event);
     void OnSaveToFile(wxCommandEvent& event);
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
 
 private:
     // Opens the schedule item dialog on form until its entry fits the schedule or the
     // operator cancels; excludeSlot is the slot being edited, kNoSlot for New and Copy.
     bool RunEntryDialog(EntryForm& form, int excludeSlot);
-    void ShowError(const wxString& message);
+    void ShowError(const wxString& message, const wxString& detail = wxString());
 
     void CreateControls();
     void SizeToDisplay();
@@ -70,6 +73,8 @@ private:
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
     void OnWeekStripActivate(wxCommandEvent& event);
+    void OnWeekStripDrawn(wxCommandEvent& event);
+    void OnListContextMenu(wxDataViewEvent& event);
 
     ConfigDocument document_;
     CardLocator cards_;

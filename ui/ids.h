@@ -14,6 +14,7 @@ enum MainWindowId {
     IDC_COPY = 1009,
     IDC_DELETE_ALL = 1010,
     IDC_WEEK_STRIP = 1011,
+    IDC_COPY_TO_DAYS = 1012,
     IDM_ABOUTBOX = 0x0010,
 };
 

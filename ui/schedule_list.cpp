@@ -80,7 +80,7 @@ void CScheduleList::OnDocumentChange(const ConfigDocument::Change& change) {
         case Kind::kRowRemoved:
             model_->RowDeleted(static_cast<unsigned>(change.row));
             break;
-        case Kind::kLoaded:
+        case Kind::kReset:
             model_->Reset(static_cast<unsigned>(document_.RowCount()));
             // An empty load leaves the widths as they were.
             if (document_.RowCount() > 0) AutosizeColumns();

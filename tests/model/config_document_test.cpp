@@ -40,7 +40,7 @@ struct Recorder {
             switch (c.kind) {
                 case K::kRowInserted: log += "+" + std::to_string(c.row) + " "; break;
                 case K::kRowRemoved: log += "-" + std::to_string(c.row) + " "; break;
-                case K::kLoaded: log += "load "; break;
+                case K::kReset: log += "reset "; break;
                 case K::kAllDeleted: log += "all "; break;
                 case K::kSelection: log += "sel "; break;
             }
@@ -58,7 +58,7 @@ TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTh
     EXPECT_EQ(doc.SelectedSlot(), 4);
     EXPECT_EQ(doc.SelectedRow(), 1);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(changes.log, "load ");
+    EXPECT_EQ(changes.log, "reset ");
 }
 
 TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
@@ -107,11 +107,13 @@ TEST(ConfigDocument, RefusalsChangeNothing) {
     Recorder changes(doc);
     EXPECT_TRUE(doc.IsFull());
     EXPECT_FALSE(doc.Add(Form(7, 20, 7, 21)));
+    EXPECT_FALSE(doc.AddCopies({ScheduleEntry{7 * D - 60, 7 * D - 30}}));
     EXPECT_FALSE(doc.Edit(kMaxEntries, Form(7, 20, 7, 21)));
     EXPECT_FALSE(doc.Delete(kMaxEntries));
     EXPECT_EQ(doc.EntryCount(), kMaxEntries);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(changes.log, "");
+    EXPECT_FALSE(doc.CanUndo());
     // A full schedule can still be edited.
     EXPECT_TRUE(doc.Edit(0, Form(7, 20, 7, 21)));
 }
@@ -132,6 +134,55 @@ TEST(ConfigDocument, SelectingASlotWithoutARowSelectsNothing) {
     doc.SelectRow(0);
     EXPECT_EQ(doc.SelectedSlot(), 0);
     EXPECT_EQ(doc.RowOfSlot(1), 1);
+}
+
+TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChange) {
+    ConfigDocument doc;
+    doc.Load(ImageOf({D, 3 * D}));
+    struct State {
+        std::vector<ScheduleEntry> entries;
+        std::vector<std::size_t> rows;
+        int selected;
+    };
+    auto state = [&] { return State{doc.Entries(), Rows(doc), doc.SelectedSlot()}; };
+    auto expectState = [&](const State& expected, const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(doc.Entries(), expected.entries);
+        EXPECT_EQ(Rows(doc), expected.rows);
+        EXPECT_EQ(doc.SelectedSlot(), expected.selected);
+    };
+    std::vector<State> states{state()};
+    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)));
+    states.push_back(state());
+    ASSERT_TRUE(doc.AddCopies({ScheduleEntry{2 * D, 2 * D + H}, ScheduleEntry{4 * D, 4 * D + H}}));  // one step
+    states.push_back(state());
+    ASSERT_TRUE(doc.Edit(0, Form(7, 1, 7, 2)));
+    states.push_back(state());
+    ASSERT_TRUE(doc.Delete(2));
+    states.push_back(state());
+    doc.ClearModified();
+    doc.DeleteAll();
+    states.push_back(state());
+
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        doc.ClearModified();
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_TRUE(doc.IsModified());
+        expectState(states[i - 1], "undo");
+    }
+    EXPECT_FALSE(doc.Undo());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(doc.Redo());
+        expectState(states[i], "redo");
+    }
+    EXPECT_FALSE(doc.Redo());
+    // A new change drops what could be redone; a load forgets everything.
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_TRUE(doc.Add(Form(6, 1, 6, 2)));
+    EXPECT_FALSE(doc.CanRedo());
+    doc.Load(ImageOf({0}));
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.IsModified());
 }
 
 }  // namespace

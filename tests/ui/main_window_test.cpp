@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
         {IDC_LOAD_FROM_CARD, "Load From Card"}, {IDC_LOAD_FROM_FILE, "Load From File"},
         {IDC_SAVE_TO_CARD, "Save To Card"},     {IDC_SAVE_TO_FILE, "Save To File"},
         {IDC_SCHEDULE_LIST, nullptr},            {IDC_NEW, "New"},
-        {IDC_COPY, "Copy"},                      {IDC_EDIT, "Edit"},
+        {IDC_COPY, "Copy"},                      {IDC_COPY_TO_DAYS, "Copy To Days..."},
+        {IDC_EDIT, "Edit"},
         {IDC_DELETE, "Delete"},                  {IDC_DELETE_ALL, "Delete All"},
         {IDC_WEEK_STRIP, nullptr},
     };

@@ -1,0 +1,129 @@
+// The quicker ways to a working week, wired into the main window: Copy To Days, drawing an
+// entry on the week strip, the overlap named, undo and redo.
+#include "model/entry_texts.h"
+#include "ui/copy_to_days_dlg.h"
+#include "ui/ids.h"
+#include "ui/schedule_item_dlg.h"
+#include "ui/week_strip.h"
+#include "ui_test_support.h"
+
+using namespace uitest;
+
+namespace {
+constexpr WeekTime kHour = 3600;
+constexpr WeekTime kDay = kSecondsPerDay;
+
+// An error box with its secondary text as well.
+class ExpectDetailedError : public wxExpectModalBase<wxMessageDialog, ExpectDetailedError> {
+public:
+    ExpectDetailedError(const wxString& message, const wxString& detail) : message_(message), detail_(detail) {
+        m_description = "message box \"" + message + "\"";
+    }
+
+protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        EXPECT_EQ(dlg->GetMessage().utf8_string(), message_.utf8_string());
+        EXPECT_EQ(dlg->GetExtendedMessage().utf8_string(), detail_.utf8_string());
+        EXPECT_EQ(dlg->GetTitle(), kTitleError);
+        return wxID_OK;
+    }
+
+private:
+    wxString message_, detail_;
+};
+
+class WeekToolsTest : public ConfigDlgTest {
+protected:
+    ExpectWindow<CCopyToDaysDlg> TickDays(std::vector<int> days) {
+        return ExpectWindow<CCopyToDaysDlg>(wxID_OK, [days](CCopyToDaysDlg* dlg) {
+            for (int day : days) dlg->DayBox(day)->SetValue(true);
+        });
+    }
+    void Mouse(wxEventType type, const wxPoint& at) {
+        CWeekStrip* strip = dlg->WeekStrip();
+        wxMouseEvent event(type);
+        event.SetPosition(at);
+        event.SetLeftDown(type != wxEVT_LEFT_UP);
+        event.SetEventObject(strip);
+        strip->ProcessWindowEvent(event);
+    }
+    // Ctrl (and more) with a key, pressed in the table.
+    bool PressCtrl(int key, int more = 0) {
+        wxKeyEvent event(wxEVT_CHAR_HOOK);
+        event.m_keyCode = key;
+        event.SetControlDown(true);
+        event.SetShiftDown((more & wxMOD_SHIFT) != 0);
+        event.SetEventObject(List());
+        return List()->ProcessWindowEvent(event);
+    }
+    wxPoint PointAt(int day, WeekTime second) const {
+        const wxRect bar = dlg->WeekStrip()->BarRect(WeekSegment{day, second, second + 1, 0});
+        return wxPoint(bar.x, bar.y + bar.height / 2);
+    }
+};
+
+TEST_F(WeekToolsTest, CopyToDaysAddsEveryCopyAsOneStepOrNoneAndSaysWhichDaysOverlap) {
+    // Monday office hours; Wednesday already taken in the afternoon.
+    Fill({MakeEntry(8 * kHour, 17 * kHour), MakeEntry(2 * kDay + 13 * kHour, 2 * kDay + 14 * kHour)});
+    dlg->Document().SelectSlot(0);
+    wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 3, 4}),
+                  ExpectDetailedError(kMsgOverlap, "The copy for Wednesday overlaps another entry."));
+    EXPECT_EQ(dlg->Image().EntryCount(), 2u);
+    EXPECT_FALSE(dlg->IsModified());
+
+    wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 4, 5}));
+    EXPECT_EQ(dlg->Image().EntryCount(), 5u);
+    EXPECT_EQ(RowTexts(List(), List()->SelectedRow())[0], "08:00:00 on Friday");  // the last copy
+    EXPECT_TRUE(dlg->IsModified());
+    // One undo takes all three copies back.
+    EXPECT_TRUE(PressCtrl('Z'));
+    EXPECT_EQ(List()->RowCount(), 2);
+}
+
+TEST_F(WeekToolsTest, AnOverlapRefusalNamesTheEntryInTheWay) {
+    ScheduleEntry alarm = MakeEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour);
+    alarm.control = 0x10000u | (3u << 12) | 30u;  // Alarm 1 Level NO
+    Fill({alarm});
+    auto onFriday = [](EntryForm& form) {
+        form.startDay = form.stopDay = 5;
+        form.startTime = {9, 0, 0};
+        form.stopTime = {10, 0, 0};
+    };
+    wxTEST_DIALOG(Click(IDC_NEW), ExpectWindow<CScheduleItemDlg>(wxID_OK, [&](CScheduleItemDlg* item) { onFriday(item->form); }),
+                  ExpectDetailedError(kMsgOverlap, "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO)."),
+                  ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
+    EXPECT_EQ(dlg->Image().EntryCount(), 1u);
+}
+
+TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
+    dlg->SetSize(dlg->GetMinSize());
+    dlg->Layout();
+    EntryForm opened;
+    Mouse(wxEVT_LEFT_DOWN, PointAt(2, 18 * kHour));
+    Mouse(wxEVT_MOTION, PointAt(2, 20 * kHour));
+    Mouse(wxEVT_MOTION, PointAt(3, 6 * kHour));  // on past midnight into Wednesday
+    wxTEST_DIALOG(Mouse(wxEVT_LEFT_UP, PointAt(3, 6 * kHour)),
+                  ExpectWindow<CScheduleItemDlg>(wxID_OK, [&](CScheduleItemDlg* item) { opened = item->form; }));
+    EXPECT_EQ(opened.startDay, 2);
+    EXPECT_EQ(opened.stopDay, 3);
+    EXPECT_EQ(opened.startTime.hour, 18);
+    EXPECT_EQ(opened.stopTime.hour, 6);
+    EXPECT_EQ(opened.sizeKB, NewEntryForm().sizeKB);
+    ASSERT_EQ(dlg->Image().EntryCount(), 1u);
+    EXPECT_EQ(RowTexts(List(), 0)[0], "18:00:00 on Tuesday");
+}
+
+TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAgain) {
+    Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(0, kHour)});
+    wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
+    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_TRUE(PressCtrl('Z'));
+    EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0}));
+    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(PressCtrl('Y'));
+    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_TRUE(PressCtrl('Z', wxMOD_SHIFT));  // nothing left to redo
+    EXPECT_EQ(List()->RowCount(), 0);
+}
+
+}  // namespace
