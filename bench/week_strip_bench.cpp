@@ -17,11 +17,14 @@ const wxSize kArea(900, 140);  // about the strip's size in the main window
 // One hidden strip for all benchmarks; the frame gives it its font and colours.
 CWeekStrip* Strip() {
     static CWeekStrip* strip = [] {
+        static ConfigDocument document;
+        ConfigImage image;
+        for (const ScheduleEntry& entry : FullSchedule()) AppendEntry(image, entry);
+        document.Load(image);
+        document.SelectSlot(100);
         auto* frame = new wxFrame(nullptr, wxID_ANY, "Week");
-        auto* s = new CWeekStrip(frame);
+        auto* s = new CWeekStrip(frame, wxID_ANY, document);
         s->SetSize(kArea);
-        s->SetSchedule(FullSchedule());
-        s->SetSelectedSlot(100);
         return s;
     }();
     return strip;

@@ -136,28 +136,30 @@ int CScheduleList::TextWidth(const std::string& text) {
     return width;
 }
 
-int CScheduleList::ContentWidth(int column) {
+void CScheduleList::AutosizeColumns() {
+    // The widest text of each column, in one pass over the rows: the texts of a row come
+    // together, and a text's width is measured once.
+    std::array<std::string, kVideoOutColumn> widest;
+    std::array<int, kVideoOutColumn> widestWidth;
+    widestWidth.fill(-1);
     const long rows = RowCount();
-    if (rows == 0) return 0;
-    std::string widest;
-    int widestWidth = -1;
     for (long row = 0; row < rows; ++row) {
-        const std::string& text = model_->Texts(static_cast<unsigned>(row))[column];
-        const int width = TextWidth(text);
-        if (width > widestWidth) {
-            widestWidth = width;
-            widest = text;
+        const auto& texts = model_->Texts(static_cast<unsigned>(row));
+        for (int column = 0; column < kVideoOutColumn; ++column) {
+            const int width = TextWidth(texts[column]);
+            if (width > widestWidth[column]) {
+                widestWidth[column] = width;
+                widest[column] = texts[column];
+            }
         }
     }
-    return CellWidth(this, static_cast<unsigned>(column), wxString::FromUTF8(widest));
+    for (int column = 0; column < kVideoOutColumn; ++column) {
+        const int contents = rows == 0 ? 0 : CellWidth(this, static_cast<unsigned>(column), wxString::FromUTF8(widest[column]));
+        GetColumn(static_cast<unsigned>(column))->SetWidth(std::max(contents, HeaderWidth(column)));
+    }
 }
 
 int CScheduleList::HeaderWidth(int column) { return ::HeaderWidth(this, static_cast<unsigned>(column)); }
-
-void CScheduleList::AutosizeColumns() {
-    for (int column = 0; column < kVideoOutColumn; ++column)
-        GetColumn(static_cast<unsigned>(column))->SetWidth(std::max(ContentWidth(column), HeaderWidth(column)));
-}
 
 int CScheduleList::FullScheduleWidth() {
     // The widest text each column can hold, whatever the schedule: the longest weekday name
@@ -202,4 +204,9 @@ void CScheduleList::OnDPIChanged(wxDPIChangedEvent& event) {
 
 wxDataViewItem CScheduleList::ItemOfRow(long row) const {
     return row < 0 || row >= RowCount() ? wxDataViewItem() : model_->GetItem(static_cast<unsigned>(row));
+}
+
+bool CScheduleList::SetFont(const wxFont& font) {
+    textWidths_.clear();  // measured with the old font
+    return wxDataViewCtrl::SetFont(font);
 }

@@ -25,12 +25,13 @@ public:
     wxDataViewItem ItemOfRow(long row) const;
     wxString CellText(long row, int column) const;
 
+    bool SetFont(const wxFont& font) override;
+
 private:
     class Model;
 
     void OnDocumentChange(const ConfigDocument::Change& change);
     void ShowSelection();
-    int ContentWidth(int column);
     int TextWidth(const std::string& text);
     int HeaderWidth(int column);
     void OnSelectionChanged(wxDataViewEvent& event);
