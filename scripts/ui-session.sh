@@ -62,7 +62,7 @@ if [ "$DVR_SESSION_STAGE" != inner ]; then
   args=()
   [ -n "$shots" ] && args+=(--shots "$shots")
   [ -n "$wrap" ] && args+=(--wrap "$wrap")
-  exec xvfb-run -a -s "-screen 0 1280x900x24" "$0" "${args[@]}" "$preset"
+  exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "${args[@]}" "$preset"
 fi
 
 # The work folder lives in the build tree: a card's folder must be on a block device for
@@ -188,9 +188,9 @@ pause 1
 shot "$main" main-window.png
 
 # Edit the Friday evening alarm, the row above the last one, which the load left selected.
-# From Load From File the tab order runs Save To Card, Save To File, the list, New, Copy, Edit.
+# From Load From File the tab order runs Save To Card, Save To File, the list; Alt+E is Edit.
 focus "$main"
-keys "$main" Tab Tab Tab Up Tab Tab Tab space
+keys "$main" Tab Tab Tab Up alt+e
 item=$(window_of "Schedule Item")
 pause 1
 shot "$item" schedule-item.png
@@ -198,9 +198,9 @@ keys "$item" Escape
 gone "Schedule Item"
 
 if [ "$DVR_SESSION_CARD" = yes ]; then
-  # Save To Card lies five steps back from Edit.
+  # Alt+S is Save To Card.
   focus "$main"
-  keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+  keys "$main" alt+s
   select=$(window_of "Select Card")
   pause 1.5
   focus "$select"
@@ -227,6 +227,33 @@ pause 1
 shot "$about" about.png
 keys "$about" Return
 gone "About ORVANTIS and SELDORIX Config"
+
+if [ -n "$shots" ]; then
+  # A new entry drawn on the week strip: empty the schedule (the card already holds the
+  # week), then drag from Monday 07:30 to 18:00 and take the picture with the button down.
+  # Releasing opens the schedule item dialog on the drawn span, which is cancelled.
+  focus "$main"
+  keys "$main" alt+a
+  confirm=$(window_of "Confirm Delete")
+  keys "$confirm" Return
+  gone "Confirm Delete"
+  pause 0.5
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  # The strip stands at the bottom of the window: its plot runs from 49 pixels from the
+  # left to 133 from the right, Monday's row 150 pixels above the bottom, a row every 17.
+  x_at() { python3 -c "print(int($X + 49 + ($WIDTH - 182) * $1 / 24))"; }
+  row_y=$((Y + HEIGHT - 150))
+  xdotool mousemove "$(x_at 7.5)" "$row_y" mousedown 1
+  for hour in 9 11 13 15 17 18; do xdotool mousemove "$(x_at $hour)" "$row_y"; pause 0.1; done
+  pause 0.5
+  # From the screen, so that the tooltip over the strip is in the picture too.
+  [ -z "$shots" ] || import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/week-drag.png"
+  xdotool mouseup 1
+  item=$(window_of "Schedule Item")
+  pause 0.5
+  keys "$item" Escape
+  gone "Schedule Item"
+fi
 
 close_window "$main"
 status=0

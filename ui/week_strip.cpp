@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include <wx/dcbuffer.h>
-#include <wx/renderer.h>
 #include <wx/settings.h>
 
 #include "model/entry_texts.h"
@@ -286,8 +285,9 @@ void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
     DrawLegend(dc, g);
     if (HasFocus()) {
+        // The keyboard focus: a frame in the selection colour around the rows.
         const wxRect plot(g.plotLeft, g.rowsTop, g.plotRight - g.plotLeft, kDays * g.rowHeight);
-        wxRendererNative::Get().DrawFocusRect(const_cast<CWeekStrip*>(this), dc, wxRect(plot).Inflate(FromDIP(3)));
+        FrameRect(dc, wxRect(plot).Inflate(FromDIP(2)), FromDIP(2), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
     }
 }
 
