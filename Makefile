@@ -7,10 +7,11 @@
 #   make memcheck the same session with the editor under valgrind memcheck
 #   make windows          the Windows program build/windows/dvr-config.exe (MinGW-w64 cross build)
 #   make windows-test     the model and storage tests of that build, under Wine
+#   make windows-package  the portable zip and the installer of the Windows program
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package session memcheck windows windows-test
+.PHONY: run test build deps bench package session memcheck windows windows-test windows-package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -60,6 +61,7 @@ memcheck: build
 # wxWidgets version that is fetched.
 WINDOWS_DEPS = g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils icoutils libgtest-dev
 WINE_DEPS = wine wine64 xvfb xauth
+WINDOWS_PACKAGE_DEPS = nsis zip
 
 windows: deps
 	@bash scripts/install-deps.sh $(WINDOWS_DEPS)
@@ -70,3 +72,6 @@ windows-test: windows
 	@bash scripts/install-deps.sh $(WINE_DEPS)
 	bash scripts/windows/run-tests.sh windows
 
+windows-package: windows
+	@bash scripts/install-deps.sh $(WINDOWS_PACKAGE_DEPS)
+	bash scripts/windows/package.sh windows
