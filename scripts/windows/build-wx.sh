@@ -32,15 +32,20 @@ wx_configure=(--host=$host --build=x86_64-linux-gnu --disable-shared --enable-un
 cxx_version=$($host-g++-posix --version | head -1)
 key=$(printf '%s\n' "$wx_version" "$png_version" "$zlib_version" "$cxx_version" "${wx_configure[*]}" |
       sha256sum | cut -c1-12)
-prefix="$cache/wx-${wx_version:-unpinned}-$key"
-prefix=${prefix//[:+~]/_}
+folder="wx-${wx_version:-unpinned}-$key"
+prefix="$cache/${folder//[:+~]/_}"
+
+mkdir -p "$cache"
+# Two clones (or two make runs) building at once: the second waits for the first and
+# then takes its result.
+exec 9>"$cache/.lock-$key"
+flock 9
 
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
 
-mkdir -p "$cache"
 work="$cache/build-$key"
 log="$cache/build-$key.log"
 rm -rf "$work" "$prefix"
