@@ -5,10 +5,13 @@
 #   make package  the Debian package build/release/dvr-config_<version>_<arch>.deb
 #   make session  one scripted operator session over the real windows
 #   make memcheck the same session with the editor under valgrind memcheck
+#   make windows          the Windows program build/windows/dvr-config.exe (MinGW-w64 cross build)
+#   make windows-test     the model and storage tests of that build, under Wine
+#   make windows-package  the portable zip and the installer of the Windows program
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package session memcheck
+.PHONY: run test build deps bench package session memcheck windows windows-test windows-package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -51,3 +54,24 @@ session: build
 memcheck: build
 	@bash scripts/install-deps.sh $(SESSION_DEPS) valgrind
 	bash scripts/memcheck.sh $(PRESET)
+
+# Windows: a static wxMSW built once from Debian's source packages into a cache outside the
+# clone (scripts/windows/build-wx.sh prints its folder), then the editor and the tests against
+# it with the toolchain of the windows preset. libwxgtk3.2-dev (in the base list) pins the
+# wxWidgets version that is fetched.
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils icoutils libgtest-dev
+WINE_DEPS = wine wine64 xvfb xauth
+WINDOWS_PACKAGE_DEPS = nsis zip
+
+windows: deps
+	@bash scripts/install-deps.sh $(WINDOWS_DEPS)
+	wx=$$(bash scripts/windows/build-wx.sh) && cmake --preset windows -DDVR_WX_PREFIX="$$wx"
+	cmake --build --preset windows -j $(JOBS)
+
+windows-test: windows
+	@bash scripts/install-deps.sh $(WINE_DEPS)
+	bash scripts/windows/run-tests.sh windows
+
+windows-package: windows
+	@bash scripts/install-deps.sh $(WINDOWS_PACKAGE_DEPS)
+	bash scripts/windows/package.sh windows

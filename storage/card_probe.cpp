@@ -17,7 +17,12 @@
 namespace {
 bool Exists(const std::filesystem::path& path) {
 #ifdef _WIN32
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    // A card reader without a card must not bring up the system's "insert a disk" box.
+    DWORD previous = 0;
+    ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous);
+    const bool found = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    ::SetThreadErrorMode(previous, nullptr);
+    return found;
 #else
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
@@ -51,6 +56,15 @@ bool IsCard(const std::filesystem::path& root) {
     return Exists(root / kCardMarkerFile) && Exists(root / kCardConfigFile);
 }
 
+std::vector<CardRoot> DriveRoots(std::uint32_t logicalDrives) {
+    std::vector<CardRoot> roots;
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        if (!(logicalDrives & (std::uint32_t{1} << (letter - 'A')))) continue;
+        roots.push_back({std::string(1, letter), std::filesystem::path(std::string(1, letter) + ":\\")});
+    }
+    return roots;
+}
+
 std::filesystem::path CardConfigPath(const std::filesystem::path& root) { return root / kCardConfigFile; }
 
 CardLocator::CardLocator(std::vector<std::filesystem::path> mediaFolders, bool mountedOnly)
@@ -78,9 +92,9 @@ CardLocator CardLocator::ForThisSystem() {
 std::vector<CardRoot> CardLocator::CandidateRoots() const {
     std::vector<CardRoot> roots;
     if (driveLetters_) {
-        for (char letter = 'C'; letter <= 'Z'; ++letter)
-            roots.push_back({std::string(1, letter), std::string(1, letter) + ":\\"});
-        return roots;
+#ifdef _WIN32
+        return DriveRoots(::GetLogicalDrives());
+#endif
     }
     if (mountedOnly_) {
         // Only media mounted from a local block device: the probe never touches a network

@@ -1,5 +1,6 @@
 #pragma once
 // Finding recorder cards: a card is a root that holds both R0000001.DAT and CONFIG01.DAT.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,7 +20,13 @@ bool IsCard(const std::filesystem::path& root);
 // root / "CONFIG01.DAT"
 std::filesystem::path CardConfigPath(const std::filesystem::path& root);
 
-// Where cards may show up. On Windows the drives C: to Z:, labelled by their letter; on
+// The Windows drive roots C:\ to Z:\ in letter order, each labelled by its bare letter ("E"),
+// of the drives present in logicalDrives (GetLogicalDrives' mask: bit 0 is A:). A: and B:
+// are never offered; a letter without a drive could hold no card, so it is not looked at.
+std::vector<CardRoot> DriveRoots(std::uint32_t logicalDrives);
+
+// Where cards may show up. On Windows the drives C: to Z: that are present, labelled by
+// their letter; on
 // Linux and macOS the mounted removable-media folders under /media/<user>, /run/media/<user>,
 // /media, /mnt and /Volumes, labelled by their last path component. Tests build one over a folder
 // of their own, whose subfolders then stand for mounted media.

@@ -85,7 +85,16 @@ bool IsReservedFileName(const std::string& path) {
 }
 
 std::string WithDefaultExtension(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+    // The name is found by its separators, not through std::filesystem::path: on Windows
+    // that would read the UTF-8 bytes in the ANSI code page and garble (or refuse) any name
+    // outside it.
+#ifdef _WIN32
+    constexpr const char* kSeparators = "/\\:";
+#else
+    constexpr const char* kSeparators = "/";
+#endif
+    const std::size_t cut = path.find_last_of(kSeparators);
+    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
     // Nothing to name (a folder, "." or ".."): leave it for the open to refuse.
     if (name.empty() || name == "." || name == "..") return path;
     // A name ending in a dot asked for an extension without giving one: complete it

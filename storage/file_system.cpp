@@ -1,5 +1,8 @@
 #include "storage/file_system.h"
 
+// The POSIX file layer; Windows has its own in file_system_win32.cpp.
+#ifndef _WIN32
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -122,3 +125,5 @@ FileSystem& SystemFileSystem() {
     static PosixFileSystem system;
     return system;
 }
+
+#endif  // !_WIN32

@@ -10,7 +10,12 @@
 #include "ui/config_dlg.h"
 
 namespace {
+#ifdef __WXMSW__
+// Windows paths are wide: a narrow one would be read in the ANSI code page, not as UTF-8.
+std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.ToStdWstring()); }
+#else
 std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.utf8_string()); }
+#endif
 
 bool ExistsAt(const wxString& path) {
     std::error_code ignored;

@@ -29,17 +29,18 @@ echo "smoke: installing $deb"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --reinstall "./$deb" >/dev/null
 
 for f in /usr/bin/dvr-config \
-         /usr/share/applications/dvr-config.desktop \
+         /usr/share/applications/io.github.dvrconfig.dvrconfig.desktop \
          /usr/share/metainfo/io.github.dvrconfig.dvrconfig.metainfo.xml \
          /usr/share/icons/hicolor/scalable/apps/dvr-config.svg \
-         /usr/share/icons/hicolor/48x48/apps/dvr-config.png; do
+         /usr/share/icons/hicolor/48x48/apps/dvr-config.png \
+         /usr/share/doc/dvr-config/copyright; do
   [ -e "$f" ] || { echo "smoke: $f is missing" >&2; exit 1; }
 done
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net /usr/share/metainfo/io.github.dvrconfig.dvrconfig.metainfo.xml
 fi
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate /usr/share/applications/dvr-config.desktop
+  desktop-file-validate /usr/share/applications/io.github.dvrconfig.dvrconfig.desktop
 fi
 
 # The installed editor, started as a desktop would start it, from a folder outside the tree.

@@ -1,6 +1,8 @@
 // Recognising cards among the candidate roots, and reading the system's mount table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -61,8 +63,42 @@ TEST(CardProbe, NamesAreExact) {
     TempDir dir;
     WriteBytes(dir / "r0000001.dat", {});
     WriteBytes(dir / "config01.dat", {});
+#ifdef _WIN32
+    // Windows file systems ignore case: the recorder's FAT card answers either spelling.
+    EXPECT_TRUE(IsCard(dir.Path()));
+#else
     EXPECT_FALSE(IsCard(dir.Path()));
+#endif
 }
+
+TEST(DriveRoots, LettersCToZInOrderLabelledByLetter) {
+    // Bit 0 is A:. A: and B: never count; of the rest, those present, C first.
+    const auto bit = [](char letter) { return std::uint32_t{1} << (letter - 'A'); };
+    const auto roots = DriveRoots(bit('A') | bit('B') | bit('C') | bit('E') | bit('F') | bit('Z'));
+    EXPECT_EQ(Labels(roots), (std::vector<std::string>{"C", "E", "F", "Z"}));
+    ASSERT_EQ(roots.size(), 4u);
+    EXPECT_EQ(roots[1].root.string(), "E:\\");
+    EXPECT_EQ(Labels(DriveRoots(0xFFFFFFFFu)).size(), 24u);
+    EXPECT_TRUE(DriveRoots(bit('A') | bit('B')).empty());
+}
+
+#ifdef _WIN32
+TEST(DriveRoots, ThisSystemsDrivesIncludeTheSystemDrive) {
+    const auto roots = CardLocator::ForThisSystem().CandidateRoots();
+    std::string letters;
+    for (const CardRoot& root : roots) {
+        ASSERT_EQ(root.label.size(), 1u);
+        EXPECT_EQ(root.root.string(), root.label + ":\\");
+        letters += root.label;
+    }
+    EXPECT_TRUE(std::is_sorted(letters.begin(), letters.end())) << letters;
+    EXPECT_EQ(letters.find_first_of("AB"), std::string::npos) << letters;
+    EXPECT_EQ(CardConfigPath(DriveRoots(1u << ('E' - 'A'))[0].root).string(), "E:\\CONFIG01.DAT");
+    const char* systemDrive = std::getenv("SystemDrive");  // "C:"
+    ASSERT_NE(systemDrive, nullptr);
+    EXPECT_NE(letters.find(systemDrive[0]), std::string::npos) << letters;
+}
+#endif
 
 TEST(CardLocator, CandidatesAndCardsOverAMediaFolder) {
     TempDir media;
@@ -77,7 +113,9 @@ TEST(CardLocator, CandidatesAndCardsOverAMediaFolder) {
     WriteBytes(media / "BACKUP" / kCardConfigFile, {});
     // Neither a plain file nor a FIFO is a root, whatever its name.
     WriteBytes(media / "NOTADIR", {});
-    ::mkfifo((media / "FIFO").c_str(), 0666);
+#ifndef _WIN32
+    ::mkfifo((media / "FIFO").c_str(), 0666);  // Windows file systems have no FIFOs
+#endif
 
     const CardLocator locator({media.Path(), second.Path(), "/nonexistent-dvr-media"}, /*mountedOnly=*/false);
     // Sorted by label, byte order: upper case before lower case.

@@ -206,6 +206,11 @@ TEST(ConfigFileNames, DefaultExtension) {
         {"/home/op/", "/home/op/"},
         {"week", "week.DAT"},
         {"", ""},
+        {"/home/op/\xC3\x9C" "berwachung.d/Woche \xE9\x80\xB1", "/home/op/\xC3\x9C" "berwachung.d/Woche \xE9\x80\xB1.DAT"},
+#ifdef _WIN32
+        {"C:\\back.up\\week", "C:\\back.up\\week.DAT"},
+        {"E:week", "E:week.DAT"},
+#endif
     };
     for (const Case& c : cases) EXPECT_EQ(WithDefaultExtension(c.typed), c.saved) << '"' << c.typed << '"';
 }

@@ -1,0 +1,69 @@
+; The Windows installer of dvr-config: per user, without administrator rights. Installs into
+; %LOCALAPPDATA%\Programs\dvr-config, puts an entry in the user's Start menu and registers an
+; uninstaller in the user's "Installed apps". Built by scripts/windows/package.sh:
+;   makensis -DVERSION=1.1.0 -DSTAGE=<folder with the files> -DOUTFILE=<installer.exe> installer.nsi
+; A 64-bit installer for a 64-bit program (it also runs under a 64-bit-only Wine).
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+
+!define NAME "ORVANTIS and SELDORIX Configuration"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.dvrconfig.dvrconfig"
+
+Name "${NAME}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\dvr-config"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "dvr-config"
+VIAddVersionKey "FileDescription" "${NAME} installer"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "MIT License, the dvr-config developers"
+
+Page license
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+LicenseData "${STAGE}\LICENSE.txt"
+
+Section "dvr-config"
+  SetShellVarContext current
+  SetOutPath "$INSTDIR"
+  File "${STAGE}\dvr-config.exe"
+  File "${STAGE}\README.txt"
+  File "${STAGE}\LICENSE.txt"
+  SetOutPath "$INSTDIR\licenses"
+  File "${STAGE}\licenses\*.txt"
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\dvr-config.exe" "" "$INSTDIR\dvr-config.exe" 0
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "The dvr-config developers"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\dvr-config.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Delete "$SMPROGRAMS\${NAME}.lnk"
+  Delete "$INSTDIR\dvr-config.exe"
+  Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\licenses\*.txt"
+  RMDir "$INSTDIR\licenses"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
