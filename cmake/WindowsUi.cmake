@@ -14,7 +14,7 @@ add_library(dvr_ui STATIC ${UI_SOURCES})
 target_include_directories(dvr_ui PUBLIC ${PROJECT_SOURCE_DIR} ${wxWidgets_INCLUDE_DIRS})
 target_compile_definitions(dvr_ui PUBLIC ${wxWidgets_DEFINITIONS})
 target_compile_options(dvr_ui PUBLIC ${wxWidgets_CXX_FLAGS})
-target_link_libraries(dvr_ui PUBLIC dvr_storage dvr_model ${wxWidgets_LIBRARIES})
+target_link_libraries(dvr_ui PUBLIC dvr_document dvr_storage dvr_model ${wxWidgets_LIBRARIES})
 target_precompile_headers(dvr_ui PRIVATE <wx/wx.h>)
 
 # The PNG icon sizes the windows carry, embedded as in ui/CMakeLists.txt.
