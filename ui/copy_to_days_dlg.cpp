@@ -36,8 +36,8 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
         group->Add(box, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     }
     auto* shortcuts = new wxBoxSizer(wxHORIZONTAL);
-    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "Weekdays"), wxSizerFlags().Border(wxRIGHT));
-    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weekend"));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "&Weekdays"), wxSizerFlags().Border(wxRIGHT));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weeke&nd"));
     group->Add(shortcuts, wxSizerFlags().Border());
 
     auto* top = new wxBoxSizer(wxVERTICAL);
