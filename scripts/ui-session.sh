@@ -251,11 +251,28 @@ if [ -n "$shots" ]; then
   xdotool mouseup 1
   item=$(window_of "Schedule Item")
   pause 0.5
-  keys "$item" Escape
+  # OK by its key: Return would open the day list, which has the focus.
+  keys "$item" alt+o
   gone "Schedule Item"
+  # The same hours on every weekday: Copy To Days (Alt+Y), Weekdays (Alt+W), OK.
+  focus "$main"
+  keys "$main" alt+y
+  days=$(window_of "Copy To Days")
+  pause 0.5
+  keys "$days" alt+w
+  shot "$days" copy-to-days.png
+  keys "$days" Return
+  gone "Copy To Days"
+  pause 0.5
+  shot "$main" week-copied.png
 fi
 
 close_window "$main"
+if [ -n "$shots" ]; then
+  # The drawn week is not saved: closing asks first, and Yes lets it go.
+  ask=$(window_of "Confirm")
+  keys "$ask" Return
+fi
 status=0
 for _ in $(seq $((100 * slow))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && fail "the editor did not exit after its window was closed"
