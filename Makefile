@@ -6,7 +6,7 @@
 #   make session  one scripted operator session over the real windows
 #   make memcheck the same session with the editor under valgrind memcheck
 #   make windows          the Windows program build/windows/dvr-config.exe (MinGW-w64 cross build)
-#   make windows-test     the model and storage tests of that build, under Wine
+#   make windows-test     the model, storage and window tests of that build, under Wine
 #   make windows-package  the portable zip and the installer of the Windows program
 PRESET ?= default
 JOBS ?= $(shell nproc)

@@ -1,5 +1,7 @@
 #include "ui/accessibility.h"
 
+#include <wx/cshelp.h>
+
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
@@ -42,6 +44,9 @@ wxString GetAccessibleName(wxWindow* control) {
 }
 
 void SetAccessibleDescription(wxWindow* control, const wxString& description) {
+    // The help text is kept only while a help provider is installed; on Windows it is what
+    // the window's accessible object reads as its description. wx deletes it at exit.
+    if (!wxHelpProvider::Get()) wxHelpProvider::Set(new wxSimpleHelpProvider);
     control->SetHelpText(description);
 #ifdef __WXGTK__
     const wxScopedCharBuffer utf8 = description.utf8_str();

@@ -24,13 +24,26 @@ int CellWidth(wxDataViewCtrl* list, unsigned column, const wxString& text) {
     return natural + separator;
 }
 #else
-// The generic table pads each cell and header by a few pixels on either side.
+#include <wx/headerctrl.h>
+#include <wx/renderer.h>
+
+namespace {
+// The generic table keeps this many pixels clear on either side of a cell's text
+// (PADDING_RIGHTLEFT in its source), unscaled.
+constexpr int kCellPadding = 3;
+}  // namespace
+
+// The header is a native header control: it draws the title in its own font, between
+// margins the platform renderer knows, across the whole width of the column.
 int HeaderWidth(wxDataViewCtrl* list, unsigned column) {
     const wxDataViewColumn* col = list->GetColumn(column);
-    return list->GetTextExtent(col->GetTitle()).x + list->FromDIP(24);
+    if (wxHeaderCtrl* header = list->GenericGetHeader())
+        return header->GetTextExtent(col->GetTitle()).x + wxRendererNative::Get().GetHeaderButtonMargin(header);
+    return list->GetTextExtent(col->GetTitle()).x + wxRendererNative::Get().GetHeaderButtonMargin(list);
 }
 
+// A cell's text is drawn in the table's font, inset by the padding on each side.
 int CellWidth(wxDataViewCtrl* list, unsigned, const wxString& text) {
-    return list->GetTextExtent(text).x + list->FromDIP(12);
+    return list->GetTextExtent(text).x + 2 * kCellPadding;
 }
 #endif

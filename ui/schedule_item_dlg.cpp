@@ -11,6 +11,10 @@
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
+#ifdef __WXMSW__
+#include <wx/button.h>
+#include <wx/msw/wrapcctl.h>
+#endif
 
 #include "model/messages.h"
 #include "model/rate_table.h"
@@ -39,17 +43,36 @@ void FitToText(wxTextCtrl* edit, const char* sample) {
     edit->SetInitialSize(wxSize(edit->GetSizeFromText(sample).x, wxDefaultCoord));
 }
 
-// Radio buttons drawn as push buttons, as the image mode pair is: GTK keeps them a radio
-// group (one down, announced as radio buttons) while drawing them without indicators. wx has
-// no style or call for this look, so the GTK widget is asked directly; the size wx measured
-// with the indicator is dropped so that the sizer asks again.
+// Radio buttons drawn as push buttons, as the image mode pair is: they stay a radio group
+// (one down, announced as radio buttons) while drawing no indicators. wx has no style or
+// call for this look, so the native control is asked directly. GTK measures the button
+// again once its size is dropped; on Windows the size wx measures is that of a radio button
+// with its circle, so the button gets a push button's size.
 void UsePushButtonLook(wxRadioButton* button) {
 #ifdef __WXGTK__
     if (GtkWidget* widget = button->GetHandle(); widget && GTK_IS_TOGGLE_BUTTON(widget))
         gtk_toggle_button_set_mode(GTK_TOGGLE_BUTTON(widget), FALSE);
     button->InvalidateBestSize();
+#elif defined(__WXMSW__)
+    const HWND hwnd = static_cast<HWND>(button->GetHWND());
+    ::SetWindowLongW(hwnd, GWL_STYLE, ::GetWindowLongW(hwnd, GWL_STYLE) | BS_PUSHLIKE);
+    const wxSize standard = wxButton::GetDefaultSize(button);
+    const int text = button->GetTextExtent(button->GetLabelText()).x + button->FromDIP(16);
+    button->SetInitialSize(wxSize(std::max(standard.x, text), standard.y));
 #else
     (void)button;
+#endif
+}
+
+// The pickers show the time on the 24-hour clock with seconds, whatever the locale says.
+// The generic picker of GTK already does; the native one of Windows takes a format.
+void UseClockFormat(wxTimePickerCtrl* picker) {
+#ifdef __WXMSW__
+    ::SendMessageW(static_cast<HWND>(picker->GetHWND()), DTM_SETFORMATW, 0,
+                   reinterpret_cast<LPARAM>(L"HH':'mm':'ss"));
+    picker->InvalidateBestSize();
+#else
+    (void)picker;
 #endif
 }
 }  // namespace
@@ -110,6 +133,7 @@ void CScheduleItemDlg::CreateControls() {
     };
     auto picker = [](wxStaticBoxSizer* box, int id, const char* name) {
         auto* p = new wxTimePickerCtrl(box->GetStaticBox(), id, PickerValue(TimeOfDay{}));
+        UseClockFormat(p);
         SetAccessibleName(p, name);
         return p;
     };

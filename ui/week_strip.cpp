@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 #include <wx/dcbuffer.h>
+#include <wx/graphics.h>
 #include <wx/settings.h>
 
 #include "model/entry_texts.h"
@@ -61,6 +63,16 @@ wxColour Blend(const wxColour& a, const wxColour& b, double towardsB) {
 // Everything is drawn as filled, pixel-aligned rectangles: no pen half-pixel blur on any DPI.
 void FillRect(wxDC& dc, const wxRect& rect, const wxColour& colour) {
     if (rect.width <= 0 || rect.height <= 0) return;
+    // A see-through colour is blended by a graphics context: a plain device context on
+    // Windows (GDI) would paint it opaque and hide what lies below.
+    if (colour.Alpha() != wxALPHA_OPAQUE) {
+        if (const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::CreateFromUnknownDC(dc)); gc) {
+            gc->SetPen(*wxTRANSPARENT_PEN);
+            gc->SetBrush(wxBrush(colour));
+            gc->DrawRectangle(rect.x, rect.y, rect.width, rect.height);
+            return;
+        }
+    }
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(colour));
     dc.DrawRectangle(rect);

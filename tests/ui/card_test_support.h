@@ -25,7 +25,7 @@ inline Bytes ValidConfig(std::size_t entryCount = 0, const std::string& behind =
         entries.push_back(uitest::MakeEntry(static_cast<WeekTime>(3600 * (2 * i + 1)),
                                             static_cast<WeekTime>(3600 * (2 * i + 2))));
     Bytes bytes = uitest::ToBytes(uitest::MakeImage(entries));
-    bytes.insert(bytes.end(), behind.begin(), behind.end());
+    for (const char c : behind) bytes.push_back(static_cast<std::uint8_t>(c));
     return bytes;
 }
 
@@ -35,8 +35,13 @@ public:
     const fs::path& Path() const { return temp_.Path(); }
     CardLocator Locator() const { return CardLocator({Path()}, /*mountedOnly=*/false); }
 
+    // label is UTF-8 on Windows, where names are UTF-16; on Linux it is the name's bytes.
     fs::path Medium(const std::string& label) const {
+#ifdef _WIN32
+        const fs::path root = Path() / fs::path(std::u8string(label.begin(), label.end()));
+#else
         const fs::path root = Path() / fs::path(label);
+#endif
         fs::create_directories(root);
         return root;
     }

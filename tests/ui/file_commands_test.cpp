@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#ifdef __WXGTK__
 #include <gtk/gtk.h>
+#endif
 #include <wx/filedlg.h>
 
 #include "model/messages.h"
@@ -200,6 +202,9 @@ TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
 // The chooser's filters as GTK applies them to names in a folder: the first shows
 // configuration files whatever the letter case of their extension, the second everything.
 TEST_F(FileCommandsTest, TheChooserFiltersMatchDatInAnyLetterCaseThenEverything) {
+#ifndef __WXGTK__
+    GTEST_SKIP() << "the chooser's filters are read through GTK";
+#else
     const std::pair<const char*, bool> cases[] = {{"week.DAT", true},  {"week.dat", true},      {"Week.Dat", true},
                                                   {"week.txt", false}, {"week.dat.bak", false}, {"weekdat", false}};
     auto inspect = [&](wxFileDialog* chooser) {
@@ -217,6 +222,7 @@ TEST_F(FileCommandsTest, TheChooserFiltersMatchDatInAnyLetterCaseThenEverything)
     };
     for (const bool save : {false, true})
         wxTEST_DIALOG(dlg->ChooseFile(save), ExpectWindow<wxFileDialog>(wxID_CANCEL, inspect));
+#endif
 }
 
 TEST_F(FileCommandsTest, TheChooserOffersOnlyConfigFiles) {

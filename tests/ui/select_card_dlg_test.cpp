@@ -92,7 +92,11 @@ TEST_F(SelectCardDlgTest, RescanFollowsCardsAndKeepsTheOperatorsSelection) {
 TEST_F(SelectCardDlgTest, OkHandsBackTheSelectedLabelAndItsRoot) {
     const fs::path e = media.Card("E");
     const fs::path utf8 = media.Card("KARTE_\xC3\x84");
+#ifdef _WIN32
+    const fs::path latin1 = media.Card("CARTE_\xC3\xA9");  // Windows names are never undecodable
+#else
     const fs::path latin1 = media.Card("CARTE_\xE9");  // not UTF-8: still shown, still found
+#endif
     struct Case {
         wxString select;
         fs::path root;

@@ -6,6 +6,7 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 
@@ -44,6 +45,12 @@ int main(int argc, char** argv) {
     wxSetAssertHandler(FailOnAssert);
     RefuseUnexpectedDialogs refuse;
     refuse.Register();
+#ifdef __WXMSW__
+    // wxYield on Windows dispatches messages (timers, painting) only through an active
+    // loop; the application runs none, so the tests get one to yield through.
+    wxEventLoop loop;
+    wxEventLoopActivator activate(&loop);
+#endif
     const int result = RUN_ALL_TESTS();
     refuse.Unregister();
     wxTheApp->OnExit();
