@@ -13,6 +13,10 @@
 #include "ui/ids.h"
 #include "ui_test_support.h"
 
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
+
 namespace {
 using namespace uitest;
 
@@ -264,6 +268,23 @@ TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {
     wxTEST_DIALOG(dlg->ProcessWindowEvent(command), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
     EXPECT_TRUE(dlg->IsShown());
 }
+
+#ifdef __WXMSW__
+// The window's system menu carries the About entry, and choosing it (WM_SYSCOMMAND, with
+// the low bits Windows may set) opens the About box.
+TEST_F(MainWindowTest, TheSystemMenuOffersAboutAndItsCommandShowsTheAboutBox) {
+    const HWND hwnd = static_cast<HWND>(dlg->GetHWND());
+    const HMENU menu = ::GetSystemMenu(hwnd, FALSE);
+    ASSERT_NE(menu, nullptr);
+    wchar_t text[64] = {};
+    ASSERT_GT(::GetMenuStringW(menu, 0x0010, text, 64, MF_BYCOMMAND), 0);
+    EXPECT_EQ(wxString(text), "&About Quillon...");
+    auto checkAbout = [](CAboutDlg* about) { EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Config"); };
+    for (const WPARAM command : {WPARAM{0x0010}, WPARAM{0x0013}})
+        wxTEST_DIALOG(::SendMessageW(hwnd, WM_SYSCOMMAND, command, 0), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
+    EXPECT_TRUE(dlg->IsShown());
+}
+#endif
 
 TEST(AboutMenu, OffersTheAboutEntryUnderTheSystemMenuId) {
     const std::unique_ptr<wxMenu> menu(MakeAboutMenu());
