@@ -17,23 +17,8 @@ target_compile_options(dvr_ui PUBLIC ${wxWidgets_CXX_FLAGS})
 target_link_libraries(dvr_ui PUBLIC dvr_document dvr_storage dvr_model ${wxWidgets_LIBRARIES})
 target_precompile_headers(dvr_ui PRIVATE <wx/wx.h>)
 
-# The PNG icon sizes the windows carry, embedded as in ui/CMakeLists.txt.
-set(ICON_SIZES 16 32 48 64)
-set(ICON_PNGS "")
-foreach(size IN LISTS ICON_SIZES)
-  list(APPEND ICON_PNGS ${DVR_UI_DIR}/icons/dvr-config-${size}.png)
-endforeach()
-set(ICON_HEADER ${DVR_UI_BIN}/generated/app_icon_data.h)
-string(REPLACE ";" "," ICON_SIZE_ARG "${ICON_SIZES}")
-add_custom_command(
-  OUTPUT ${ICON_HEADER}
-  COMMAND ${CMAKE_COMMAND} -DICON_DIR=${DVR_UI_DIR}/icons -DOUTPUT=${ICON_HEADER}
-          -DSIZES=${ICON_SIZE_ARG} -P ${DVR_UI_DIR}/embed_icons.cmake
-  DEPENDS ${ICON_PNGS} ${DVR_UI_DIR}/embed_icons.cmake
-  COMMENT "Embedding the application icon"
-  VERBATIM)
-target_sources(dvr_ui PRIVATE ${ICON_HEADER})
-target_include_directories(dvr_ui PRIVATE ${DVR_UI_BIN}/generated)
+include(${PROJECT_SOURCE_DIR}/cmake/WindowIcons.cmake)
+dvr_embed_window_icons(dvr_ui ${DVR_UI_DIR} ${DVR_UI_BIN})
 
 # The program's icon for Explorer, the task bar and Start: every size of ui/icons in one
 # .ico, the small ones as bitmaps and 128 and 256 as PNG (Windows Vista and later).

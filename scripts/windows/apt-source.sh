@@ -57,14 +57,14 @@ while read -r v; do versions+=("$v"); done < <(
 cd "$dest"
 fetched=
 for v in "${versions[@]}" ""; do
-  spec=$package
-  [ -n "$v" ] && spec="$package=$v"
+  request=$package
+  [ -n "$v" ] && request="$package=$v"
   rm -f "$dest/$package"_*.dsc
-  if apt-get "${apt_opts[@]}" -qq --download-only source "$spec" >&2 2>/dev/null; then
-    fetched=$spec
+  if apt-get "${apt_opts[@]}" -qq --download-only source "$request" >&2 2>/dev/null; then
+    fetched=$request
     break
   fi
-  echo "apt-source.sh: $spec could not be fetched; trying the next version" >&2
+  echo "apt-source.sh: $request could not be fetched; trying the next version" >&2
 done
 [ -n "$fetched" ] || { echo "apt-source.sh: no version of $package could be fetched" >&2; exit 1; }
 dsc=$(ls "$dest"/"$package"_*.dsc | head -1)

@@ -26,17 +26,11 @@ xvfb_pid=
 cleanup() {
   wineserver -k 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  [ -n "${xvfb_fifo:-}" ] && rm -f "$xvfb_fifo"
 }
 trap cleanup EXIT
 
-# A fresh X server, on the first display number that is free (it reports which).
-xvfb_fifo=$(mktemp -u)
-mkfifo "$xvfb_fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_fifo" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r display <"$xvfb_fifo"
-export DISPLAY=":$display"
+source scripts/windows/xvfb.sh
+start_xvfb 1280x1024x24
 
 mkdir -p "$WINEPREFIX"
 wineserver -p

@@ -35,12 +35,8 @@ fail() {
   exit 1
 }
 
-fifo="$work/display"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r display <"$fifo"
-export DISPLAY=":$display"
+source scripts/windows/xvfb.sh
+start_xvfb 1366x768x24
 # The prefix is made (or brought up to date) first; drive E: is linked in afterwards.
 mkdir -p "$WINEPREFIX"
 "$wine64" cmd /c exit 2>/dev/null
