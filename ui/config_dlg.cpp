@@ -13,6 +13,7 @@
 #include "ui/about_access.h"
 #include "ui/app_icon.h"
 #include "ui/ids.h"
+#include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
 #include "ui/week_strip.h"
 
@@ -189,6 +190,7 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
         for (; target; target = target->GetParent())
             if (target == list_) return;
     }
+    if (HandleMnemonicKey(this, event)) return;
     if (HandleAboutKey(this, event)) return;
     event.Skip();
 }

@@ -9,6 +9,8 @@
 #include "model/entry_texts.h"
 #include "ui/about_access.h"
 #include "ui/about_dlg.h"
+#include "ui/copy_to_days_dlg.h"
+#include "ui/schedule_item_dlg.h"
 #include "ui/week_strip.h"
 #include "ui/ids.h"
 #include "ui_test_support.h"
@@ -285,6 +287,25 @@ TEST_F(MainWindowTest, TheSystemMenuOffersAboutAndItsCommandShowsTheAboutBox) {
     EXPECT_TRUE(dlg->IsShown());
 }
 #endif
+
+// Alt and a button's letter press it from anywhere in the window, across the group boxes
+// (Windows itself looks only inside the box that holds the focus); disabled buttons stay out.
+TEST_F(MainWindowTest, AltAndAButtonsLetterPressItFromAnotherGroup) {
+    wxWindow* loadFromCard = dlg->FindWindow(IDC_LOAD_FROM_CARD);
+    loadFromCard->SetFocus();
+    wxWindow* newButton = dlg->FindWindow(IDC_NEW);
+    newButton->Disable();
+    EXPECT_FALSE(PressKey(loadFromCard, 'N', /*alt=*/true));
+    newButton->Enable();
+    EXPECT_FALSE(PressKey(loadFromCard, 'N'));  // no Alt
+    ASSERT_TRUE(PressKey(loadFromCard, 'N', /*alt=*/true));
+    wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
+
+    CCopyToDaysDlg days(dlg, 3);
+    ASSERT_TRUE(PressKey(days.FindWindow(wxID_OK), 'N', /*alt=*/true));  // "Weeke&nd"
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_EQ(days.ChosenDays(), (std::vector<int>{6, 7}));
+}
 
 TEST(AboutMenu, OffersTheAboutEntryUnderTheSystemMenuId) {
     const std::unique_ptr<wxMenu> menu(MakeAboutMenu());

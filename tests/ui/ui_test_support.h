@@ -192,9 +192,10 @@ inline void Click(wxWindow* window, int id) {
 // A key pressed while target has the focus, as the window first sees it (wxEVT_CHAR_HOOK,
 // which travels from the focused control up to its window). True when a handler consumed
 // it; a key left unconsumed goes on to the control itself (a list's Enter activates its row).
-inline bool PressKey(wxWindow* target, int keyCode) {
+inline bool PressKey(wxWindow* target, int keyCode, bool alt = false) {
     wxKeyEvent event(wxEVT_CHAR_HOOK);
     event.m_keyCode = keyCode;
+    event.SetAltDown(alt);
     event.SetEventObject(target);
     event.SetId(target->GetId());
     return target->ProcessWindowEvent(event);
