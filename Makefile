@@ -8,10 +8,12 @@
 #   make windows          the Windows program build/windows/dvr-config.exe (MinGW-w64 cross build)
 #   make windows-test     the model, storage and window tests of that build, under Wine
 #   make windows-package  the portable zip and the installer of the Windows program
+#   make windows-session  one scripted operator session with the Windows program under Wine,
+#                         a card as drive E: and the installer run silently
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package session memcheck windows windows-test windows-package
+.PHONY: run test build deps bench package session memcheck windows windows-test windows-package windows-session
 
 deps:
 	@bash scripts/install-deps.sh
@@ -75,3 +77,7 @@ windows-test: windows
 windows-package: windows
 	@bash scripts/install-deps.sh $(WINDOWS_PACKAGE_DEPS)
 	bash scripts/windows/package.sh windows
+
+windows-session: windows-package
+	@bash scripts/install-deps.sh $(WINE_DEPS) xdotool python3
+	bash scripts/windows/session.sh windows

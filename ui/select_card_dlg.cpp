@@ -113,6 +113,9 @@ void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
     ok_->Disable();
     Rescan();
     timer_.Start(kRescanPeriodMs);
+    // The cards are what the dialog is for. Windows would give the focus to Cancel, OK being
+    // disabled; GTK gives it to the list already.
+    list_->SetFocus();
 }
 
 void CSelectCardDlg::OnTimer(wxTimerEvent&) { Rescan(); }

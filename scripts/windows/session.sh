@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# One operator's session with the Windows program under Wine, through its real windows, on a
+# fresh Xvfb and the build's own Wine prefix:
+#   - a folder holding a recorder's card (R0000001.DAT and CONFIG01.DAT, a sample week) is
+#     drive E: of the prefix;
+#   - About with F1; Load From Card (Alt+L), where the select card dialog must offer the
+#     card; the first entry opened with Edit and cancelled; Save To File (Alt+T) into a
+#     folder of the session's, and the saved file must equal the card's byte for byte;
+#   - the window closed with Alt+F4, and the program must exit with status 0;
+#   - then the installer (when make windows-package has built it) run silently: the program
+#     and its Start menu entry must be there, the installed program must open its window and
+#     close again, and the silent uninstaller must take the program away.
+# With --shots DIR, the windows on the way are also saved as DIR/windows-*.png.
+#   session.sh [preset] [--shots DIR]
+# Needs: wine, Xvfb, xdotool, python3, and ImageMagick's import for --shots.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+preset=windows shots=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --shots) shots=$(realpath -m "$2"); shift 2 ;;
+    *) preset=$1; shift ;;
+  esac
+done
+build="$PWD/build/$preset"
+exe="$build/dvr-config.exe"
+[ -f "$exe" ] || { echo "session: $exe is missing; run make windows first" >&2; exit 1; }
+caption="ORVANTIS and SELDORIX Configuration"
+
+export WINEPREFIX="$build/wine-session"
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+work=$(mktemp -d)
+xvfb_pid= editor=
+cleanup() {
+  [ -n "$editor" ] && kill "$editor" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -f "$WINEPREFIX/dosdevices/e:"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "session: $*" >&2
+  local dir=${shots:-$build}
+  mkdir -p "$dir" && import -window root "$dir/windows-failure.png" 2>/dev/null &&
+    echo "session: the screen is in $dir/windows-failure.png" >&2
+  exit 1
+}
+say() { echo "session: $*"; }
+
+source scripts/windows/xvfb.sh
+start_xvfb 1366x768x24
+
+# The card. Wine reads its drives when its server starts, so E: is linked before that.
+mkdir -p "$work/card" "$work/saved"
+python3 scripts/sample-week.py "$work/card/CONFIG01.DAT"
+: >"$work/card/R0000001.DAT"
+mkdir -p "$WINEPREFIX"
+"$wine64" cmd /c exit 2>/dev/null  # makes the prefix, or brings it up to date
+wineserver -w
+ln -sfn "$work/card" "$WINEPREFIX/dosdevices/e:"
+wineserver -p
+
+window_of() {
+  timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . ||
+    fail "no window \"$1\" appeared"
+}
+gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+    sleep 0.2
+  done
+  fail "window \"$1\" did not close"
+}
+# No window manager: the main window is given the focus before its keys. Wine sends the
+# keys of a modal dialog's turn to the dialog itself.
+focus() {
+  xdotool mousemove --window "$1" 20 20
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
+keys() {
+  for k in "$@"; do xdotool key "$k"; sleep 0.3; done
+}
+shot() { [ -z "$shots" ] || { mkdir -p "$shots"; import -window "$1" "$shots/windows-$2"; }; }
+
+"$wine64" "$exe" &
+editor=$!
+main=$(window_of "$caption")
+sleep 2
+focus "$main"
+
+keys F1
+about=$(window_of "About ORVANTIS and SELDORIX Config")
+sleep 1
+shot "$about" about.png
+keys Return
+gone "About ORVANTIS and SELDORIX Config"
+
+# Load From Card: the card must be offered. The list has the focus; Down chooses the card,
+# Enter is OK.
+focus "$main"
+keys alt+l
+select=$(window_of "Select Card")
+sleep 2  # the dialog looks for cards as it opens
+shot "$select" select-card.png
+keys Down Return
+gone "Select Card"
+sleep 3  # Wine draws the filled table a moment later
+shot "$main" main-window.png
+
+focus "$main"
+keys alt+e
+item=$(window_of "Schedule Item")
+sleep 1
+shot "$item" schedule-item.png
+keys Escape
+gone "Schedule Item"
+
+# Save To File, typed into Wine's own file dialog. The saved file must be the card's.
+saved="$work/saved/WEEK.DAT"
+focus "$main"
+keys alt+t
+window_of "Save As" >/dev/null
+sleep 1
+keys End shift+Home  # the name field opens holding the filter's pattern
+xdotool type --delay 20 "Z:$(echo "$saved" | tr / '\\')"
+keys Return
+gone "Save As"
+for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.2; done
+cmp "$work/card/CONFIG01.DAT" "$saved" >/dev/null ||
+  fail "the file saved is not the card's configuration (Load From Card did not fill the list?)"
+say "the select card dialog offered drive E:, and its configuration was loaded and saved back byte for byte"
+
+focus "$main"
+keys alt+F4
+gone "$caption"
+status=0
+wait "$editor" || status=$?
+editor=
+[ "$status" -eq 0 ] || fail "the editor exited with status $status"
+
+# The installer, run as an operator's silent install; per user, so no administrator rights.
+setup=$(ls "$build"/dvr-config-*-windows-x86_64-setup.exe 2>/dev/null | tail -1 || true)
+if [ -z "$setup" ]; then
+  say "no installer in $build (make windows-package builds it); the install steps are skipped"
+  exit 0
+fi
+user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
+installed="$user_dir/AppData/Local/Programs/dvr-config"
+start_menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+rm -rf "$installed"
+"$wine64" "$setup" /S
+[ -f "$installed/dvr-config.exe" ] || fail "the installer put no dvr-config.exe into $installed"
+find "$start_menu" -iname "*.lnk" | grep -qi "ORVANTIS\|dvr" || fail "the installer made no Start menu entry"
+
+"$wine64" "$installed/dvr-config.exe" &
+editor=$!
+main=$(window_of "$caption")
+sleep 1
+focus "$main"
+keys alt+F4
+gone "$caption"
+status=0
+wait "$editor" || status=$?
+editor=
+[ "$status" -eq 0 ] || fail "the installed editor exited with status $status"
+
+# The uninstaller copies itself away and works from there: wait for the program to go.
+"$wine64" "$installed/uninstall.exe" /S
+for _ in $(seq 100); do [ -e "$installed/dvr-config.exe" ] || break; sleep 0.3; done
+[ ! -e "$installed/dvr-config.exe" ] || fail "the uninstaller left $installed/dvr-config.exe"
+say "the installer put the program and its Start menu entry in place, the installed program ran, and the uninstaller took it away"
