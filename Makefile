@@ -61,7 +61,7 @@ memcheck: build
 # clone (scripts/windows/build-wx.sh prints its folder), then the editor and the tests against
 # it with the toolchain of the windows preset. libwxgtk3.2-dev (in the base list) pins the
 # wxWidgets version that is fetched.
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils icoutils libgtest-dev
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev xz-utils icoutils libgtest-dev
 WINE_DEPS = wine wine64 xvfb xauth
 WINDOWS_PACKAGE_DEPS = nsis zip
 

@@ -156,6 +156,14 @@ wxString CWeekStrip::Description() const {
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
     if (DropDragOnEscape(event)) return;
+#ifdef __WXMSW__
+    // The strip wants its arrow keys, so Windows hands it Tab too; it passes the focus on.
+    // (GTK moves the focus on Tab itself, before the strip sees the key.)
+    if (event.GetKeyCode() == WXK_TAB && !event.ControlDown() && !event.AltDown()) {
+        Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+        return;
+    }
+#endif
     // Up and Left go to the entry listed before the selected one, Down and Right to the one
     // after; with nothing selected, to the first or the last.
     const int key = event.GetKeyCode();

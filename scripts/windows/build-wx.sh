@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the static Windows (wxMSW) wxWidgets the Windows editor links, with MinGW-w64, from
-# Debian's own source packages: wxwidgets3.2, and libpng1.6 and zlib for wxWidgets' PNG
-# support (Debian's wxWidgets source carries neither). Each is fetched with apt-get source
-# (scripts/windows/apt-source.sh), at the version this machine's Linux packages have.
+# Debian's own source packages, wxwidgets3.2 and libpng1.6 for wxWidgets' PNG support
+# (Debian's wxWidgets source carries no libpng), each fetched with apt-get source
+# (scripts/windows/apt-source.sh) at the version this machine's Linux packages have; zlib is
+# Debian's MinGW-w64 build of it, libz-mingw-w64-dev.
 #
 # The result lands in a cache folder outside the clone, keyed by the three versions, the
 # compiler and the configure line, so a second run (or a second clone) reuses it:
@@ -20,7 +21,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 srcver() { dpkg-query -W -f='${source:Version}' "$1" 2>/dev/null || true; }
 wx_version=$(srcver libwxgtk3.2-dev)
 png_version=$(srcver libpng16-16)
-zlib_version=$(srcver zlib1g)
+zlib_version=$(dpkg-query -W -f='${Version}' libz-mingw-w64-dev)
 
 wx_configure=(--host=$host --build=x86_64-linux-gnu --disable-shared --enable-unicode
   --with-msw --enable-accessibility --disable-debug_flag
@@ -58,17 +59,12 @@ build() {
   fetch() { bash "$here/apt-source.sh" "$cache/apt" "$work/src" "$1" "$2" | tail -1; }
   wx_src=$(fetch wxwidgets3.2 "$wx_version")
   png_src=$(fetch libpng1.6 "$png_version")
-  zlib_src=$(fetch zlib "$zlib_version")
-  [ -d "$wx_src" ] && [ -d "$png_src" ] && [ -d "$zlib_src" ]
+  [ -d "$wx_src" ] && [ -d "$png_src" ]
 
-  # zlib: Debian's source has no Windows makefile; the library is its fifteen C files.
-  mkdir -p "$work/zlib" "$prefix/lib" "$prefix/include"
-  for c in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate \
-           inftrees trees uncompr zutil; do
-    $host-gcc-posix -O2 -c "$zlib_src/$c.c" -o "$work/zlib/$c.o"
-  done
-  $host-ar rcs "$prefix/lib/libz.a" "$work"/zlib/*.o
-  cp "$zlib_src/zlib.h" "$zlib_src/zconf.h" "$prefix/include/"
+  # zlib: the package's static library, put first in the search path, so that -lz never
+  # takes the package's import library of zlib1.dll beside it.
+  mkdir -p "$prefix/lib" "$prefix/include"
+  cp "/usr/$host/lib/libz.a" "$prefix/lib/"
 
   # libpng: static, against that zlib.
   mkdir -p "$work/png"
@@ -89,8 +85,7 @@ build() {
   # The licences the Windows package ships.
   cp "$wx_src/docs/licence.txt" "$prefix/licenses/wxWidgets-licence.txt"
   cp "$png_src/LICENSE" "$prefix/licenses/libpng-LICENSE.txt"
-  sed -n '/Copyright notice:/,$p' "$zlib_src/README" > "$prefix/licenses/zlib-LICENSE.txt"
-  [ -s "$prefix/licenses/zlib-LICENSE.txt" ]
+  cp /usr/share/doc/libz-mingw-w64-dev/copyright "$prefix/licenses/zlib-copyright.txt"
 }
 # errexit must hold inside build(), so it is not run as the left side of ||.
 set +e

@@ -176,6 +176,19 @@ TEST_F(MainWindowTest, TheListAndTheStripFollowTheDocumentAndEachOther) {
     dlg->WeekStrip()->ProcessWindowEvent(down);
     EXPECT_EQ(List()->SelectedRow(), 1);
     EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 0);
+#ifdef __WXMSW__
+    // Tab and Shift+Tab pass the focus on from the strip (Windows hands the strip its Tab).
+    std::vector<bool> forwards;
+    dlg->WeekStrip()->GetParent()->Bind(wxEVT_NAVIGATION_KEY,
+                                        [&](wxNavigationKeyEvent& nav) { forwards.push_back(nav.GetDirection()); });
+    for (const bool shift : {false, true}) {
+        wxKeyEvent tab(wxEVT_KEY_DOWN);
+        tab.m_keyCode = WXK_TAB;
+        tab.SetShiftDown(shift);
+        dlg->WeekStrip()->ProcessWindowEvent(tab);
+    }
+    EXPECT_EQ(forwards, (std::vector<bool>{true, false}));
+#endif
 }
 
 TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
