@@ -25,9 +25,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained program: the C++ runtime, libgcc and winpthread linked in, no DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# wxWidgets through the prefix's own wx-config (FindwxWidgets uses it when cross-compiling).
+# wxWidgets through the prefix's own wx-config (FindwxWidgets uses it when cross-compiling),
+# forced so that a build folder follows the prefix when a new wxMSW is built.
 if(DVR_WX_PREFIX)
-  set(wxWidgets_CONFIG_EXECUTABLE ${DVR_WX_PREFIX}/bin/wx-config CACHE FILEPATH "")
+  set(wxWidgets_CONFIG_EXECUTABLE ${DVR_WX_PREFIX}/bin/wx-config CACHE FILEPATH "" FORCE)
 endif()
 
 # Test programs run under Wine (scripts/windows/wine-run.sh sets up nothing itself; the
