@@ -82,6 +82,16 @@ focus() {
 keys() {
   for k in "$@"; do xdotool key "$k"; sleep 0.3; done
 }
+# Alt+F4 on the main window: the window must go and the program exit with status 0.
+close_editor() {
+  focus "$main"
+  keys alt+F4
+  gone "$caption"
+  local status=0
+  wait "$editor" || status=$?
+  editor=
+  [ "$status" -eq 0 ] || fail "$1 exited with status $status"
+}
 shot() { [ -z "$shots" ] || { mkdir -p "$shots"; import -window "$1" "$shots/windows-$2"; }; }
 
 "$wine64" "$exe" &
@@ -132,13 +142,7 @@ cmp "$work/card/CONFIG01.DAT" "$saved" >/dev/null ||
   fail "the file saved is not the card's configuration (Load From Card did not fill the list?)"
 say "the select card dialog offered drive E:, and its configuration was loaded and saved back byte for byte"
 
-focus "$main"
-keys alt+F4
-gone "$caption"
-status=0
-wait "$editor" || status=$?
-editor=
-[ "$status" -eq 0 ] || fail "the editor exited with status $status"
+close_editor "the editor"
 
 # The installer, run as an operator's silent install; per user, so no administrator rights.
 setup=$(ls "$build"/dvr-config-*-windows-x86_64-setup.exe 2>/dev/null | tail -1 || true)
@@ -158,13 +162,7 @@ find "$start_menu" -iname "*.lnk" | grep -qi "ORVANTIS\|dvr" || fail "the instal
 editor=$!
 main=$(window_of "$caption")
 sleep 1
-focus "$main"
-keys alt+F4
-gone "$caption"
-status=0
-wait "$editor" || status=$?
-editor=
-[ "$status" -eq 0 ] || fail "the installed editor exited with status $status"
+close_editor "the installed editor"
 
 # The uninstaller copies itself away and works from there: wait for the program to go.
 "$wine64" "$installed/uninstall.exe" /S
