@@ -73,8 +73,8 @@ gone() {
   done
   fail "window \"$1\" did not close"
 }
-# No window manager: the main window is given the focus before its keys. Wine sends the
-# keys of a modal dialog's turn to the dialog itself.
+# No window manager: the main window is given the focus before its keys. While a modal
+# dialog is up, Wine hands the keys to the dialog.
 focus() {
   xdotool mousemove --window "$1" 20 20
   xdotool windowfocus --sync "$1" 2>/dev/null || true
