@@ -23,7 +23,7 @@ wxChar MnemonicOf(const wxString& label) {
 wxButton* FindMnemonicButton(wxWindow* parent, wxChar letter) {
     for (wxWindow* child : parent->GetChildren()) {
         if (child->IsTopLevel() || !child->IsShown() || !child->IsEnabled()) continue;
-        auto* button = wxDynamicCast(child, wxButton);
+        auto* button = dynamic_cast<wxButton*>(child);
         if (button && MnemonicOf(button->GetLabel()) == letter) return button;
         if (wxButton* inner = FindMnemonicButton(child, letter)) return inner;
     }
