@@ -1,24 +1,8 @@
-# The wxMSW editor: ui/ built for Windows against the static wxMSW of DVR_WX_PREFIX
-# (scripts/windows/build-wx.sh), into one self-contained dvr-config.exe that carries its icon,
-# version information and manifest. ui/CMakeLists.txt stays the Linux (GTK) build; this
-# mirrors it for Windows. Included from the top-level CMakeLists.txt instead of ui/.
-set(DVR_UI_DIR ${PROJECT_SOURCE_DIR}/ui)
-set(DVR_UI_BIN ${PROJECT_BINARY_DIR}/ui)
-
-# wx-config --static gives the libraries in linking order, system ones included.
-find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
-
-file(GLOB UI_SOURCES CONFIGURE_DEPENDS ${DVR_UI_DIR}/*.cpp)
-list(REMOVE_ITEM UI_SOURCES ${DVR_UI_DIR}/main.cpp)
-add_library(dvr_ui STATIC ${UI_SOURCES})
-target_include_directories(dvr_ui PUBLIC ${PROJECT_SOURCE_DIR} ${wxWidgets_INCLUDE_DIRS})
-target_compile_definitions(dvr_ui PUBLIC ${wxWidgets_DEFINITIONS})
-target_compile_options(dvr_ui PUBLIC ${wxWidgets_CXX_FLAGS})
-target_link_libraries(dvr_ui PUBLIC dvr_document dvr_storage dvr_model ${wxWidgets_LIBRARIES})
-target_precompile_headers(dvr_ui PRIVATE <wx/wx.h>)
-
-include(${PROJECT_SOURCE_DIR}/cmake/WindowIcons.cmake)
-dvr_embed_window_icons(dvr_ui ${DVR_UI_DIR} ${DVR_UI_BIN})
+# The Windows program: main.cpp and dvr_ui linked into one self-contained dvr-config.exe that
+# carries its icon, version information and manifest, at the top of the build folder.
+# Included from ui/CMakeLists.txt.
+set(DVR_UI_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+set(DVR_UI_BIN ${CMAKE_CURRENT_BINARY_DIR})
 
 # The program's icon for Explorer, the task bar and Start: every size of ui/icons in one
 # .ico, the small ones as bitmaps and 128 and 256 as PNG (Windows Vista and later).
@@ -46,3 +30,4 @@ target_link_libraries(dvr-config PRIVATE dvr_ui)
 target_include_directories(dvr-config PRIVATE ${wxWidgets_INCLUDE_DIRS})
 # Stripped at link time: the release program carries no symbols.
 target_link_options(dvr-config PRIVATE -s)
+set_target_properties(dvr-config PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
