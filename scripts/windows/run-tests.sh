@@ -15,12 +15,8 @@ shift || true
 build="$PWD/build/$preset"
 [ -d "$build" ] || { echo "run-tests: $build is missing; build it first (make windows-test)" >&2; exit 1; }
 
-export WINEPREFIX="$build/wine"
-export WINEARCH=win64
-export WINEDEBUG=-all
-# No Mono or Gecko download prompts for a prefix that needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+source scripts/windows/wine-env.sh
+wine_env "$build/wine"
 
 xvfb_pid=
 cleanup() {
@@ -29,7 +25,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source scripts/windows/xvfb.sh
 start_xvfb 1280x1024x24
 
 mkdir -p "$WINEPREFIX"

@@ -27,9 +27,8 @@ exe="$build/dvr-config.exe"
 [ -f "$exe" ] || { echo "session: $exe is missing; run make windows first" >&2; exit 1; }
 caption="ORVANTIS and SELDORIX Configuration"
 
-export WINEPREFIX="$build/wine-session"
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+source scripts/windows/wine-env.sh
+wine_env "$build/wine-session"
 work=$(mktemp -d)
 xvfb_pid= editor=
 cleanup() {
@@ -49,7 +48,6 @@ fail() {
 }
 say() { echo "session: $*"; }
 
-source scripts/windows/xvfb.sh
 start_xvfb 1366x768x24
 
 # The card. Wine reads its drives when its server starts, so E: is linked before that.
