@@ -6,6 +6,19 @@
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
+namespace {
+// Loading from a path that holds no file, and saving to it, are both refused with the
+// messages for no file, and the image is left as it was.
+void ExpectRefusedAsNoFile(const std::filesystem::path& path) {
+    SCOPED_TRACE(path.string());
+    ConfigImage image = EditedImage();
+    const ImageBytes before = image.bytes;
+    EXPECT_EQ(LoadConfigFile(path, image), kMsgOpenForReading);
+    EXPECT_EQ(image.bytes, before);
+    EXPECT_EQ(SaveConfigFile(path, image), kMsgWriteFailed);
+}
+}  // namespace
+
 #ifndef _WIN32  // Windows meets the same faults in its own forms, at the end of this file.
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -75,30 +88,13 @@ TEST(RealFaults, ThingsThatAreNoFile) {
     std::filesystem::create_directory(dir / "folder");
     ::mkfifo((dir / "fifo").c_str(), 0666);
     std::filesystem::create_symlink(dir / "nowhere", dir / "dangling");
-    struct Case {
-        std::filesystem::path path;
-        std::string load;
-        std::string save;
-    };
     // Only regular files are read or written; a device, a FIFO or a folder is refused
     // before anything is read from or written to it.
-    const Case cases[] = {
-        {"/dev/full", kMsgOpenForReading, kMsgWriteFailed},
-        {"/dev/null", kMsgOpenForReading, kMsgWriteFailed},
-        {"/dev/zero", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "folder", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "fifo", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "no" / "such" / "folder" / "c.dat", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "dangling", kMsgOpenForReading, kMsgWriteFailed},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path.string());
+    for (const std::filesystem::path& path :
+         {std::filesystem::path("/dev/full"), std::filesystem::path("/dev/null"), std::filesystem::path("/dev/zero"),
+          dir / "folder", dir / "fifo", dir / "no" / "such" / "folder" / "c.dat", dir / "dangling"}) {
         const Watchdog watchdog(10);
-        ConfigImage image = EditedImage();
-        const ImageBytes before = image.bytes;
-        EXPECT_EQ(LoadConfigFile(c.path, image), c.load);
-        EXPECT_EQ(image.bytes, before);
-        EXPECT_EQ(SaveConfigFile(c.path, image), c.save);
+        ExpectRefusedAsNoFile(path);
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
@@ -235,31 +231,12 @@ TEST(RealFaults, ThingsThatAreNoFile) {
     // messages a Linux device gets.
     TempDir dir;
     std::filesystem::create_directory(dir / "folder");
-    struct Case {
-        std::filesystem::path path;
-        std::string load;
-        std::string save;
-    };
-    const Case cases[] = {
-        {"NUL", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "nul", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "CON.DAT", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "com1.dat", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "LPT9", kMsgOpenForReading, kMsgWriteFailed},
-        {"\\\\.\\NUL", kMsgOpenForReading, kMsgWriteFailed},
-        {"\\\\.\\pipe\\dvr-config-test", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "folder", kMsgOpenForReading, kMsgWriteFailed},
-        {dir / "no" / "such" / "folder" / "c.dat", kMsgOpenForReading, kMsgWriteFailed},
-        {"Q:\\surely\\not\\mounted\\c.dat", kMsgOpenForReading, kMsgWriteFailed},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path.string());
-        ConfigImage image = EditedImage();
-        const ImageBytes before = image.bytes;
-        EXPECT_EQ(LoadConfigFile(c.path, image), c.load);
-        EXPECT_EQ(image.bytes, before);
-        EXPECT_EQ(SaveConfigFile(c.path, image), c.save);
-    }
+    for (const std::filesystem::path& path :
+         {std::filesystem::path("NUL"), dir / "nul", dir / "CON.DAT", dir / "com1.dat", dir / "LPT9",
+          std::filesystem::path("\\\\.\\NUL"), std::filesystem::path("\\\\.\\pipe\\dvr-config-test"),
+          dir / "folder", dir / "no" / "such" / "folder" / "c.dat",
+          std::filesystem::path("Q:\\surely\\not\\mounted\\c.dat")})
+        ExpectRefusedAsNoFile(path);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
     EXPECT_FALSE(std::filesystem::exists(dir / "no"));
