@@ -1,13 +1,9 @@
 #pragma once
-// The 24-byte schedule entry record as the configuration file stores it.
-#include <array>
+// The schedule entry record: six 32-bit words, as the configuration file stores them.
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "model/week_time.h"
-
-constexpr std::size_t kEntrySize = 24;
 
 struct ScheduleEntry {
     WeekTime start = 0;          // recording starts here
@@ -31,12 +27,3 @@ constexpr std::uint32_t kResolutionField = 2;
 inline int TriggerOf(const ScheduleEntry& e) { return static_cast<int>((e.control >> kTriggerShift) & kTriggerMask); }
 inline int DurationOf(const ScheduleEntry& e) { return static_cast<int>(e.control & kDurationMask); }
 inline bool VideoOutOf(const ScheduleEntry& e) { return (e.control & kVideoOutBit) != 0; }
-
-// Little-endian helpers shared by the entry record and the configuration image.
-std::uint32_t ReadLE32(std::span<const std::uint8_t> bytes, std::size_t offset);
-void WriteLE32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value);
-std::uint16_t ReadLE16(std::span<const std::uint8_t> bytes, std::size_t offset);
-void WriteLE16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value);
-
-ScheduleEntry DecodeEntry(std::span<const std::uint8_t, kEntrySize> bytes);
-void EncodeEntry(const ScheduleEntry& entry, std::span<std::uint8_t, kEntrySize> bytes);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 
 namespace {
 // Reads the first 6656 bytes of path into buffer; empty or the failure message.

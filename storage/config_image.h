@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "model/schedule_entry.h"
+#include "storage/entry_layout.h"
 
 constexpr std::size_t kImageSize = 6656;
 constexpr std::size_t kMaxEntries = 256;

@@ -1,11 +1,9 @@
 #include "storage/file_system.h"
 
 // The Windows file layer: wide-character paths throughout (CreateFileW and friends), so a
-// name in any script is reached as the operator typed it; the POSIX one is file_system.cpp.
+// name in any script is reached as the operator typed it; the POSIX one is file_system_posix.cpp.
 // Every failure is reported the way the POSIX layer reports it (no handle, a short count,
 // false), so loading and saving give the same messages on both systems.
-#ifdef _WIN32
-
 #include <windows.h>
 
 #include <fcntl.h>
@@ -181,4 +179,3 @@ FileSystem& SystemFileSystem() {
     return system;
 }
 
-#endif  // _WIN32

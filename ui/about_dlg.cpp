@@ -8,10 +8,11 @@
 #include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/config_dlg.h"
+#include "ui/version.h"
 
 namespace {
 constexpr const char* kAboutCaption = "About ORVANTIS and SELDORIX Config";
-constexpr const char* kAboutText = "ORVANTIS and SELDORIX Config Version 1.1.0";
+constexpr const char* kAboutText = "ORVANTIS and SELDORIX Config Version %s";
 constexpr int kIconPixels = 32;
 }  // namespace
 
@@ -24,7 +25,7 @@ CAboutDlg::CAboutDlg(wxWindow* parent)
     SetAccessibleName(icon, "Application icon");
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(icon, wxSizerFlags().CentreVertical());
-    row->Add(new wxStaticText(this, wxID_ANY, kAboutText), wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
+    row->Add(new wxStaticText(this, wxID_ANY, wxString::Format(kAboutText, kProgramVersion)), wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
     auto* whole = new wxBoxSizer(wxVERTICAL);
     whole->Add(row, wxSizerFlags().DoubleBorder());
     // OK is the default button and has the focus.

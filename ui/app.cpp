@@ -1,10 +1,11 @@
 #include "ui/app.h"
 
 #include "ui/config_dlg.h"
+#include "ui/version.h"
 
 bool CConfigApp::OnInit() {
     SetAppName("dvr-config");
-    SetAppDisplayName("ORVANTIS and SELDORIX Configuration");
+    SetAppDisplayName(kDisplayName);
     // The native theme draws every control; there is no separate 3-D look to switch on.
     return true;
 }

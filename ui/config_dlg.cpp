@@ -9,16 +9,16 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "ui/about_access.h"
 #include "ui/app_icon.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
+#include "ui/version.h"
 #include "ui/week_strip.h"
 
 namespace {
-constexpr const char* kCaption = "ORVANTIS and SELDORIX Configuration";
 // Rows of the schedule the window shows at the least, and when there is room.
 constexpr int kMinimumRows = 4;
 constexpr int kPreferredRows = 14;
@@ -57,7 +57,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
-    : wxDialog(parent, wxID_ANY, kCaption, wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, kDisplayName, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMAXIMIZE_BOX | wxRESIZE_BORDER),
       cards_(std::move(cards)) {
     SetEscapeId(wxID_NONE);  // Escape must not close the main window

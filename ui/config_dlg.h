@@ -6,7 +6,7 @@
 #include <wx/dataview.h>
 #include <wx/dialog.h>
 
-#include "model/config_document.h"
+#include "document/config_document.h"
 #include "model/entry_form.h"
 #include "storage/card_probe.h"
 

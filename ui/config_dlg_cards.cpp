@@ -1,5 +1,5 @@
 // The card commands: Load From Card and Save To Card.
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/card_probe.h"
 #include "ui/config_dlg.h"
 #include "ui/select_card_dlg.h"

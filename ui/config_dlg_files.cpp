@@ -5,7 +5,7 @@
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "ui/config_dlg.h"
 

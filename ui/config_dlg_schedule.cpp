@@ -3,7 +3,7 @@
 
 #include "model/copy_to_days.h"
 #include "model/entry_texts.h"
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "model/week_drag.h"
 #include "ui/config_dlg.h"
 #include "ui/copy_to_days_dlg.h"

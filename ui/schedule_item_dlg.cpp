@@ -16,7 +16,7 @@
 #include <wx/msw/wrapcctl.h>
 #endif
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "model/rate_table.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"

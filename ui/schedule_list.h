@@ -7,7 +7,7 @@
 
 #include <wx/dataview.h>
 
-#include "model/config_document.h"
+#include "document/config_document.h"
 
 class CScheduleList : public wxDataViewCtrl {
 public:

@@ -10,7 +10,7 @@
 #include <wx/control.h>
 #include <wx/dc.h>
 
-#include "model/config_document.h"
+#include "document/config_document.h"
 #include "model/schedule_entry.h"
 #include "model/week_drag.h"
 #include "model/week_segments.h"

@@ -1,7 +1,7 @@
 ; The Windows installer of dvr-config: per user, without administrator rights. Installs into
 ; %LOCALAPPDATA%\Programs\dvr-config, puts an entry in the user's Start menu and registers an
 ; uninstaller in the user's "Installed apps". Built by scripts/windows/package.sh:
-;   makensis -DVERSION=1.1.0 -DSTAGE=<folder with the files> -DOUTFILE=<installer.exe> installer.nsi
+;   makensis -DVERSION=<version> -DSTAGE=<folder with the files> -DOUTFILE=<installer.exe> installer.nsi
 ; A 64-bit installer for a 64-bit program (it also runs under a 64-bit-only Wine).
 Target amd64-unicode
 SetCompressor /SOLID lzma

@@ -1,7 +1,7 @@
 // Loading and saving real files: sizes, in-place update, refusals and what each leaves behind.
 #include <gtest/gtest.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 

@@ -2,7 +2,7 @@
 // needs no such sync.
 #include <gtest/gtest.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 

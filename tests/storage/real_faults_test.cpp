@@ -2,7 +2,7 @@
 // missing folders, files the user may not write, and a disk that is full.
 #include <gtest/gtest.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "storage/config_image.h"
-#include "../temp_dir.h"
+#include "support/temp_dir.h"
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

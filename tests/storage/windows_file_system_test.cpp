@@ -9,7 +9,7 @@
 #include <io.h>
 
 #include "faulty_file_system.h"
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 

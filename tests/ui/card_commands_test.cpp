@@ -1,6 +1,6 @@
 // Load From Card and Save To Card on the main window, with the select card dialog and the
 // message boxes answered by wx's testing hooks.
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "tests/ui/card_test_support.h"
 #include "ui/config_dlg.h"
 

@@ -7,7 +7,7 @@
 #endif
 #include <wx/filedlg.h>
 
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "ui/ids.h"
 #include "ui_test_support.h"
 

@@ -13,6 +13,7 @@
 #include "ui/schedule_item_dlg.h"
 #include "ui/week_strip.h"
 #include "ui/ids.h"
+#include "ui/version.h"
 #include "ui_test_support.h"
 
 #ifdef __WXMSW__
@@ -336,7 +337,7 @@ TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
     for (wxWindow* child : about.GetChildren()) {
         if (auto* text = dynamic_cast<wxStaticText*>(child)) {
             ++texts;
-            EXPECT_EQ(text->GetLabel(), "ORVANTIS and SELDORIX Config Version 1.1.0");
+            EXPECT_EQ(text->GetLabel(), wxString("ORVANTIS and SELDORIX Config Version ") + kProgramVersion);
             textRect = text->GetRect();
         } else if (auto* bitmap = dynamic_cast<wxStaticBitmap*>(child)) {
             ++bitmaps;

@@ -7,7 +7,7 @@
 
 #include "model/entry_form.h"
 #include "model/entry_texts.h"
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "ui/ids.h"
 #include "ui/schedule_item_dlg.h"
 #include "ui_test_support.h"

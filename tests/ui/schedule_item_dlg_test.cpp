@@ -25,7 +25,7 @@
 #endif
 
 #include "model/entry_form.h"
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "model/rate_table.h"
 #include "ui/accessibility.h"
 #include "ui/ids.h"

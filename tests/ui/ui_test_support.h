@@ -26,10 +26,10 @@
 #include "model/schedule_entry.h"
 #include "storage/card_probe.h"
 #include "storage/config_image.h"
-#include "model/messages.h"
+#include "ui/messages.h"
 #include "ui/config_dlg.h"
 #include "ui/schedule_list.h"
-#include "../temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace uitest {
 

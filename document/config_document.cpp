@@ -1,4 +1,4 @@
-#include "model/config_document.h"
+#include "document/config_document.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/config_document.h"
+#include "document/config_document.h"
 
 namespace {
 

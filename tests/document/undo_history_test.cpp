@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/undo_history.h"
+#include "document/undo_history.h"
 
 namespace {
 

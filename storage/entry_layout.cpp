@@ -1,4 +1,4 @@
-#include "model/schedule_entry.h"
+#include "storage/entry_layout.h"
 
 std::uint32_t ReadLE32(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return std::uint32_t(bytes[offset]) | std::uint32_t(bytes[offset + 1]) << 8 |

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/entry_form.h"
-#include "model/undo_history.h"
+#include "document/undo_history.h"
 #include "storage/config_image.h"
 
 class ConfigDocument {
