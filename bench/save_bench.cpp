@@ -53,8 +53,7 @@ void DurableSave(benchmark::State& state) {
     const fs::path path = Place().Path() / "durable.dat";
     ConfigImage image = FullImage();
     for (auto _ : state) {
-        const std::string error = SaveConfigFile(path, image);
-        if (!error.empty()) state.SkipWithError(error.c_str());
+        if (!SaveConfigFile(path, image).Succeeded()) state.SkipWithError("the save failed");
     }
     state.SetBytesProcessed(state.iterations() * kImageSize);
 }
@@ -67,8 +66,7 @@ void DurableSaveNewFile(benchmark::State& state) {
         state.PauseTiming();
         ::unlink(path.c_str());
         state.ResumeTiming();
-        const std::string error = SaveConfigFile(path, image);
-        if (!error.empty()) state.SkipWithError(error.c_str());
+        if (!SaveConfigFile(path, image).Succeeded()) state.SkipWithError("the save failed");
     }
 }
 BENCHMARK(DurableSaveNewFile)->Name("SaveConfigFile/new_file_durable")->UseRealTime();

@@ -3,74 +3,110 @@
 #include <algorithm>
 #include <string_view>
 
-#include "ui/messages.h"
+#include "storage/card_probe.h"
 
 namespace {
-// Reads the first 6656 bytes of path into buffer; empty or the failure message.
-std::string ReadImage(FileSystem& fs, const std::filesystem::path& path, ImageBytes& buffer) {
+// Builds the outcomes of one load or save at path.
+class Outcomes {
+public:
+    Outcomes(FileSystem& fs, const std::filesystem::path& path) : fs_(fs), path_(path) {}
+    StorageOutcome Done() const { return {StorageStep::kNone, path_, {}}; }
+    // The step failed with what the file system said about its last call.
+    StorageOutcome Failed(StorageStep step) const { return {step, path_, fs_.LastError()}; }
+    // The step failed for a reason of the editor's own; the system said nothing.
+    StorageOutcome Refused(StorageStep step) const { return {step, path_, {}}; }
+
+private:
+    FileSystem& fs_;
+    const std::filesystem::path& path_;
+};
+
+// Reads the first 6656 bytes of path into buffer.
+StorageOutcome ReadImage(FileSystem& fs, const std::filesystem::path& path, ImageBytes& buffer,
+                         StorageStep openStep, StorageStep readStep) {
+    const Outcomes outcome(fs, path);
     const FileSystem::Handle file = fs.Open(path, FileSystem::Mode::Read);
-    if (file == FileSystem::kNoHandle) return kMsgOpenForReading;
+    if (file == FileSystem::kNoHandle) return outcome.Failed(openStep);
     const std::size_t got = fs.Read(file, buffer.data(), buffer.size());
+    const StorageOutcome read = got == buffer.size() ? outcome.Done() : outcome.Failed(readStep);
     fs.Close(file);  // nothing was written: a failed close loses nothing
-    if (got != buffer.size()) return kMsgReadFailed;
-    return {};
+    return read;
 }
 
 bool TooLargeToOverwrite(std::optional<std::uintmax_t> size) { return size && *size > kMaxOverwriteSize; }
 
 // Writes the image over the start of an open file and makes sure it reached the medium.
 // The file is closed in every case.
-bool WriteImage(FileSystem& fs, FileSystem::Handle file, const ImageBytes& bytes) {
-    bool written = fs.Write(file, bytes.data(), bytes.size()) == bytes.size();
-    written = written && fs.Flush(file);
-    written = written && fs.Sync(file);
-    return fs.Close(file) && written;
+StorageOutcome WriteImage(FileSystem& fs, const Outcomes& outcome, FileSystem::Handle file, const ImageBytes& bytes) {
+    StorageOutcome result = outcome.Done();
+    if (fs.Write(file, bytes.data(), bytes.size()) != bytes.size() || !fs.Flush(file))
+        result = outcome.Failed(StorageStep::kWrite);
+    else if (!fs.Sync(file))
+        result = outcome.Failed(StorageStep::kSync);
+    if (!fs.Close(file) && result.Succeeded()) result = outcome.Failed(StorageStep::kWrite);
+    return result;
 }
 }  // namespace
 
-std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
     ImageBytes buffer{};
-    if (std::string failure = ReadImage(fs, path, buffer); !failure.empty()) return failure;
+    if (StorageOutcome read = ReadImage(fs, path, buffer, StorageStep::kOpen, StorageStep::kRead); !read.Succeeded())
+        return read;
     const int version = ValidateImage(buffer);
-    if (version == 0) return kMsgInvalidFile;
+    if (version == 0) return Outcomes(fs, path).Refused(StorageStep::kValidate);
     TakeIn(image, buffer, version);
-    return {};
+    return Outcomes(fs, path).Done();
 }
 
-std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image) {
+StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& image) {
     return LoadConfigFile(path, image, SystemFileSystem());
 }
 
-std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
-    if (TooLargeToOverwrite(fs.SizeOf(path))) return kMsgCannotOverwrite;
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+    const Outcomes outcome(fs, path);
+    if (TooLargeToOverwrite(fs.SizeOf(path))) return outcome.Refused(StorageStep::kTooLarge);
 
     StampHeader(image);
     // An existing file is updated in place and keeps whatever lies behind the image.
     const bool exists = fs.Exists(path);
     const FileSystem::Handle file = fs.Open(path, exists ? FileSystem::Mode::Update : FileSystem::Mode::Create);
-    if (file == FileSystem::kNoHandle) return kMsgWriteFailed;
+    if (file == FileSystem::kNoHandle)
+        return outcome.Failed(exists ? StorageStep::kOpenForUpdate : StorageStep::kCreate);
     if (exists) {
         // The path may have been given another file since its size was looked at: the
         // limit holds for the file actually opened.
         const auto size = fs.SizeOfOpen(file);
         if (!size || TooLargeToOverwrite(size)) {
+            const StorageOutcome refused =
+                size ? outcome.Refused(StorageStep::kTooLarge) : outcome.Failed(StorageStep::kOpenForUpdate);
             fs.Close(file);
-            return size ? kMsgCannotOverwrite : kMsgWriteFailed;
+            return refused;
         }
     }
-    if (!WriteImage(fs, file, image.bytes)) return kMsgWriteFailed;
+    if (StorageOutcome written = WriteImage(fs, outcome, file, image.bytes); !written.Succeeded()) return written;
     // A new file is only there for good once its folder entry is on the medium too.
-    if (!exists && !fs.SyncFolder(path.parent_path())) return kMsgWriteFailed;
+    if (!exists && !fs.SyncFolder(path.parent_path())) return outcome.Failed(StorageStep::kSync);
 
     // The card may be pulled as soon as we say it is saved: check what the medium holds,
     // through a fresh open, before saying so.
     ImageBytes readBack{};
-    if (!ReadImage(fs, path, readBack).empty() || readBack != image.bytes) return kMsgWriteFailed;
-    return {};
+    if (StorageOutcome read = ReadImage(fs, path, readBack, StorageStep::kReadBack, StorageStep::kReadBack);
+        !read.Succeeded())
+        return read;
+    if (readBack != image.bytes) return outcome.Refused(StorageStep::kReadBack);
+    return outcome.Done();
 }
 
-std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image) {
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image) {
     return SaveConfigFile(path, image, SystemFileSystem());
+}
+
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image) {
+    // The card may have gone since it was chosen. Its mount folder can outlive it, and
+    // saving there would leave a CONFIG01.DAT on whatever disk lies beneath; only a root
+    // that still holds both card files is written to.
+    if (!IsCard(root)) return {StorageStep::kCardRemoved, CardConfigPath(root), {}};
+    return SaveConfigFile(CardConfigPath(root), image);
 }
 
 bool IsReservedFileName(const std::string& path) {

@@ -1,26 +1,31 @@
 #pragma once
-// Reading and writing a configuration image at a path. Each returns an empty string on
-// success or the exact message to show the operator.
+// Reading and writing a configuration image at a path. Each says how it went: done, or the
+// step that failed with what the system said.
 #include <filesystem>
 #include <string>
 
 #include "storage/config_image.h"
 #include "storage/file_system.h"
+#include "storage/storage_outcome.h"
 
 constexpr std::uintmax_t kMaxOverwriteSize = 1048576;  // larger existing files are never touched
 
 // Reads the first 6656 bytes, validates them and takes them in. The image is untouched
 // unless the whole load succeeds. Never blocks on a FIFO or device.
-std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image);
-std::string LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
+StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& image);
+StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
 // Stamps the header and writes the 6656 bytes over the start of the file at path, in
 // place and without truncating it (a new file is exactly 6656 bytes). Reports success
 // only when the bytes are known to be on the medium: written, flushed, synced, closed and
 // read back through a fresh open. An existing file above 1 MiB is refused before the
 // header is stamped.
-std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
-std::string SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
+
+// Save To Card: the card's CONFIG01.DAT, once the root is found to be a card still
+// (kCardRemoved, with nothing written, when it is not).
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image);
 
 // True for a path whose last twelve characters, upper-cased, are "CONFIG01.DAT": the card's
 // own file may only be written through Save To Card.

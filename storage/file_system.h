@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "storage/storage_outcome.h"
+
 class FileSystem {
 public:
     enum class Mode {
@@ -39,6 +41,8 @@ public:
         (void)folder;
         return true;
     }
+    // What the system said about the last call that failed; code 0 when it said nothing.
+    virtual SystemError LastError() const { return {}; }
 };
 
 FileSystem& SystemFileSystem();

@@ -68,29 +68,55 @@ HANDLE Native(FileSystem::Handle file) {
     return h == -1 ? INVALID_HANDLE_VALUE : reinterpret_cast<HANDLE>(h);
 }
 
+// The system's text for an error code, in UTF-8, without the line break it ends with.
+std::string ErrorText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring wide(buffer ? buffer : L"", length);
+    if (buffer) ::LocalFree(buffer);
+    while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' ')) wide.pop_back();
+    if (wide.empty()) return "Error " + std::to_string(code);
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                           nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+    return text;
+}
+
 class Win32FileSystem final : public FileSystem {
 public:
+    SystemError LastError() const override {
+        if (error_ == 0) return {};
+        return {static_cast<int>(error_), ErrorText(error_)};
+    }
+
     std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) override {
+        error_ = 0;
         const QuietErrors quiet;
         WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!::GetFileAttributesExW(Win32Path(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+        if (!::GetFileAttributesExW(Win32Path(path).c_str(), GetFileExInfoStandard, &data)) return Failed(std::nullopt);
         return (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
 
     bool Exists(const std::filesystem::path& path) override {
+        error_ = 0;
         const QuietErrors quiet;
-        return ::GetFileAttributesW(Win32Path(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return ::GetFileAttributesW(Win32Path(path).c_str()) != INVALID_FILE_ATTRIBUTES || Failed(false);
     }
 
     Handle Open(const std::filesystem::path& path, Mode mode) override {
         // Opening a device can have effects of its own (a serial port raises its lines, a
         // console attaches): device names and namespaces are refused before any open.
-        if (path.empty() || IsDeviceName(path) || IsDevicePath(path)) return kNoHandle;
+        error_ = 0;
+        if (path.empty() || IsDeviceName(path) || IsDevicePath(path)) return Refused(ERROR_INVALID_NAME, kNoHandle);
         const QuietErrors quiet;
         const std::wstring name = Win32Path(path);
         if (mode != Mode::Create) {
             const DWORD attributes = ::GetFileAttributesW(name.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return kNoHandle;
+            if (attributes == INVALID_FILE_ATTRIBUTES) return Failed(kNoHandle);
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Refused(ERROR_ACCESS_DENIED, kNoHandle);
         }
         DWORD access = 0, share = FILE_SHARE_READ, disposition = OPEN_EXISTING;
         switch (mode) {
@@ -104,51 +130,56 @@ public:
         }
         const HANDLE h = ::CreateFileW(name.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                                        nullptr);
-        if (h == INVALID_HANDLE_VALUE) return kNoHandle;
+        if (h == INVALID_HANDLE_VALUE) return Failed(kNoHandle);
         // Whatever was swapped in since the look above: only a file on a disk counts.
         BY_HANDLE_FILE_INFORMATION info{};
         if (::GetFileType(h) != FILE_TYPE_DISK || !::GetFileInformationByHandle(h, &info) ||
             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             ::CloseHandle(h);
-            return kNoHandle;
+            return Refused(ERROR_INVALID_NAME, kNoHandle);
         }
         // The interface's handles are C runtime descriptors; the descriptor owns the handle.
         const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY | (mode == Mode::Read ? _O_RDONLY : 0));
         if (fd < 0) {
             ::CloseHandle(h);
-            return kNoHandle;
+            return Refused(ERROR_TOO_MANY_OPEN_FILES, kNoHandle);
         }
         return fd;
     }
 
     std::optional<std::uintmax_t> SizeOfOpen(Handle file) override {
+        error_ = 0;
         LARGE_INTEGER size{};
         const HANDLE h = Native(file);
-        if (h == INVALID_HANDLE_VALUE || !::GetFileSizeEx(h, &size) || size.QuadPart < 0) return std::nullopt;
+        if (h == INVALID_HANDLE_VALUE || !::GetFileSizeEx(h, &size) || size.QuadPart < 0) return Failed(std::nullopt);
         return static_cast<std::uintmax_t>(size.QuadPart);
     }
 
     std::size_t Read(Handle file, std::uint8_t* buffer, std::size_t size) override {
+        error_ = 0;
         const HANDLE h = Native(file);
-        if (h == INVALID_HANDLE_VALUE) return 0;
+        if (h == INVALID_HANDLE_VALUE) return Refused(ERROR_INVALID_HANDLE, std::size_t{0});
         std::size_t done = 0;
         while (done < size) {
             const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
             DWORD got = 0;
-            if (!::ReadFile(h, buffer + done, ask, &got, nullptr) || got == 0) break;
+            if (!::ReadFile(h, buffer + done, ask, &got, nullptr)) Failed(0);
+            if (error_ != 0 || got == 0) break;
             done += got;
         }
         return done;
     }
 
     std::size_t Write(Handle file, const std::uint8_t* data, std::size_t size) override {
+        error_ = 0;
         const HANDLE h = Native(file);
-        if (h == INVALID_HANDLE_VALUE) return 0;
+        if (h == INVALID_HANDLE_VALUE) return Refused(ERROR_INVALID_HANDLE, std::size_t{0});
         std::size_t done = 0;
         while (done < size) {
             const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
             DWORD put = 0;
-            if (!::WriteFile(h, data + done, ask, &put, nullptr) || put == 0) break;
+            if (!::WriteFile(h, data + done, ask, &put, nullptr)) Failed(0);
+            if (error_ != 0 || put == 0) break;
             done += put;
         }
         return done;
@@ -161,16 +192,40 @@ public:
     // returns only when the device has them. A card pulled meanwhile fails here (or in the
     // read-back that follows, which goes through a fresh open).
     bool Sync(Handle file) override {
+        error_ = 0;
         const HANDLE h = Native(file);
-        return h != INVALID_HANDLE_VALUE && ::FlushFileBuffers(h);
+        if (h == INVALID_HANDLE_VALUE) return Refused(ERROR_INVALID_HANDLE, false);
+        return ::FlushFileBuffers(h) || Failed(false);
     }
 
     // Closing the descriptor closes the handle with it.
-    bool Close(Handle file) override { return ::_close(file) == 0; }
+    bool Close(Handle file) override {
+        error_ = 0;
+        const HANDLE h = Native(file);
+        if (::_close(file) == 0) return true;
+        error_ = h == INVALID_HANDLE_VALUE ? ERROR_INVALID_HANDLE : ERROR_WRITE_FAULT;
+        return false;
+    }
 
     // The inherited SyncFolder stays: FlushFileBuffers on the file already wrote its
     // directory entry on FAT and NTFS, and a folder handle cannot be flushed without
     // administrator rights, so there is nothing more that could be asked.
+
+private:
+    // Keeps the system's last error as the call's and passes result on.
+    template <typename T>
+    T Failed(T result) {
+        error_ = ::GetLastError();
+        return result;
+    }
+    // A refusal of our own, under the system's code that says it best.
+    template <typename T>
+    T Refused(DWORD code, T result) {
+        error_ = code;
+        return result;
+    }
+
+    DWORD error_ = 0;
 };
 }  // namespace
 

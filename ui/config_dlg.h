@@ -9,6 +9,7 @@
 #include "document/config_document.h"
 #include "model/entry_form.h"
 #include "storage/card_probe.h"
+#include "storage/storage_outcome.h"
 
 class CScheduleList;
 class CWeekStrip;
@@ -38,6 +39,8 @@ public:
     // Load and save at a path, reporting every failure in a message box.
     bool LoadConfig(const std::filesystem::path& path);
     bool SaveConfig(const std::filesystem::path& path);
+    // Reports a save that failed; clears the modified flag after one that succeeded.
+    bool Saved(const StorageOutcome& outcome);
     // The file chooser; empty when cancelled.
     wxString ChooseFile(bool save);
 

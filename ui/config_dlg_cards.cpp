@@ -1,6 +1,6 @@
 // The card commands: Load From Card and Save To Card.
-#include "ui/messages.h"
 #include "storage/card_probe.h"
+#include "storage/config_file.h"
 #include "ui/config_dlg.h"
 #include "ui/select_card_dlg.h"
 
@@ -25,12 +25,5 @@ void CConfigDlg::OnLoadFromCard(wxCommandEvent&) {
 void CConfigDlg::OnSaveToCard(wxCommandEvent&) {
     const std::filesystem::path root = ChooseCard(this, cards_);
     if (root.empty()) return;
-    // The card may have gone since it was chosen. Its mount folder can outlive it, and
-    // saving there would leave a CONFIG01.DAT on whatever disk lies beneath; only a root
-    // that still holds both card files is written to.
-    if (!IsCard(root)) {
-        ShowError(kMsgWriteFailed);
-        return;
-    }
-    SaveConfig(CardConfigPath(root));
+    Saved(SaveConfigToCard(root, document_.ImageToSave()));
 }

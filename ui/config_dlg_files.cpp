@@ -38,6 +38,24 @@ wxString DialogPath(const wxFileDialog& dialog) {
 
 // The same question the save dialog asks, for a file it could not know about: the one the
 // default extension leads to.
+// The message the operator sees for a load or save that failed.
+const char* FailureMessage(StorageStep step) {
+    switch (step) {
+        case StorageStep::kOpen: return kMsgOpenForReading;
+        case StorageStep::kRead: return kMsgReadFailed;
+        case StorageStep::kValidate: return kMsgInvalidFile;
+        case StorageStep::kTooLarge: return kMsgCannotOverwrite;
+        case StorageStep::kNone:
+        case StorageStep::kOpenForUpdate:
+        case StorageStep::kCreate:
+        case StorageStep::kWrite:
+        case StorageStep::kSync:
+        case StorageStep::kReadBack:
+        case StorageStep::kCardRemoved: break;
+    }
+    return kMsgWriteFailed;
+}
+
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
     const wxString name = wxFileName(path).GetFullName();
     wxMessageDialog ask(parent, wxString::Format("%s already exists.\nDo you want to replace it?", name),
@@ -49,23 +67,26 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path) {
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path) {
     // A version-6 file fills only the schedule: the rest comes from the image held now.
     ConfigImage loaded = document_.Image();
-    const std::string failure = LoadConfigFile(path, loaded);
-    if (!failure.empty()) {
-        ShowError(wxString::FromUTF8(failure));
+    const StorageOutcome outcome = LoadConfigFile(path, loaded);
+    if (!outcome.Succeeded()) {
+        ShowError(FailureMessage(outcome.failed));
         return false;
     }
     document_.Load(loaded);
     return true;
 }
 
-bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
-    const std::string failure = SaveConfigFile(path, document_.ImageToSave());
-    if (!failure.empty()) {
-        ShowError(wxString::FromUTF8(failure));
+bool CConfigDlg::Saved(const StorageOutcome& outcome) {
+    if (!outcome.Succeeded()) {
+        ShowError(FailureMessage(outcome.failed));
         return false;
     }
     ClearModified();
     return true;
+}
+
+bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
+    return Saved(SaveConfigFile(path, document_.ImageToSave()));
 }
 
 wxString CConfigDlg::ChooseFile(bool save) {

@@ -1,7 +1,6 @@
 // Loading and saving real files: sizes, in-place update, refusals and what each leaves behind.
 #include <gtest/gtest.h>
 
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
@@ -18,17 +17,17 @@ TEST(ConfigFileSave, ExistingFileSizes) {
     struct Case {
         const char* name;
         std::size_t before;     // 0: no file at the path
-        std::string message;
+        StorageStep failed;
         std::size_t after;      // length afterwards
     };
     const Case cases[] = {
-        {"new path", 0, "", kImageSize},
-        {"100 bytes", 100, "", kImageSize},
-        {"exactly the image", kImageSize, "", kImageSize},
-        {"10000 bytes", 10000, "", 10000},
-        {"exactly 1 MiB", 1048576, "", 1048576},
-        {"1 MiB + 1", 1048577, kMsgCannotOverwrite, 1048577},
-        {"2 MiB", 2 * 1048576, kMsgCannotOverwrite, 2 * 1048576},
+        {"new path", 0, StorageStep::kNone, kImageSize},
+        {"100 bytes", 100, StorageStep::kNone, kImageSize},
+        {"exactly the image", kImageSize, StorageStep::kNone, kImageSize},
+        {"10000 bytes", 10000, StorageStep::kNone, 10000},
+        {"exactly 1 MiB", 1048576, StorageStep::kNone, 1048576},
+        {"1 MiB + 1", 1048577, StorageStep::kTooLarge, 1048577},
+        {"2 MiB", 2 * 1048576, StorageStep::kTooLarge, 2 * 1048576},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -39,11 +38,11 @@ TEST(ConfigFileSave, ExistingFileSizes) {
         ConfigImage image = EditedImage();
         const ImageBytes held = image.bytes;
 
-        EXPECT_EQ(SaveConfigFile(path, image), c.message);
+        EXPECT_EQ(SaveConfigFile(path, image).failed, c.failed);
 
         const std::vector<std::uint8_t> now = ReadBytes(path);
         ASSERT_EQ(now.size(), c.after);
-        if (!c.message.empty()) {
+        if (c.failed != StorageStep::kNone) {
             EXPECT_EQ(now, original) << "a refused save touched the file";
             EXPECT_EQ(image.bytes, held) << "a refused save stamped the header";
             continue;
@@ -66,8 +65,8 @@ TEST(ConfigFileSave, HeaderStampedWhateverWasLoaded) {
         TempDir dir;
         WriteBytes(dir / "in.dat", ToVector(c.file));
         ConfigImage image;
-        ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
-        ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+        ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
+        ASSERT_TRUE(SaveConfigFile(dir / "out.dat", image).Succeeded());
         ImageBytes saved{};
         const auto bytes = ReadBytes(dir / "out.dat");
         ASSERT_EQ(bytes.size(), kImageSize);
@@ -87,8 +86,8 @@ TEST(ConfigFileSave, VersionSevenCarriedByteForByte) {
     const ImageBytes foreign = ForeignV7();
     WriteBytes(dir / "in.dat", ToVector(foreign));
     ConfigImage image;
-    ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
-    ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+    ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
+    ASSERT_TRUE(SaveConfigFile(dir / "out.dat", image).Succeeded());
     const auto saved = ReadBytes(dir / "out.dat");
     ASSERT_EQ(saved.size(), kImageSize);
     // Everything behind the header except the trailer is the loaded file's: slots, the
@@ -104,10 +103,10 @@ TEST(ConfigFileSave, VersionSixKeepsWhatMemoryHeld) {
     WriteBytes(dir / "v7.dat", ToVector(ForeignV7()));
     WriteBytes(dir / "v6.dat", ToVector(ForeignV6(3)));
     ConfigImage image;
-    ASSERT_EQ(LoadConfigFile(dir / "v7.dat", image), "");
+    ASSERT_TRUE(LoadConfigFile(dir / "v7.dat", image).Succeeded());
     const ImageBytes fromV7 = image.bytes;
-    ASSERT_EQ(LoadConfigFile(dir / "v6.dat", image), "");
-    ASSERT_EQ(SaveConfigFile(dir / "out.dat", image), "");
+    ASSERT_TRUE(LoadConfigFile(dir / "v6.dat", image).Succeeded());
+    ASSERT_TRUE(SaveConfigFile(dir / "out.dat", image).Succeeded());
     const auto saved = ReadBytes(dir / "out.dat");
     const ImageBytes v6 = ForeignV6(3);
     for (std::size_t i = kOffEntryCount; i < kOffExtensionWords; ++i) ASSERT_EQ(saved[i], v6[i]) << i;
@@ -122,7 +121,7 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
         const char* name;
         bool present;
         std::vector<std::uint8_t> file;
-        std::string message;
+        StorageStep failed;
     };
     std::vector<std::uint8_t> long7 = ToVector(ForeignV7());
     const std::vector<std::uint8_t> behind = Pattern(7000 - kImageSize, 0x77);
@@ -132,14 +131,14 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
     std::vector<std::uint8_t> badTrailer = ToVector(ForeignV7());
     badTrailer[kOffTrailer] ^= 1;
     const Case cases[] = {
-        {"missing", false, {}, kMsgOpenForReading},
-        {"6655 bytes", true, short7, kMsgReadFailed},
-        {"7000 bytes", true, long7, ""},
-        {"exactly 6656", true, ToVector(ForeignV7()), ""},
-        {"trailer differs", true, badTrailer, kMsgInvalidFile},
-        {"zeros", true, std::vector<std::uint8_t>(kImageSize), kMsgInvalidFile},
-        {"one byte", true, {0xF8}, kMsgReadFailed},
-        {"empty file", true, std::vector<std::uint8_t>{}, kMsgReadFailed},
+        {"missing", false, {}, StorageStep::kOpen},
+        {"6655 bytes", true, short7, StorageStep::kRead},
+        {"7000 bytes", true, long7, StorageStep::kNone},
+        {"exactly 6656", true, ToVector(ForeignV7()), StorageStep::kNone},
+        {"trailer differs", true, badTrailer, StorageStep::kValidate},
+        {"zeros", true, std::vector<std::uint8_t>(kImageSize), StorageStep::kValidate},
+        {"one byte", true, {0xF8}, StorageStep::kRead},
+        {"empty file", true, std::vector<std::uint8_t>{}, StorageStep::kRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -148,8 +147,8 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
         if (c.present) WriteBytes(path, c.file);
         ConfigImage image = EditedImage();
         const ImageBytes before = image.bytes;
-        EXPECT_EQ(LoadConfigFile(path, image), c.message);
-        if (c.message.empty())
+        EXPECT_EQ(LoadConfigFile(path, image).failed, c.failed);
+        if (c.failed == StorageStep::kNone)
             EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), c.file.begin()));
         else
             EXPECT_EQ(image.bytes, before) << "a failed load changed the image";
@@ -162,7 +161,7 @@ TEST(ConfigFileLoad, EmptyScheduleLoads) {
     StampHeader(blank);
     WriteBytes(dir / "in.dat", ToVector(blank.bytes));
     ConfigImage image = EditedImage();
-    ASSERT_EQ(LoadConfigFile(dir / "in.dat", image), "");
+    ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
     EXPECT_EQ(image.EntryCount(), 0u);
     EXPECT_TRUE(image.Entries().empty());
 }

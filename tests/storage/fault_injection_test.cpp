@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include "faulty_file_system.h"
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
@@ -21,7 +20,7 @@ struct FaultCase {
     Call call;
     int nth;
     Fault fault;
-    std::string message;
+    StorageStep failed;
     FileAfter file;
 };
 
@@ -59,24 +58,24 @@ void ExpectEveryCallCovered(const std::vector<Call>& log, const std::vector<Faul
 TEST(SaveFaults, EachCallOverAnExistingFile) {
     const std::vector<FaultCase> cases = {
         // An unknown size counts as no file; the open file's own size still guards the limit.
-        {Call::SizeOf, 1, Fault::Fail, "", FileAfter::Saved},
+        {Call::SizeOf, 1, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
         // Believed new: creating refuses to replace what is there.
-        {Call::Exists, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
-        {Call::Open, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
+        {Call::Exists, 1, Fault::Fail, StorageStep::kCreate, FileAfter::Untouched},
+        {Call::Open, 1, Fault::Fail, StorageStep::kOpenForUpdate, FileAfter::Untouched},
         // A file whose size cannot be told might be over the limit: it is left alone.
-        {Call::SizeOfOpen, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
-        {Call::Write, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Untouched},
-        {Call::Write, 1, Fault::Short, kMsgWriteFailed, FileAfter::Partial},
+        {Call::SizeOfOpen, 1, Fault::Fail, StorageStep::kOpenForUpdate, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Short, StorageStep::kWrite, FileAfter::Partial},
         // The bytes may well be there, but nobody can vouch for them.
-        {Call::Flush, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Sync, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Close, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Open, 2, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Read, 1, Fault::Fail, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Read, 1, Fault::Short, kMsgWriteFailed, FileAfter::Saved},
-        {Call::Read, 1, Fault::Corrupt, kMsgWriteFailed, FileAfter::Saved},
+        {Call::Flush, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Saved},
+        {Call::Sync, 1, Fault::Fail, StorageStep::kSync, FileAfter::Saved},
+        {Call::Close, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Saved},
+        {Call::Open, 2, Fault::Fail, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Read, 1, Fault::Fail, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Read, 1, Fault::Short, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Read, 1, Fault::Corrupt, StorageStep::kReadBack, FileAfter::Saved},
         // The read-back matched: closing a file only read loses nothing.
-        {Call::Close, 2, Fault::Fail, "", FileAfter::Saved},
+        {Call::Close, 2, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
     const std::vector<std::uint8_t> before = Pattern(10000);
     std::vector<Call> cleanLog;
@@ -85,7 +84,7 @@ TEST(SaveFaults, EachCallOverAnExistingFile) {
         WriteBytes(dir / "c.dat", before);
         FaultyFileSystem fs;
         ConfigImage image = EditedImage();
-        ASSERT_EQ(SaveConfigFile(dir / "c.dat", image, fs), "");
+        ASSERT_TRUE(SaveConfigFile(dir / "c.dat", image, fs).Succeeded());
         cleanLog = fs.Log();
     }
     ExpectEveryCallCovered(cleanLog, cases);
@@ -100,7 +99,13 @@ TEST(SaveFaults, EachCallOverAnExistingFile) {
         ConfigImage image = EditedImage();
         const ImageBytes stamped = Stamped(image);
 
-        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        const StorageOutcome outcome = SaveConfigFile(path, image, fs);
+        EXPECT_EQ(outcome.failed, c.failed);
+        // The outcome carries what the system said about the call that failed (a failed
+        // Exists is only noticed by the open that follows it).
+        if (c.fault == Fault::Fail && c.failed != StorageStep::kNone && c.call != Call::Exists) {
+            EXPECT_EQ(outcome.error.code, EIO);
+        }
         EXPECT_EQ(image.bytes, stamped);
         EXPECT_EQ(ReadBytes(path), Expected(c.file, before, stamped));
         EXPECT_EQ(fs.StillOpen(), 0);
@@ -112,32 +117,32 @@ TEST(SaveFaults, EachCallOnANewPath) {
         Call call;
         int nth;
         Fault fault;
-        std::string message;
+        StorageStep failed;
         std::size_t sizeAfter;  // 0: no file
     };
     const std::vector<Case> cases = {
-        {Call::SizeOf, 1, Fault::Fail, "", kImageSize},
-        {Call::Exists, 1, Fault::Fail, "", kImageSize},
-        {Call::Open, 1, Fault::Fail, kMsgWriteFailed, 0},
-        {Call::Write, 1, Fault::Fail, kMsgWriteFailed, 0},  // created, nothing in it
-        {Call::Write, 1, Fault::Short, kMsgWriteFailed, kImageSize / 2},
-        {Call::Flush, 1, Fault::Fail, kMsgWriteFailed, kImageSize},
-        {Call::Sync, 1, Fault::Fail, kMsgWriteFailed, kImageSize},
-        {Call::Close, 1, Fault::Fail, kMsgWriteFailed, kImageSize},
+        {Call::SizeOf, 1, Fault::Fail, StorageStep::kNone, kImageSize},
+        {Call::Exists, 1, Fault::Fail, StorageStep::kNone, kImageSize},
+        {Call::Open, 1, Fault::Fail, StorageStep::kCreate, 0},
+        {Call::Write, 1, Fault::Fail, StorageStep::kWrite, 0},  // created, nothing in it
+        {Call::Write, 1, Fault::Short, StorageStep::kWrite, kImageSize / 2},
+        {Call::Flush, 1, Fault::Fail, StorageStep::kWrite, kImageSize},
+        {Call::Sync, 1, Fault::Fail, StorageStep::kSync, kImageSize},
+        {Call::Close, 1, Fault::Fail, StorageStep::kWrite, kImageSize},
         // The bytes are in the file, but its name may not survive a pulled card.
-        {Call::SyncFolder, 1, Fault::Fail, kMsgWriteFailed, kImageSize},
-        {Call::Open, 2, Fault::Fail, kMsgWriteFailed, kImageSize},
-        {Call::Read, 1, Fault::Short, kMsgWriteFailed, kImageSize},
-        {Call::Read, 1, Fault::Corrupt, kMsgWriteFailed, kImageSize},
-        {Call::Close, 2, Fault::Fail, "", kImageSize},
+        {Call::SyncFolder, 1, Fault::Fail, StorageStep::kSync, kImageSize},
+        {Call::Open, 2, Fault::Fail, StorageStep::kReadBack, kImageSize},
+        {Call::Read, 1, Fault::Short, StorageStep::kReadBack, kImageSize},
+        {Call::Read, 1, Fault::Corrupt, StorageStep::kReadBack, kImageSize},
+        {Call::Close, 2, Fault::Fail, StorageStep::kNone, kImageSize},
     };
     {
         TempDir dir;
         FaultyFileSystem fs;
         ConfigImage image = EditedImage();
-        ASSERT_EQ(SaveConfigFile(dir / "new.dat", image, fs), "");
+        ASSERT_TRUE(SaveConfigFile(dir / "new.dat", image, fs).Succeeded());
         std::vector<FaultCase> asFaults;
-        for (const Case& c : cases) asFaults.push_back({c.call, c.nth, c.fault, c.message, FileAfter::Saved});
+        for (const Case& c : cases) asFaults.push_back({c.call, c.nth, c.fault, c.failed, FileAfter::Saved});
         ExpectEveryCallCovered(fs.Log(), asFaults);
     }
     for (const Case& c : cases) {
@@ -147,7 +152,7 @@ TEST(SaveFaults, EachCallOnANewPath) {
         FaultyFileSystem fs;
         fs.Break(c.call, c.nth, c.fault);
         ConfigImage image = EditedImage();
-        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
         const bool openFailed = c.call == Call::Open && c.nth == 1;
         EXPECT_EQ(std::filesystem::exists(path), !openFailed);
         if (!openFailed) {
@@ -159,11 +164,11 @@ TEST(SaveFaults, EachCallOnANewPath) {
 
 TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
     const std::vector<FaultCase> cases = {
-        {Call::Open, 1, Fault::Fail, kMsgOpenForReading, FileAfter::Untouched},
-        {Call::Read, 1, Fault::Fail, kMsgReadFailed, FileAfter::Untouched},
-        {Call::Read, 1, Fault::Short, kMsgReadFailed, FileAfter::Untouched},
-        {Call::Read, 1, Fault::Corrupt, kMsgInvalidFile, FileAfter::Untouched},
-        {Call::Close, 1, Fault::Fail, "", FileAfter::Saved},
+        {Call::Open, 1, Fault::Fail, StorageStep::kOpen, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Fail, StorageStep::kRead, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Short, StorageStep::kRead, FileAfter::Untouched},
+        {Call::Read, 1, Fault::Corrupt, StorageStep::kValidate, FileAfter::Untouched},
+        {Call::Close, 1, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
     TempDir dir;
     const auto path = dir / "in.dat";
@@ -172,7 +177,7 @@ TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
     {
         FaultyFileSystem fs;
         ConfigImage image;
-        ASSERT_EQ(LoadConfigFile(path, image, fs), "");
+        ASSERT_TRUE(LoadConfigFile(path, image, fs).Succeeded());
         ExpectEveryCallCovered(fs.Log(), cases);
     }
     for (const FaultCase& c : cases) {
@@ -181,7 +186,7 @@ TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
         fs.Break(c.call, c.nth, c.fault);
         ConfigImage image = EditedImage();
         const ImageBytes before = image.bytes;
-        EXPECT_EQ(LoadConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(LoadConfigFile(path, image, fs).failed, c.failed);
         EXPECT_EQ(image.bytes, c.file == FileAfter::Untouched ? before : file);
         EXPECT_EQ(ReadBytes(path), ToVector(file)) << "a load wrote to the file";
         EXPECT_EQ(fs.StillOpen(), 0);
@@ -196,7 +201,7 @@ TEST(SaveFaults, PathChangesUnderneath) {
         Start start;
         Call after;  // the change happens right after the first call of this kind
         void (*change)(const std::filesystem::path&);
-        std::string message;
+        StorageStep failed;
         bool (*check)(const std::filesystem::path&);
     };
     const auto fileOfSize = [](std::size_t size) {
@@ -210,7 +215,7 @@ TEST(SaveFaults, PathChangesUnderneath) {
     const Case cases[] = {
         {"grown past the limit", Start::File, Call::SizeOf,
          [](const std::filesystem::path& p) { WriteBytes(p, std::vector<std::uint8_t>(2 * 1048576, 0x33)); },
-         kMsgCannotOverwrite,
+         StorageStep::kTooLarge,
          [](const std::filesystem::path& p) {
              return is2MiB(p) && ReadBytes(p) == std::vector<std::uint8_t>(2 * 1048576, 0x33);
          }},
@@ -219,26 +224,26 @@ TEST(SaveFaults, PathChangesUnderneath) {
              std::filesystem::remove(p);
              std::filesystem::create_directory(p);
          },
-         kMsgWriteFailed, [](const std::filesystem::path& p) { return std::filesystem::is_directory(p); }},
+         StorageStep::kOpenForUpdate, [](const std::filesystem::path& p) { return std::filesystem::is_directory(p); }},
 #ifndef _WIN32  // Windows file systems have no FIFOs
         {"replaced by a FIFO", Start::File, Call::SizeOf,
          [](const std::filesystem::path& p) {
              std::filesystem::remove(p);
              ::mkfifo(p.c_str(), 0666);
          },
-         kMsgWriteFailed, [](const std::filesystem::path& p) { return std::filesystem::is_fifo(p); }},
+         StorageStep::kOpenForUpdate, [](const std::filesystem::path& p) { return std::filesystem::is_fifo(p); }},
 #endif
         {"removed before the look", Start::File, Call::SizeOf,
-         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, "",
+         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, StorageStep::kNone,
          [](const std::filesystem::path& p) { return is6656(p); }},
         {"removed after the look", Start::File, Call::Exists,
-         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { std::filesystem::remove(p); }, StorageStep::kOpenForUpdate,
          [](const std::filesystem::path& p) { return !std::filesystem::exists(p); }},
         {"appeared after the look", Start::Nothing, Call::Exists,
-         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(100)); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(100)); }, StorageStep::kCreate,
          [](const std::filesystem::path& p) { return is100(p) && ReadBytes(p) == Pattern(100); }},
         {"rewritten before the read-back", Start::File, Call::Close,
-         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(kImageSize, 0x99)); }, kMsgWriteFailed,
+         [](const std::filesystem::path& p) { WriteBytes(p, Pattern(kImageSize, 0x99)); }, StorageStep::kReadBack,
          [](const std::filesystem::path& p) { return ReadBytes(p) == Pattern(kImageSize, 0x99); }},
     };
     for (const Case& c : cases) {
@@ -251,7 +256,7 @@ TEST(SaveFaults, PathChangesUnderneath) {
             if (call == c.after && nth == 1) c.change(path);
         };
         ConfigImage image = EditedImage();
-        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
         EXPECT_TRUE(c.check(path));
         EXPECT_EQ(fs.StillOpen(), 0);
     }

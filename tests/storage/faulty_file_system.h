@@ -2,6 +2,7 @@
 // A FileSystem that passes every call to another one and breaks the one chosen: the Nth call
 // of a kind fails outright, comes up short or (a read) returns other bytes. A hook after each
 // call lets a test change the disk between two calls, as another program might.
+#include <cerrno>
 #include <functional>
 #include <map>
 #include <vector>
@@ -92,6 +93,11 @@ public:
     bool SyncFolder(const std::filesystem::path& folder) override {
         return Pass(Call::SyncFolder, [&] { return inner_.SyncFolder(folder); });
     }
+    // A broken call reports an I/O error, as a failing medium would; others what the system said.
+    SystemError LastError() const override {
+        if (lastBroken_ && plan_.fault == Fault::Fail) return {EIO, "Input/output error"};
+        return inner_.LastError();
+    }
     std::optional<std::uintmax_t> SizeOfOpen(Handle file) override {
         const bool broken = Next(Call::SizeOfOpen);
         auto result = broken ? std::nullopt : inner_.SizeOfOpen(file);
@@ -111,7 +117,8 @@ private:
     bool Next(Call call) {
         log_.push_back(call);
         const int n = ++counts_[call];
-        return plan_.armed && plan_.call == call && plan_.nth == n;
+        lastBroken_ = plan_.armed && plan_.call == call && plan_.nth == n;
+        return lastBroken_;
     }
     void Done(Call call) {
         if (after) after(call, counts_[call]);
@@ -127,6 +134,7 @@ private:
     Plan plan_;
     std::map<Call, int> counts_;
     std::vector<Call> log_;
+    bool lastBroken_ = false;
     int opened_ = 0;
     int closed_ = 0;
 };

@@ -2,7 +2,6 @@
 // needs no such sync.
 #include <gtest/gtest.h>
 
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
@@ -37,14 +36,14 @@ TEST(FolderSync, OnlyANewFileSyncsItsFolder) {
         const char* name;
         bool existing;
         bool fail;
-        std::string message;
+        StorageStep failed;
         std::size_t syncs;
     };
     const Case cases[] = {
-        {"new file", false, false, "", 1},
-        {"new file, folder sync fails", false, true, kMsgWriteFailed, 1},
-        {"update in place", true, false, "", 0},
-        {"update in place, folder sync would fail", true, true, "", 0},
+        {"new file", false, false, StorageStep::kNone, 1},
+        {"new file, folder sync fails", false, true, StorageStep::kSync, 1},
+        {"update in place", true, false, StorageStep::kNone, 0},
+        {"update in place, folder sync would fail", true, true, StorageStep::kNone, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -54,7 +53,7 @@ TEST(FolderSync, OnlyANewFileSyncsItsFolder) {
         FolderSyncProbe fs;
         fs.fail = c.fail;
         ConfigImage image = EditedImage();
-        EXPECT_EQ(SaveConfigFile(path, image, fs), c.message);
+        EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
         ASSERT_EQ(fs.synced.size(), c.syncs);
         if (c.syncs) {
             EXPECT_EQ(fs.synced[0], dir.Path());

@@ -2,20 +2,25 @@
 // missing folders, files the user may not write, and a disk that is full.
 #include <gtest/gtest.h>
 
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
 namespace {
-// Loading from path and saving to it are both refused, with the messages for a file that
-// cannot be opened, and the image is left as it was.
+// Loading from path and saving to it are both refused at the open, each with the system's
+// reason, and the image is left as it was.
 void ExpectRefusedBothWays(const std::filesystem::path& path) {
     SCOPED_TRACE(path.string());
     ConfigImage image = EditedImage();
     const ImageBytes before = image.bytes;
-    EXPECT_EQ(LoadConfigFile(path, image), kMsgOpenForReading);
+    const StorageOutcome load = LoadConfigFile(path, image);
+    EXPECT_EQ(load.failed, StorageStep::kOpen);
+    EXPECT_NE(load.error.code, 0);
+    EXPECT_FALSE(load.error.text.empty());
     EXPECT_EQ(image.bytes, before);
-    EXPECT_EQ(SaveConfigFile(path, image), kMsgWriteFailed);
+    const StorageOutcome save = SaveConfigFile(path, image);
+    EXPECT_TRUE(save.failed == StorageStep::kOpenForUpdate || save.failed == StorageStep::kCreate) << save.failed;
+    EXPECT_NE(save.error.code, 0);
+    EXPECT_EQ(save.path, path);
 }
 }  // namespace
 
@@ -36,10 +41,10 @@ public:
     ~Watchdog() { ::alarm(0); }
 };
 
-// Runs fn in a child process as the unprivileged user "nobody" and returns the message it
-// produced. Root ignores permission bits, so this is the only way to meet them as a user does.
+// Runs fn in a child process as the unprivileged user "nobody" and returns the step that
+// failed. Root ignores permission bits, so this is the only way to meet them as a user does.
 // Empty optional when the child could not be set up.
-std::optional<std::string> AsNobody(const std::function<std::string()>& fn) {
+std::optional<StorageStep> AsNobody(const std::function<StorageOutcome()>& fn) {
     int fds[2];
     if (::pipe(fds) != 0) return std::nullopt;
     const pid_t pid = ::fork();
@@ -47,19 +52,18 @@ std::optional<std::string> AsNobody(const std::function<std::string()>& fn) {
     if (pid == 0) {
         ::close(fds[0]);
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-        const std::string message = fn();
-        const ssize_t n = ::write(fds[1], message.data(), message.size());
-        ::_exit(n == static_cast<ssize_t>(message.size()) ? 0 : 3);
+        const StorageStep failed = fn().failed;
+        const ssize_t n = ::write(fds[1], &failed, sizeof failed);
+        ::_exit(n == static_cast<ssize_t>(sizeof failed) ? 0 : 3);
     }
     ::close(fds[1]);
-    std::string message;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+    StorageStep failed{};
+    const bool got = ::read(fds[0], &failed, sizeof failed) == static_cast<ssize_t>(sizeof failed);
     ::close(fds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-    return message;
+    if (!got || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return failed;
 }
 
 // A tmpfs of the given size mounted on a fresh folder; unmounted at the end.
@@ -112,8 +116,8 @@ TEST(RealFaults, FifoWithAWriterNeverBlocks) {
     ASSERT_GE(keeper, 0);
     const Watchdog watchdog(10);
     ConfigImage image;
-    EXPECT_EQ(LoadConfigFile(fifo, image), kMsgOpenForReading);
-    EXPECT_EQ(SaveConfigFile(fifo, image), kMsgWriteFailed);
+    EXPECT_EQ(LoadConfigFile(fifo, image).failed, StorageStep::kOpen);
+    EXPECT_EQ(SaveConfigFile(fifo, image).failed, StorageStep::kOpenForUpdate);
     ::close(keeper);
 }
 
@@ -122,7 +126,7 @@ TEST(RealFaults, SavesThroughALinkToAFile) {
     WriteBytes(dir / "real.dat", Pattern(8000));
     std::filesystem::create_symlink(dir / "real.dat", dir / "link.dat");
     ConfigImage image = EditedImage();
-    ASSERT_EQ(SaveConfigFile(dir / "link.dat", image), "");
+    ASSERT_TRUE(SaveConfigFile(dir / "link.dat", image).Succeeded());
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dat"));
     const auto bytes = ReadBytes(dir / "real.dat");
     ASSERT_EQ(bytes.size(), 8000u);
@@ -135,20 +139,20 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
         mode_t folderMode;
         int fileMode;  // -1: no file
         bool save;     // else load
-        std::string message;
+        StorageStep failed;
         bool fileChanged;
     };
     const Case cases[] = {
-        {"read-only file", 0777, 0444, true, kMsgWriteFailed, false},
-        {"new file in a read-only folder", 0555, -1, true, kMsgWriteFailed, false},
+        {"read-only file", 0777, 0444, true, StorageStep::kOpenForUpdate, false},
+        {"new file in a read-only folder", 0555, -1, true, StorageStep::kCreate, false},
         // Updating in place needs no right on the folder.
-        {"writable file in a read-only folder", 0555, 0666, true, "", true},
+        {"writable file in a read-only folder", 0555, 0666, true, StorageStep::kNone, true},
         // Updating opens for reading too: what cannot be read back is not written at all.
-        {"write-only file", 0777, 0222, true, kMsgWriteFailed, false},
-        {"unreadable file", 0777, 0000, false, kMsgOpenForReading, false},
-        {"readable file in a read-only folder", 0555, 0444, false, "", false},
-        {"folder that may not be entered", 0000, 0666, false, kMsgOpenForReading, false},
-        {"saving into a folder that may not be entered", 0000, 0666, true, kMsgWriteFailed, false},
+        {"write-only file", 0777, 0222, true, StorageStep::kOpenForUpdate, false},
+        {"unreadable file", 0777, 0000, false, StorageStep::kOpen, false},
+        {"readable file in a read-only folder", 0555, 0444, false, StorageStep::kNone, false},
+        {"folder that may not be entered", 0000, 0666, false, StorageStep::kOpen, false},
+        {"saving into a folder that may not be entered", 0000, 0666, true, StorageStep::kCreate, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -169,7 +173,7 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
             return c.save ? SaveConfigFile(path, image) : LoadConfigFile(path, image);
         });
         if (!message) GTEST_SKIP() << "cannot run a child process as the user nobody";
-        EXPECT_EQ(*message, c.message);
+        EXPECT_EQ(*message, c.failed);
 
         ::chmod(folder.c_str(), 0755);
         if (c.fileMode < 0) {
@@ -187,7 +191,7 @@ TEST(RealFaults, FullDisk) {
     if (!disk.Mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
     // An image already on the disk takes two pages.
     ConfigImage old = EditedImage();
-    ASSERT_EQ(SaveConfigFile(disk / "old.dat", old), "");
+    ASSERT_TRUE(SaveConfigFile(disk / "old.dat", old).Succeeded());
     // A filler takes a third, and one page is left: too little for a new image.
     WriteBytes(disk / "filler", Pattern(4096));
     ASSERT_EQ(std::filesystem::file_size(disk / "filler"), 4096u);
@@ -195,11 +199,11 @@ TEST(RealFaults, FullDisk) {
     ConfigImage image;
     StampHeader(image);
     image.SetEntryCount(1);
-    EXPECT_EQ(SaveConfigFile(disk / "new.dat", image), kMsgWriteFailed);
+    EXPECT_EQ(SaveConfigFile(disk / "new.dat", image).failed, StorageStep::kWrite);
     EXPECT_LT(std::filesystem::file_size(disk / "new.dat"), kImageSize);
 
     // In place needs no new space: replacing the existing image still works on a full disk.
-    EXPECT_EQ(SaveConfigFile(disk / "old.dat", image), "");
+    EXPECT_TRUE(SaveConfigFile(disk / "old.dat", image).Succeeded());
     EXPECT_EQ(ReadBytes(disk / "old.dat"), Image(image));
 }
 
@@ -252,9 +256,9 @@ TEST(RealFaults, SavesThroughALinkToAFile) {
     WriteBytes(dir / "real.dat", Pattern(8000));
     std::error_code ec;
     std::filesystem::create_symlink(dir / "real.dat", dir / "link.dat", ec);
-    if (ec) GTEST_SKIP() << "creating a symbolic link needs a privilege here: " << ec.message();
+    if (ec) GTEST_SKIP() << "creating a symbolic link needs a privilege here: " << ec.failed();
     ConfigImage image = EditedImage();
-    ASSERT_EQ(SaveConfigFile(dir / "link.dat", image), "");
+    ASSERT_TRUE(SaveConfigFile(dir / "link.dat", image).Succeeded());
     const auto bytes = ReadBytes(dir / "real.dat");
     ASSERT_EQ(bytes.size(), 8000u);
     EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), bytes.begin()));
@@ -275,9 +279,9 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
         const bool enforced = !HeldOpen(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).Ok();
         if (enforced) {
             ConfigImage image = EditedImage();
-            EXPECT_EQ(SaveConfigFile(path, image), kMsgWriteFailed);
+            EXPECT_EQ(SaveConfigFile(path, image).failed, StorageStep::kOpenForUpdate);
             EXPECT_EQ(ReadBytes(path), original);
-            EXPECT_EQ(LoadConfigFile(path, image), "");  // reading it is fine
+            EXPECT_TRUE(LoadConfigFile(path, image).Succeeded());  // reading it is fine
         } else {
             std::cout << "[  NOTE    ] read-only case not checked: the attribute is not enforced here "
                          "(Wine running as root)\n";
@@ -298,8 +302,8 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
         const HeldOpen other(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(other.Ok());
         ConfigImage image = EditedImage();
-        EXPECT_EQ(LoadConfigFile(path, image), "");
-        EXPECT_EQ(SaveConfigFile(path, image), kMsgWriteFailed);
+        EXPECT_TRUE(LoadConfigFile(path, image).Succeeded());
+        EXPECT_EQ(SaveConfigFile(path, image).failed, StorageStep::kOpenForUpdate);
     }
     EXPECT_EQ(ReadBytes(path), original);
 }

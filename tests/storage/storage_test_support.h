@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "storage/config_image.h"
+#include "support/storage_step_names.h"
 #include "support/temp_dir.h"
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -9,7 +9,6 @@
 #include <io.h>
 
 #include "faulty_file_system.h"
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "storage_test_support.h"
 
@@ -25,9 +24,9 @@ TEST(WindowsFiles, NamesInAnyScript) {
     std::filesystem::create_directory(folder);
     const auto path = folder / L"Woche ß 週.DAT";
     ConfigImage image = EditedImage();
-    ASSERT_EQ(SaveConfigFile(path, image), "");
+    ASSERT_TRUE(SaveConfigFile(path, image).Succeeded());
     ConfigImage loaded;
-    ASSERT_EQ(LoadConfigFile(path, loaded), "");
+    ASSERT_TRUE(LoadConfigFile(path, loaded).Succeeded());
     EXPECT_EQ(loaded.bytes, image.bytes);
     EXPECT_EQ(std::filesystem::file_size(path), kImageSize);
 }
@@ -39,13 +38,13 @@ TEST(WindowsFiles, PathsBeyondMaxPath) {
     // Made the way another program would make it, through the \\?\ prefix.
     std::error_code ec;
     std::filesystem::create_directories(L"\\\\?\\" + folder.native(), ec);
-    if (ec) GTEST_SKIP() << "cannot make a folder beyond MAX_PATH here: " << ec.message();
+    if (ec) GTEST_SKIP() << "cannot make a folder beyond MAX_PATH here: " << ec.failed();
     const auto path = folder / "week.DAT";
     ASSERT_GT(path.native().size(), static_cast<std::size_t>(MAX_PATH));
     ConfigImage image = EditedImage();
-    ASSERT_EQ(SaveConfigFile(path, image), "");
+    ASSERT_TRUE(SaveConfigFile(path, image).Succeeded());
     ConfigImage loaded;
-    ASSERT_EQ(LoadConfigFile(path, loaded), "");
+    ASSERT_TRUE(LoadConfigFile(path, loaded).Succeeded());
     EXPECT_EQ(loaded.bytes, image.bytes);
 }
 
@@ -53,11 +52,11 @@ TEST(WindowsFiles, HandleGoneAfterTheOpen) {
     struct Case {
         const char* name;
         bool save;
-        std::string message;
+        StorageStep failed;
     };
     const Case cases[] = {
-        {"saving", true, kMsgWriteFailed},
-        {"loading", false, kMsgReadFailed},
+        {"saving", true, StorageStep::kOpenForUpdate},
+        {"loading", false, StorageStep::kRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,7 +76,7 @@ TEST(WindowsFiles, HandleGoneAfterTheOpen) {
         } spy;
         ConfigImage image = EditedImage();
         const ImageBytes before = image.bytes;
-        EXPECT_EQ(c.save ? SaveConfigFile(path, image, spy) : LoadConfigFile(path, image, spy), c.message);
+        EXPECT_EQ((c.save ? SaveConfigFile(path, image, spy) : LoadConfigFile(path, image, spy)).failed, c.failed);
         if (!c.save) {
             EXPECT_EQ(image.bytes, before);
         }
