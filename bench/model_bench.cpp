@@ -56,9 +56,9 @@ BENCHMARK(OneSnprintfPerEntry)->Name("EntryTexts/baseline_snprintf_per_entry");
 
 void FitsSchedule_FullSchedule(benchmark::State& state) {
     const auto entries = FullSchedule();
-    if (!FitsSchedule(entries, kGapStart, kGapStop, -1)) state.SkipWithError("candidate should fit");
+    if (!FitsSchedule(entries, kGapStart, kGapStop, std::nullopt)) state.SkipWithError("candidate should fit");
     for (auto _ : state) {
-        bool fits = FitsSchedule(entries, kGapStart, kGapStop, -1);
+        bool fits = FitsSchedule(entries, kGapStart, kGapStop, std::nullopt);
         benchmark::DoNotOptimize(fits);
     }
 }

@@ -15,6 +15,7 @@
 #include "bench/full_schedule.h"
 #include "bench/wx_bench_main.h"
 #include "model/entry_texts.h"
+#include "storage/config_file.h"
 #include "storage/config_image.h"
 #include "ui/config_dlg.h"
 #include "ui/schedule_list.h"
@@ -56,11 +57,13 @@ void LoadFullSchedule(benchmark::State& state) {
     dlg.Show();
     wxYield();
     for (auto _ : state) {
-        dlg.LoadConfig(file.Path());
+        ConfigImage image;
+        if (!LoadConfigFile(file.Path(), image).Succeeded()) state.SkipWithError("the file did not load");
+        dlg.Document().Load(image);
         wxTheApp->ProcessPendingEvents();  // the selected row is shown once the table has its rows
         Settle(state);
     }
-    if (dlg.List()->RowCount() != static_cast<long>(kFullScheduleEntries))
+    if (dlg.List()->GetModel() == nullptr || dlg.Document().RowCount() != kFullScheduleEntries)
         state.SkipWithError("the list does not show the full schedule");
     dlg.Hide();
 }
@@ -75,7 +78,7 @@ void NewOnAlmostFullSchedule(benchmark::State& state) {
     wxYield();
     EntryForm form = FormFromEntry(FullScheduleEntry(kFullScheduleEntries - 1));
     for (auto _ : state) {
-        dlg.Document().Add(form);
+        if (!dlg.Document().Add(form).Done()) state.SkipWithError("the new entry was refused");
         state.PauseTiming();
         dlg.Document().Undo();
         wxYield();
@@ -97,7 +100,7 @@ void EditOnAlmostFullSchedule(benchmark::State& state) {
     there.stopTime = {23, 55, 0};
     bool moved = false;
     for (auto _ : state) {
-        dlg.Document().Edit(100, moved ? here : there);
+        if (!dlg.Document().Edit(100, moved ? here : there).Done()) state.SkipWithError("the edit was refused");
         moved = !moved;
         Settle(state);
     }
@@ -110,7 +113,7 @@ class BareList {
 public:
     BareList() : dlg_(nullptr, wxID_ANY, "Bare List") {
         list_ = new wxListCtrl(&dlg_, wxID_ANY, wxDefaultPosition, wxSize(900, 300), wxLC_REPORT | wxLC_SINGLE_SEL);
-        for (int col = 0; col < kListColumns; ++col) list_->InsertColumn(col, kColumnTitles[col]);
+        for (int col = 0; col < static_cast<int>(kListColumns); ++col) list_->InsertColumn(col, kColumnTitles[kAllColumns[static_cast<std::size_t>(col)]]);
         dlg_.Show();
         wxYield();
     }
@@ -124,7 +127,7 @@ public:
         list_->DeleteAllItems();
         for (long row = 0; row < rows; ++row) {
             const long pos = list_->InsertItem(row, texts[0]);
-            for (int col = 1; col < kListColumns; ++col) list_->SetItem(pos, col, texts[col]);
+            for (int col = 1; col < static_cast<int>(kListColumns); ++col) list_->SetItem(pos, col, texts[col]);
             list_->SetItemData(pos, row);
         }
     }
@@ -148,7 +151,7 @@ void BareListInsertAutosizeOnce(benchmark::State& state) {
     BareList bare;
     for (auto _ : state) {
         bare.Fill(kFullScheduleEntries);
-        for (int col = 0; col < kListColumns; ++col) bare.List()->SetColumnWidth(col, wxLIST_AUTOSIZE);
+        for (int col = 0; col < static_cast<int>(kListColumns); ++col) bare.List()->SetColumnWidth(col, wxLIST_AUTOSIZE);
         Settle(state);
     }
 }

@@ -2,90 +2,116 @@
 
 #include <algorithm>
 
+#include "model/copy_to_days.h"
 #include "model/overlap.h"
 
 ConfigDocument::ConfigDocument() = default;
 
-long ConfigDocument::RowOfSlot(int slot) const {
-    if (slot < 0) return -1;
-    const auto it = std::find(rows_.begin(), rows_.end(), static_cast<std::size_t>(slot));
-    return it == rows_.end() ? -1 : static_cast<long>(it - rows_.begin());
+OptionalRow ConfigDocument::RowOfSlot(OptionalSlot slot) const {
+    if (!slot) return std::nullopt;
+    const auto it = std::find(rows_.begin(), rows_.end(), *slot);
+    if (it == rows_.end()) return std::nullopt;
+    return static_cast<RowIndex>(it - rows_.begin());
 }
 
-void ConfigDocument::SelectSlot(int slot) {
-    if (RowOfSlot(slot) < 0) slot = kNoSlot;
+void ConfigDocument::SelectSlot(OptionalSlot slot) {
+    if (!RowOfSlot(slot)) slot.reset();
     if (slot == selected_) return;
     selected_ = slot;
     Notify(ChangeKind::kSelection);
 }
 
-void ConfigDocument::SelectRow(long row) {
-    SelectSlot(row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? static_cast<int>(rows_[row]) : kNoSlot);
+void ConfigDocument::SelectRow(OptionalRow row) {
+    SelectSlot(row && *row < rows_.size() ? OptionalSlot(rows_[*row]) : std::nullopt);
 }
 
-bool ConfigDocument::Fits(const EntryForm& form, int excludeSlot) const {
+OptionalSlot ConfigDocument::FirstOverlap(const EntryForm& form, OptionalSlot editing) const {
     const std::vector<ScheduleEntry> entries = Entries();
-    return FitsSchedule(entries, FormStart(form), FormStop(form), excludeSlot);
+    return ::FirstOverlap(entries, FormStart(form), FormStop(form), editing);
 }
 
-int ConfigDocument::FirstOverlap(const EntryForm& form, int excludeSlot) const {
-    const std::vector<ScheduleEntry> entries = Entries();
-    return ::FirstOverlap(entries, FormStart(form), FormStop(form), excludeSlot);
+EditOutcome ConfigDocument::CanAdd() const {
+    if (EntryCount() >= kMaxEntries) return {EditOutcome::Result::kFull};
+    return {};
 }
 
-void ConfigDocument::InsertRow(std::size_t slot) {
+EditOutcome ConfigDocument::CanCopyToDays(SlotIndex slot) const {
+    if (slot >= EntryCount()) return {EditOutcome::Result::kNoSuchEntry};
+    if (!LiesWithinWeek(image_.Entry(slot))) return {EditOutcome::Result::kOutsideWeek};
+    return CanAdd();
+}
+
+void ConfigDocument::InsertRow(SlotIndex slot) {
     const WeekTime start = image_.Entry(slot).start;
     // Before the first row whose entry starts later: equal starts keep the order of adding.
-    std::size_t row = 0;
+    RowIndex row = 0;
     while (row < rows_.size() && image_.Entry(rows_[row]).start <= start) ++row;
-    rows_.insert(rows_.begin() + static_cast<long>(row), slot);
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(row), slot);
     Notify(ChangeKind::kRowInserted, row);
-    selected_ = static_cast<int>(slot);
+    selected_ = slot;
     Notify(ChangeKind::kSelection);
 }
 
-void ConfigDocument::RemoveRow(std::size_t row) {
-    if (static_cast<int>(rows_[row]) == selected_) selected_ = kNoSlot;
-    rows_.erase(rows_.begin() + static_cast<long>(row));
+void ConfigDocument::RemoveRow(RowIndex row) {
+    if (rows_[row] == selected_) selected_.reset();
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
     Notify(ChangeKind::kRowRemoved, row);
 }
 
-bool ConfigDocument::Add(const EntryForm& form) { return AddCopies({EntryFromForm(form)}); }
+EditOutcome ConfigDocument::Add(const EntryForm& form) {
+    if (EditOutcome full = CanAdd(); !full.Done()) return full;
+    if (const OptionalSlot other = FirstOverlap(form, std::nullopt))
+        return {EditOutcome::Result::kOverlap, other};
+    const ScheduleEntry entry = EntryFromForm(form);
+    AddEntries(std::span(&entry, 1));
+    return {};
+}
 
-bool ConfigDocument::AddCopies(const std::vector<ScheduleEntry>& copies) {
-    if (copies.empty() || EntryCount() + copies.size() > kMaxEntries) return false;
+EditOutcome ConfigDocument::CopyToDays(SlotIndex slot, std::span<const int> days) {
+    if (EditOutcome refused = CanCopyToDays(slot); !refused.Done()) return refused;
+    const std::vector<ScheduleEntry> entries = Entries();
+    CopyPlan plan = PlanCopyToDays(entries, slot, days, kMaxEntries);
+    if (plan.sourceUnusable) return {EditOutcome::Result::kOutsideWeek};
+    if (plan.full) return {EditOutcome::Result::kFull};
+    if (!plan.overlappingDays.empty())
+        return {EditOutcome::Result::kDaysOverlap, std::nullopt, std::move(plan.overlappingDays)};
+    if (!plan.copies.empty()) AddEntries(plan.copies);
+    return {};
+}
+
+void ConfigDocument::AddEntries(std::span<const ScheduleEntry> entries) {
     history_.Record(Take());
-    for (const ScheduleEntry& copy : copies) {
-        AppendEntry(image_, copy);
+    for (const ScheduleEntry& entry : entries) {
+        AppendEntry(image_, entry);
         InsertRow(image_.EntryCount() - 1);
     }
     SetModified();
-    return true;
 }
 
-bool ConfigDocument::Edit(std::size_t slot, const EntryForm& form) {
-    const long row = RowOfSlot(static_cast<int>(slot));
-    if (slot >= EntryCount() || row < 0) return false;
+EditOutcome ConfigDocument::Edit(SlotIndex slot, const EntryForm& form) {
+    const OptionalRow row = RowOfSlot(slot);
+    if (slot >= EntryCount() || !row) return {EditOutcome::Result::kNoSuchEntry};
+    if (const OptionalSlot other = FirstOverlap(form, slot)) return {EditOutcome::Result::kOverlap, other};
     history_.Record(Take());
     image_.SetEntry(slot, EntryFromForm(form));
-    RemoveRow(static_cast<std::size_t>(row));
+    RemoveRow(*row);
     InsertRow(slot);
     SetModified();
-    return true;
+    return {};
 }
 
-bool ConfigDocument::Delete(std::size_t slot) {
-    const long row = RowOfSlot(static_cast<int>(slot));
-    if (slot >= EntryCount() || row < 0) return false;
+bool ConfigDocument::Delete(SlotIndex slot) {
+    const OptionalRow row = RowOfSlot(slot);
+    if (slot >= EntryCount() || !row) return false;
     history_.Record(Take());
     // Nothing is selected after a delete, whichever row was.
-    selected_ = kNoSlot;
+    selected_.reset();
     RemoveEntry(image_, slot);
     // Rows of the slots that moved down keep naming their own entries.
-    for (std::size_t& shown : rows_)
+    for (SlotIndex& shown : rows_)
         if (shown > slot) --shown;
-    rows_.erase(std::find(rows_.begin(), rows_.end(), slot));
-    Notify(ChangeKind::kRowRemoved, static_cast<std::size_t>(row));
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*row));
+    Notify(ChangeKind::kRowRemoved, *row);
     Notify(ChangeKind::kSelection);
     SetModified();
     return true;
@@ -95,22 +121,22 @@ void ConfigDocument::DeleteAll() {
     history_.Record(Take());
     image_.SetEntryCount(0);
     rows_.clear();
-    selected_ = kNoSlot;
+    selected_.reset();
     Notify(ChangeKind::kAllDeleted);
 }
 
 void ConfigDocument::Load(const ConfigImage& image) {
     image_ = image;
     rows_.clear();
-    selected_ = kNoSlot;
+    selected_.reset();
     // In slot order, each row at its sorted place, as if added one by one.
     const std::size_t count = std::min<std::size_t>(image_.EntryCount(), kMaxEntries);
-    for (std::size_t slot = 0; slot < count; ++slot) {
+    for (SlotIndex slot = 0; slot < count; ++slot) {
         const WeekTime start = image_.Entry(slot).start;
         const auto after = std::upper_bound(rows_.begin(), rows_.end(), start,
-                                            [this](WeekTime s, std::size_t r) { return s < image_.Entry(r).start; });
+                                            [this](WeekTime s, SlotIndex r) { return s < image_.Entry(r).start; });
         rows_.insert(after, slot);
-        selected_ = static_cast<int>(slot);
+        selected_ = slot;
     }
     ClearModified();
     history_.Clear();
@@ -146,7 +172,7 @@ void ConfigDocument::RemoveListener(int id) {
     std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
 }
 
-void ConfigDocument::Notify(ChangeKind kind, std::size_t row) {
+void ConfigDocument::Notify(ChangeKind kind, RowIndex row) {
     const Change change{kind, row};
     for (const auto& [id, listener] : listeners_) listener(change);
 }

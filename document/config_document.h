@@ -4,25 +4,47 @@
 // list and the week strip both draw from it, and hear of every change through its listeners.
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
-#include "model/entry_form.h"
 #include "document/undo_history.h"
+#include "model/entry_form.h"
 #include "storage/config_image.h"
+
+// A row of the list, top to bottom; no value where no row is meant.
+using RowIndex = std::size_t;
+using OptionalRow = std::optional<RowIndex>;
+
+// What became of a change to the schedule: made, or why it was refused.
+struct EditOutcome {
+    enum class Result {
+        kDone,
+        kFull,          // the schedule has no room for another entry
+        kOverlap,       // the entry would claim a second of another entry (overlapping says which)
+        kDaysOverlap,   // copies for some days would overlap other entries (overlappingDays)
+        kOutsideWeek,   // the source of a copy has a time past Sunday
+        kNoSuchEntry,   // the slot holds no entry
+    };
+    Result result = Result::kDone;
+    OptionalSlot overlapping;          // with kOverlap
+    std::vector<int> overlappingDays;  // with kDaysOverlap, in weekday order
+
+    bool Done() const { return result == Result::kDone; }
+};
 
 class ConfigDocument {
 public:
     // What changed: one row inserted or removed at a position, every row (kReset: a load,
-    // an undo or redo; kAllDeleted: Delete All), or only which entry is selected. A row's texts change only by its removal and
-    // reinsertion.
+    // an undo or redo; kAllDeleted: Delete All), or only which entry is selected. A row's
+    // texts change only by its removal and reinsertion.
     enum class ChangeKind { kRowInserted, kRowRemoved, kReset, kAllDeleted, kSelection };
     struct Change {
         ChangeKind kind;
-        std::size_t row = 0;  // for kRowInserted and kRowRemoved
+        RowIndex row = 0;  // for kRowInserted and kRowRemoved
     };
     using Listener = std::function<void(const Change&)>;
-    static constexpr int kNoSlot = -1;
 
     // The opening image (no entries, the default extension words), nothing selected, not modified.
     ConfigDocument();
@@ -32,42 +54,43 @@ public:
     ConfigImage& ImageToSave() { return image_; }
     std::vector<ScheduleEntry> Entries() const { return image_.Entries(); }  // slots 0 .. count-1
     std::size_t EntryCount() const { return image_.EntryCount(); }
-    bool IsFull() const { return EntryCount() >= kMaxEntries; }
 
     // Rows stand in order of start; equal starts in the order their rows were added.
     std::size_t RowCount() const { return rows_.size(); }
-    std::size_t SlotOfRow(std::size_t row) const { return rows_.at(row); }
-    ScheduleEntry EntryOfRow(std::size_t row) const { return image_.Entry(rows_.at(row)); }
-    long RowOfSlot(int slot) const;  // -1 when no row shows that slot
+    SlotIndex SlotOfRow(RowIndex row) const { return rows_.at(row); }
+    ScheduleEntry EntryOfRow(RowIndex row) const { return image_.Entry(rows_.at(row)); }
+    OptionalRow RowOfSlot(OptionalSlot slot) const;  // none when no row shows that slot
 
-    int SelectedSlot() const { return selected_; }
-    long SelectedRow() const { return RowOfSlot(selected_); }  // -1 when none
-    // Selects the entry of a slot (kNoSlot: none); a slot that no row shows selects nothing.
-    void SelectSlot(int slot);
-    void SelectRow(long row);
+    OptionalSlot SelectedSlot() const { return selected_; }
+    OptionalRow SelectedRow() const { return RowOfSlot(selected_); }
+    // Selects the entry of a slot (none: nothing); a slot that no row shows selects nothing.
+    // Listeners hear of it only when the selection changes.
+    void SelectSlot(OptionalSlot slot);
+    void SelectRow(OptionalRow row);
 
     bool IsModified() const { return modified_; }
     void SetModified() { modified_ = true; }
     void ClearModified() { modified_ = false; }
 
-    // Whether the form's start and stop claim no second of another entry; excludeSlot is the
-    // entry being edited, kNoSlot for a new one.
-    bool Fits(const EntryForm& form, int excludeSlot) const;
-    // The slot of the first entry the form's times collide with, kNoSlot when none.
-    int FirstOverlap(const EntryForm& form, int excludeSlot) const;
+    // Whether another entry could be added (kDone) or the schedule is full (kFull).
+    EditOutcome CanAdd() const;
+    // Whether the entry of slot could be copied to other days: kNoSuchEntry, kOutsideWeek,
+    // kFull or kDone.
+    EditOutcome CanCopyToDays(SlotIndex slot) const;
 
     // New and Copy: the form's entry goes into the next free slot and its row, at its sorted
-    // place, is selected; modified. False, and nothing changes, when the schedule is full.
-    bool Add(const EntryForm& form);
+    // place, is selected; modified. Refused, with nothing changed, when the schedule is full
+    // or the entry overlaps another.
+    EditOutcome Add(const EntryForm& form);
     // Edit: the slot takes the form's entry and its row moves to its sorted place, selected;
-    // modified. False for a slot beyond the schedule.
-    bool Edit(std::size_t slot, const EntryForm& form);
+    // modified. Refused for a slot beyond the schedule or an overlap with another entry.
+    EditOutcome Edit(SlotIndex slot, const EntryForm& form);
     // Delete: later slots move down one place and their rows keep showing them; nothing is
     // selected afterwards; modified. False for a slot beyond the schedule.
-    bool Delete(std::size_t slot);
-    // Copy To Days: the copies go in one after another, each row at its sorted place, the
-    // last one selected; modified. False, and nothing changes, when they do not all fit.
-    bool AddCopies(const std::vector<ScheduleEntry>& copies);
+    bool Delete(SlotIndex slot);
+    // Copy To Days: the entry of slot copied to each of days (1 = Monday .. 7), every copy or
+    // none; each row at its sorted place, the last one selected; modified.
+    EditOutcome CopyToDays(SlotIndex slot, std::span<const int> days);
     // Delete All: no entries, no rows; the modified flag stays as it was.
     void DeleteAll();
     // A load: takes the image in, lists its entries in slot order with the last one
@@ -90,19 +113,22 @@ public:
 private:
     struct Snapshot {
         ConfigImage image;
-        std::vector<std::size_t> rows;
-        int selected;
+        std::vector<SlotIndex> rows;
+        OptionalSlot selected;
     };
     Snapshot Take() const { return {image_, rows_, selected_}; }
     void Restore(Snapshot snapshot);
 
-    void InsertRow(std::size_t slot);  // at its sorted place, selected
-    void RemoveRow(std::size_t row);
-    void Notify(ChangeKind kind, std::size_t row = 0);
+    // The slot of the first entry the form's times collide with, the edited slot left out.
+    OptionalSlot FirstOverlap(const EntryForm& form, OptionalSlot editing) const;
+    void AddEntries(std::span<const ScheduleEntry> entries);  // one undo step
+    void InsertRow(SlotIndex slot);  // at its sorted place, selected
+    void RemoveRow(RowIndex row);
+    void Notify(ChangeKind kind, RowIndex row = 0);
 
     ConfigImage image_;
-    std::vector<std::size_t> rows_;  // slot shown by each row, top to bottom
-    int selected_ = kNoSlot;
+    std::vector<SlotIndex> rows_;  // slot shown by each row, top to bottom
+    OptionalSlot selected_;
     bool modified_ = false;
     UndoHistory<Snapshot> history_;
     std::vector<std::pair<int, Listener>> listeners_;

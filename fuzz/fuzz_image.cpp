@@ -20,7 +20,7 @@ void Check(bool condition) {
 
 void CheckEntry(const ScheduleEntry& entry) {
     const auto texts = EntryTexts(entry);
-    for (const std::string& text : texts) Check(!text.empty() && text.size() < 64);
+    for (const std::string& text : texts.values) Check(!text.empty() && text.size() < 64);
 
     const EntryForm form = FormFromEntry(entry);
     const ScheduleEntry composed = EntryFromForm(form);
@@ -53,7 +53,7 @@ void CheckSegments(const std::vector<ScheduleEntry>& entries) {
     }
     // Hit testing walks every bar; a few probes keep the run fast.
     for (std::size_t i = 0; i < segments.size() && i < 8; ++i)
-        Check(SlotAt(segments, segments[i].day, segments[i].first) >= 0);
+        Check(SlotAt(segments, segments[i].day, segments[i].first).has_value());
 }
 
 void CheckSaveAndReload(const ConfigImage& loaded) {

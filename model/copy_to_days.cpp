@@ -27,11 +27,10 @@ ScheduleEntry ShiftByDays(const ScheduleEntry& entry, int dayOffset) {
     return copy;
 }
 
-CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, std::size_t sourceSlot, std::span<const int> days,
+CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, SlotIndex sourceSlot, std::span<const int> days,
                         std::size_t capacity) {
     CopyPlan plan;
-    if (sourceSlot >= entries.size() || entries[sourceSlot].start >= kSecondsPerWeek ||
-        entries[sourceSlot].stop >= kSecondsPerWeek) {
+    if (sourceSlot >= entries.size() || !LiesWithinWeek(entries[sourceSlot])) {
         // A time past Sunday has no weekday to shift from.
         plan.sourceUnusable = true;
         return plan;
@@ -44,7 +43,7 @@ CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, std::size_t sour
     for (int day = 1; day <= 7; ++day) {
         if (!wanted[static_cast<std::size_t>(day - 1)]) continue;
         const ScheduleEntry copy = ShiftByDays(source, day - sourceDay);
-        if (FitsSchedule(schedule, copy.start, copy.stop, -1)) {
+        if (FitsSchedule(schedule, copy.start, copy.stop, std::nullopt)) {
             schedule.push_back(copy);
             plan.copies.push_back(copy);
         } else {
@@ -57,16 +56,4 @@ CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, std::size_t sour
     }
     if (!plan.Accepted()) plan.copies.clear();
     return plan;
-}
-
-std::string CopyOverlapText(std::span<const int> days) {
-    if (days.empty()) return {};
-    std::string names;
-    for (std::size_t i = 0; i < days.size(); ++i) {
-        if (i > 0) names += i + 1 == days.size() ? " and " : ", ";
-        const char* name = WeekdayName(days[i]);
-        names += name ? name : "Day " + std::to_string(days[i]);
-    }
-    if (days.size() == 1) return "The copy for " + names + " overlaps another entry.";
-    return "The copies for " + names + " overlap other entries.";
 }

@@ -3,7 +3,6 @@
 // and either every copy fits the schedule or none is made.
 #include <cstddef>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "model/schedule_entry.h"
@@ -20,12 +19,8 @@ struct CopyPlan {
 // and the source's own start day are ignored). Each copy is tested against the schedule and
 // the copies of earlier days that fitted. Refusals are checked in the order sourceUnusable,
 // full, overlappingDays, and only the first that applies is reported.
-CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, std::size_t sourceSlot, std::span<const int> days,
+CopyPlan PlanCopyToDays(std::span<const ScheduleEntry> entries, SlotIndex sourceSlot, std::span<const int> days,
                         std::size_t capacity);
 
 // The entry moved by dayOffset whole days (either way), start and stop alike, round the week.
 ScheduleEntry ShiftByDays(const ScheduleEntry& entry, int dayOffset);
-
-// The secondary text of the overlap message: "The copy for Tuesday overlaps another entry." or
-// "The copies for Tuesday, Thursday and Sunday overlap other entries."; empty for no days.
-std::string CopyOverlapText(std::span<const int> days);

@@ -5,9 +5,9 @@
 #include "model/rate_table.h"
 #include "model/week_time.h"
 
-const std::array<const char*, kListColumns> kColumnTitles = {
-    "Start", "Stop", "PAL IPS", "NTSC IPS", "Image Size", "Resolution", "Trigger", "Duration", "Video Out"};
-const std::array<int, kListColumns> kColumnWidths = {140, 140, 70, 70, 70, 80, 60, 60, 60};
+const PerColumn<const char*> kColumnTitles = {
+    {"Start", "Stop", "PAL IPS", "NTSC IPS", "Image Size", "Resolution", "Trigger", "Duration", "Video Out"}};
+const PerColumn<int> kColumnWidths = {{140, 140, 70, 70, 70, 80, 60, 60, 60}};
 
 std::string WeekTimeText(WeekTime t) {
     const DayTime split = SplitWeekTime(t);
@@ -23,33 +23,21 @@ std::string WeekTimeText(WeekTime t) {
     return text;
 }
 
-std::array<std::string, kListColumns> EntryTexts(const ScheduleEntry& entry) {
+ColumnTexts EntryTexts(const ScheduleEntry& entry) {
     const int trigger = TriggerOf(entry);
-    const std::string triggerText = TriggerText(trigger);
     char size[32];
     std::snprintf(size, sizeof size, "%ukB", static_cast<unsigned>(entry.imageSize / 1000));
     char duration[32];
     std::snprintf(duration, sizeof duration, "%ds", DurationOf(entry));
-    return {
-        WeekTimeText(entry.start),
-        WeekTimeText(entry.stop),
-        FormatTenths(Pal10(entry.rateCode)),
-        FormatTenths(Ntsc10(entry.rateCode)),
-        size,
-        entry.resolution == kResolutionFrame ? "Frame" : "Field",
-        triggerText,
-        triggerText == TriggerText(kTriggerContinuous) ? "N/A" : duration,
-        VideoOutOf(entry) ? "On" : "Off",
-    };
-}
-
-std::string OverlapDetailText(const ScheduleEntry& other) {
-    const auto texts = EntryTexts(other);
-    return "It overlaps " + texts[0] + " to " + texts[1] + " (" + texts[6] + ").";
-}
-
-std::string EntryHoverText(const ScheduleEntry& entry) {
-    const auto texts = EntryTexts(entry);
-    return texts[0] + " - " + texts[1] + "\n" + texts[6] + ", " + texts[2] + " / " + texts[3] +
-           " images per second (PAL / NTSC)";
+    ColumnTexts texts;
+    texts[ListColumn::kStart] = WeekTimeText(entry.start);
+    texts[ListColumn::kStop] = WeekTimeText(entry.stop);
+    texts[ListColumn::kPalIps] = FormatTenths(Pal10(entry.rateCode));
+    texts[ListColumn::kNtscIps] = FormatTenths(Ntsc10(entry.rateCode));
+    texts[ListColumn::kImageSize] = size;
+    texts[ListColumn::kResolution] = entry.resolution == kResolutionFrame ? "Frame" : "Field";
+    texts[ListColumn::kTrigger] = TriggerText(trigger);
+    texts[ListColumn::kDuration] = texts[ListColumn::kTrigger] == TriggerText(kTriggerContinuous) ? "N/A" : duration;
+    texts[ListColumn::kVideoOut] = VideoOutOf(entry) ? "On" : "Off";
+    return texts;
 }

@@ -1,26 +1,34 @@
 #pragma once
-// The nine texts the schedule list shows for an entry.
+// The nine texts the schedule list shows for an entry, one per column.
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "model/schedule_entry.h"
 
-constexpr int kListColumns = 9;
+// The schedule list's columns, left to right.
+enum class ListColumn { kStart, kStop, kPalIps, kNtscIps, kImageSize, kResolution, kTrigger, kDuration, kVideoOut };
+constexpr std::size_t kListColumns = 9;
+constexpr std::array<ListColumn, kListColumns> kAllColumns = {
+    ListColumn::kStart,      ListColumn::kStop,    ListColumn::kPalIps,   ListColumn::kNtscIps,  ListColumn::kImageSize,
+    ListColumn::kResolution, ListColumn::kTrigger, ListColumn::kDuration, ListColumn::kVideoOut};
 
-// Column titles and initial widths in pixels, in column order.
-extern const std::array<const char*, kListColumns> kColumnTitles;
-extern const std::array<int, kListColumns> kColumnWidths;
+// One value for each column, reached by the column's name.
+template <typename T>
+struct PerColumn {
+    std::array<T, kListColumns> values{};
+    T& operator[](ListColumn column) { return values[static_cast<std::size_t>(column)]; }
+    const T& operator[](ListColumn column) const { return values[static_cast<std::size_t>(column)]; }
+    friend bool operator==(const PerColumn&, const PerColumn&) = default;
+};
+using ColumnTexts = PerColumn<std::string>;
+
+// Column titles and initial widths in pixels.
+extern const PerColumn<const char*> kColumnTitles;
+extern const PerColumn<int> kColumnWidths;
 
 // "%02d:%02d:%02d on <weekday>"; a week time of 604800 or more reads "... on Day N".
 std::string WeekTimeText(WeekTime t);
 
-// Start, Stop, PAL IPS, NTSC IPS, Image Size, Resolution, Trigger, Duration, Video Out.
-std::array<std::string, kListColumns> EntryTexts(const ScheduleEntry& entry);
-
-// What a refused entry collides with, for the overlap message:
-// "It overlaps <start> to <stop> (<trigger>)." in the texts of the list.
-std::string OverlapDetailText(const ScheduleEntry& other);
-
-// A week-strip bar's tooltip, in the texts of the list:
-// "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
-std::string EntryHoverText(const ScheduleEntry& entry);
+// What the list shows for an entry.
+ColumnTexts EntryTexts(const ScheduleEntry& entry);

@@ -15,16 +15,16 @@ bool Overlaps(WeekTime s, WeekTime e, WeekTime candidateStart, WeekTime candidat
 }
 }  // namespace
 
-int FirstOverlap(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
-                 int excludeIndex) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (excludeIndex >= 0 && i == static_cast<std::size_t>(excludeIndex)) continue;
-        if (Overlaps(entries[i].start, entries[i].stop, candidateStart, candidateStop)) return static_cast<int>(i);
+OptionalSlot FirstOverlap(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
+                          OptionalSlot excluded) {
+    for (SlotIndex slot = 0; slot < entries.size(); ++slot) {
+        if (slot == excluded) continue;
+        if (Overlaps(entries[slot].start, entries[slot].stop, candidateStart, candidateStop)) return slot;
     }
-    return -1;
+    return std::nullopt;
 }
 
 bool FitsSchedule(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
-                  int excludeIndex) {
-    return FirstOverlap(entries, candidateStart, candidateStop, excludeIndex) < 0;
+                  OptionalSlot excluded) {
+    return !FirstOverlap(entries, candidateStart, candidateStop, excluded);
 }

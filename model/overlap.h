@@ -5,12 +5,11 @@
 #include "model/schedule_entry.h"
 
 // The slot of the first entry that [candidateStart, candidateStop) overlaps, skipping the
-// slot excludeIndex (-1 skips nothing); -1 when it overlaps none. start == stop is the
+// slot excluded (the entry being edited); none when it overlaps none. start == stop is the
 // whole week, stop < start wraps.
-int FirstOverlap(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
-                 int excludeIndex);
+OptionalSlot FirstOverlap(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
+                          OptionalSlot excluded);
 
-// True when [candidateStart, candidateStop) overlaps none of entries, skipping the slot
-// excludeIndex (-1 skips nothing). start == stop is the whole week, stop < start wraps.
-bool FitsSchedule(std::span<const ScheduleEntry> entries, WeekTime candidateStart,
-                  WeekTime candidateStop, int excludeIndex);
+// True when [candidateStart, candidateStop) overlaps none of entries but the excluded one.
+bool FitsSchedule(std::span<const ScheduleEntry> entries, WeekTime candidateStart, WeekTime candidateStop,
+                  OptionalSlot excluded);

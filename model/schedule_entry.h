@@ -2,8 +2,13 @@
 // The schedule entry record: six 32-bit words, as the configuration file stores them.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "model/week_time.h"
+
+// An entry's place in the image, 0..255; no value where no entry is meant (nothing selected).
+using SlotIndex = std::size_t;
+using OptionalSlot = std::optional<SlotIndex>;
 
 struct ScheduleEntry {
     WeekTime start = 0;          // recording starts here
@@ -27,3 +32,5 @@ constexpr std::uint32_t kResolutionField = 2;
 inline int TriggerOf(const ScheduleEntry& e) { return static_cast<int>((e.control >> kTriggerShift) & kTriggerMask); }
 inline int DurationOf(const ScheduleEntry& e) { return static_cast<int>(e.control & kDurationMask); }
 inline bool VideoOutOf(const ScheduleEntry& e) { return (e.control & kVideoOutBit) != 0; }
+// False for an entry with a time past Sunday, which only a foreign file can hold.
+inline bool LiesWithinWeek(const ScheduleEntry& e) { return e.start < kSecondsPerWeek && e.stop < kSecondsPerWeek; }

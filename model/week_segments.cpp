@@ -42,12 +42,10 @@ TriggerClass ClassOfTrigger(int code) {
     return TriggerClass::Continuous;
 }
 
-int SlotAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay) {
-    int found = -1;
+OptionalSlot SlotAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay) {
+    OptionalSlot found;
     for (const WeekSegment& segment : segments) {
-        if (segment.day == day && segment.first <= secondOfDay && secondOfDay < segment.end) {
-            found = static_cast<int>(segment.slot);
-        }
+        if (segment.day == day && segment.first <= secondOfDay && secondOfDay < segment.end) found = segment.slot;
     }
     return found;
 }

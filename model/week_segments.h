@@ -12,7 +12,7 @@ struct WeekSegment {
     int day;              // 1..7, the row
     std::uint32_t first;  // first second within the day, 0..86399
     std::uint32_t end;    // one past the last second, 1..86400
-    std::size_t slot;     // index of the entry in the schedule
+    SlotIndex slot;       // the entry's place in the schedule
     friend bool operator==(const WeekSegment&, const WeekSegment&) = default;
 };
 
@@ -26,6 +26,6 @@ std::vector<WeekSegment> WeekSegments(std::span<const ScheduleEntry> entries);
 enum class TriggerClass { Continuous, Alarm1, Alarm2, Vmd };
 TriggerClass ClassOfTrigger(int code);  // 0 and 10-15 Continuous, 1-4 Alarm1, 5-8 Alarm2, 9 Vmd
 
-// The slot whose bar covers secondOfDay on row day, or -1. Where bars of a foreign schedule
+// The slot whose bar covers secondOfDay on row day, if any. Where bars of a foreign schedule
 // overlap, the one drawn last (on top) wins.
-int SlotAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay);
+OptionalSlot SlotAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay);

@@ -141,12 +141,8 @@ void CConfigDlg::SizeToDisplay() {
     CentreOnScreen();
 }
 
-void CConfigDlg::AutosizeColumns() { list_->AutosizeColumns(); }
-
-long CConfigDlg::SelectedRow() const { return document_.SelectedRow(); }
-
 bool CConfigDlg::AskDiscard() {
-    if (!IsModified()) return true;
+    if (!document_.IsModified()) return true;
     return wxMessageBox(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxICON_QUESTION, this) == wxYES;
 }
 
@@ -218,7 +214,7 @@ void CConfigDlg::OnListContextMenu(wxDataViewEvent&) {
     menu.AppendSeparator();
     menu.Append(wxID_UNDO, "&Undo\tCtrl+Z")->Enable(document_.CanUndo());
     menu.Append(wxID_REDO, "&Redo\tCtrl+Y")->Enable(document_.CanRedo());
-    const bool selected = document_.SelectedSlot() != ConfigDocument::kNoSlot;
+    const bool selected = document_.SelectedSlot().has_value();
     for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu.Enable(id, selected);
     PopupMenu(&menu);
 }

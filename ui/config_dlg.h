@@ -1,7 +1,10 @@
 #pragma once
 // The editor's main window: the configuration being edited, the schedule table and week strip
-// that show it, and the commands.
+// that show it, and the commands. Its parts: config_dlg.cpp lays it out and answers keys and
+// menus, config_dlg_schedule.cpp the schedule commands, config_dlg_files.cpp loading and saving
+// with the file commands, config_dlg_cards.cpp the card commands.
 #include <filesystem>
+#include <functional>
 
 #include <wx/dataview.h>
 #include <wx/dialog.h>
@@ -20,33 +23,35 @@ public:
     explicit CConfigDlg(wxWindow* parent = nullptr, CardLocator cards = CardLocator::ForThisSystem());
     ~CConfigDlg() override;
 
+    // What the window shows and edits; the table and the strip draw from it.
     ConfigDocument& Document() { return document_; }
     const ConfigDocument& Document() const { return document_; }
-    const ConfigImage& Image() const { return document_.Image(); }
     CScheduleList* List() const { return list_; }
     CWeekStrip* WeekStrip() const { return weekStrip_; }
-    const CardLocator& Cards() const { return cards_; }
 
-    void AutosizeColumns();
-    long SelectedRow() const;  // -1 when none
+    void ShowAbout();
 
-    void SetModified() { document_.SetModified(); }
-    void ClearModified() { document_.ClearModified(); }
-    bool IsModified() const { return document_.IsModified(); }
+private:
     // "Discard current changes" when modified; false when the operator answers No.
     bool AskDiscard();
-
     // Load and save at a path, reporting every failure in a message box.
     bool LoadConfig(const std::filesystem::path& path);
     bool SaveConfig(const std::filesystem::path& path);
     // Reports a save that failed; clears the modified flag after one that succeeded.
     bool Saved(const StorageOutcome& outcome);
-    // The file chooser; empty when cancelled.
-    wxString ChooseFile(bool save);
 
-    void ShowAbout();
+    // Reports a refused change in a message box; false when the change was made.
+    bool Refused(const EditOutcome& outcome);
+    // Opens the schedule item dialog on form and applies what the operator enters, opening it
+    // again on the entered values after an overlap, until it is applied or cancelled.
+    void RunEntryDialog(EntryForm form, const std::function<EditOutcome(const EntryForm&)>& apply);
+    // New, Copy and a span drawn on the strip: form through the dialog into a new entry.
+    void AddThroughDialog(const EntryForm& form);
+    void ShowError(const wxString& message, const wxString& detail = wxString());
 
-    // The commands, reachable by tests as an operator reaches them through the buttons.
+    void CreateControls();
+    void SizeToDisplay();
+
     void OnNew(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnCopyToDays(wxCommandEvent& event);
@@ -59,15 +64,6 @@ public:
     void OnSaveToFile(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
-
-private:
-    // Opens the schedule item dialog on form until its entry fits the schedule or the
-    // operator cancels; excludeSlot is the slot being edited, kNoSlot for New and Copy.
-    bool RunEntryDialog(EntryForm& form, int excludeSlot);
-    void ShowError(const wxString& message, const wxString& detail = wxString());
-
-    void CreateControls();
-    void SizeToDisplay();
     void OnClose(wxCloseEvent& event);
     void OnOK(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);

@@ -1,43 +1,10 @@
 // Load and save at a path, and the file commands Load From File and Save To File.
-#include <system_error>
-
-#include <wx/filedlg.h>
-#include <wx/filename.h>
-#include <wx/msgdlg.h>
-
-#include "ui/messages.h"
 #include "storage/config_file.h"
 #include "ui/config_dlg.h"
+#include "ui/file_chooser.h"
+#include "ui/messages.h"
 
 namespace {
-#ifdef __WXMSW__
-// Windows paths are wide: a narrow one would be read in the ANSI code page, not as UTF-8.
-std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.ToStdWstring()); }
-#else
-std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(path.utf8_string()); }
-#endif
-
-bool ExistsAt(const wxString& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(std::filesystem::symlink_status(ToPath(path), ignored));
-}
-
-// The name the file dialog's default extension gives a typed path: ".DAT" when it has none.
-wxString WithDatExtension(const wxString& path) {
-    return wxString::FromUTF8(WithDefaultExtension(path.utf8_string()));
-}
-
-// wxGTK reads the path back from the GTK widget, which takes a path set on it only once the
-// folder has loaded (and an open dialog never for a file that does not exist); the folder and
-// name the dialog holds are the same choice, so they stand in when the widget has none.
-wxString DialogPath(const wxFileDialog& dialog) {
-    const wxString path = dialog.GetPath();
-    if (!path.empty() || dialog.GetFilename().empty()) return path;
-    return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
-}
-
-// The same question the save dialog asks, for a file it could not know about: the one the
-// default extension leads to.
 // The message the operator sees for a load or save that failed.
 const char* FailureMessage(StorageStep step) {
     switch (step) {
@@ -56,12 +23,6 @@ const char* FailureMessage(StorageStep step) {
     return kMsgWriteFailed;
 }
 
-bool ConfirmReplace(wxWindow* parent, const wxString& path) {
-    const wxString name = wxFileName(path).GetFullName();
-    wxMessageDialog ask(parent, wxString::Format("%s already exists.\nDo you want to replace it?", name),
-                        "Confirm Save As", wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION);
-    return ask.ShowModal() == wxID_YES;
-}
 }  // namespace
 
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path) {
@@ -81,7 +42,7 @@ bool CConfigDlg::Saved(const StorageOutcome& outcome) {
         ShowError(FailureMessage(outcome.failed));
         return false;
     }
-    ClearModified();
+    document_.ClearModified();
     return true;
 }
 
@@ -89,56 +50,20 @@ bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
     return Saved(SaveConfigFile(path, document_.ImageToSave()));
 }
 
-wxString CConfigDlg::ChooseFile(bool save) {
-    // GTK's chooser takes the initial name literally (a save would offer a file called
-    // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
-#ifdef __WXMSW__
-    const wxString initialName = "*.DAT";
-    const wxString filter = "Config Files|*.DAT|All Files|*.*";
-#else
-    const wxString initialName;
-    // GTK matches patterns letter case and all, so the second pattern takes "week.dat" and
-    // "Week.Dat" too. The plain first one is where wx takes a name's default extension from.
-    const wxString filter = "Config Files|*.DAT;*.[dD][aA][tT]|All Files|*";
-#endif
-    wxString directory;
-    wxString name = initialName;
-    for (;;) {
-        const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
-        wxFileDialog dialog(this, save ? "Save As" : "Open", directory, name, filter, style);
-        if (dialog.ShowModal() != wxID_OK) return {};
-        const wxString chosen = DialogPath(dialog);
-        if (chosen.empty()) return {};
-        const wxString withExtension = WithDatExtension(chosen);
-        if (!save) {
-            // An existing file is opened as named; a typed name without an extension that
-            // names nothing means the configuration file of that name.
-            return ExistsAt(chosen) ? chosen : withExtension;
-        }
-        // The dialog asked about the name as typed; when the extension leads to another
-        // file that exists, that one needs the question too. No goes back to the chooser.
-        if (withExtension == chosen || !ExistsAt(withExtension) || ConfirmReplace(this, withExtension))
-            return withExtension;
-        const wxFileName last(withExtension);
-        directory = last.GetPath();
-        name = last.GetFullName();
-    }
-}
-
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {
     if (!AskDiscard()) return;
-    const wxString path = ChooseFile(false);
+    const wxString path = ChooseConfigFile(this, false);
     if (path.empty()) return;
-    LoadConfig(ToPath(path));
+    LoadConfig(PathOf(path));
 }
 
 void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
-    const wxString path = ChooseFile(true);
+    const wxString path = ChooseConfigFile(this, true);
     if (path.empty()) return;
     // The card's own file is written only through Save To Card.
     if (IsReservedFileName(path.utf8_string())) {
         ShowError(kMsgReservedName);
         return;
     }
-    SaveConfig(ToPath(path));
+    SaveConfig(PathOf(path));
 }

@@ -1,100 +1,86 @@
-// The schedule commands: New, Copy, Edit, Delete and Delete All.
+// The schedule commands: New, Copy, Copy To Days, Edit, Delete and Delete All, and an entry
+// drawn on the week strip.
 #include <wx/msgdlg.h>
 
-#include "model/copy_to_days.h"
-#include "model/entry_texts.h"
-#include "ui/messages.h"
 #include "model/week_drag.h"
 #include "ui/config_dlg.h"
 #include "ui/copy_to_days_dlg.h"
+#include "ui/messages.h"
 #include "ui/schedule_item_dlg.h"
 #include "ui/week_strip.h"
 
-bool CConfigDlg::RunEntryDialog(EntryForm& form, int excludeSlot) {
+bool CConfigDlg::Refused(const EditOutcome& outcome) {
+    using Result = EditOutcome::Result;
+    switch (outcome.result) {
+        case Result::kDone: return false;
+        case Result::kNoSuchEntry: break;  // the selection went meanwhile: nothing to say
+        case Result::kFull: ShowError(kMsgScheduleFull); break;
+        case Result::kOutsideWeek: ShowError(kMsgCopyOutsideWeek); break;
+        case Result::kOverlap:
+            ShowError(kMsgOverlap, wxString::FromUTF8(OverlapDetailText(document_.Image().Entry(*outcome.overlapping))));
+            break;
+        case Result::kDaysOverlap:
+            ShowError(kMsgOverlap, wxString::FromUTF8(CopyOverlapText(outcome.overlappingDays)));
+            break;
+    }
+    return true;
+}
+
+void CConfigDlg::RunEntryDialog(EntryForm form, const std::function<EditOutcome(const EntryForm&)>& apply) {
     for (;;) {
         CScheduleItemDlg dlg(this);
         dlg.form = form;
-        if (dlg.ShowModal() != wxID_OK) return false;
+        if (dlg.ShowModal() != wxID_OK) return;
         form = dlg.form;
-        const int other = document_.FirstOverlap(form, excludeSlot);
-        if (other == ConfigDocument::kNoSlot) return true;
-        // The dialog opens again on what the operator entered.
-        ShowError(kMsgOverlap, wxString::FromUTF8(OverlapDetailText(document_.Image().Entry(std::size_t(other)))));
+        const EditOutcome outcome = apply(form);
+        // After an overlap the dialog opens again on what the operator entered.
+        if (!Refused(outcome) || outcome.result != EditOutcome::Result::kOverlap) return;
     }
 }
 
-void CConfigDlg::OnNew(wxCommandEvent&) {
-    if (document_.IsFull()) {
-        ShowError(kMsgScheduleFull);
-        return;
-    }
-    EntryForm form = NewEntryForm();
-    if (RunEntryDialog(form, ConfigDocument::kNoSlot)) document_.Add(form);
+void CConfigDlg::AddThroughDialog(const EntryForm& form) {
+    if (Refused(document_.CanAdd())) return;
+    RunEntryDialog(form, [this](const EntryForm& f) { return document_.Add(f); });
 }
+
+void CConfigDlg::OnNew(wxCommandEvent&) { AddThroughDialog(NewEntryForm()); }
 
 void CConfigDlg::OnCopy(wxCommandEvent&) {
-    if (document_.IsFull()) {
-        ShowError(kMsgScheduleFull);
-        return;
-    }
-    const int slot = document_.SelectedSlot();
-    if (slot == ConfigDocument::kNoSlot) return;
+    // A full schedule is said so first, whether or not an entry is selected.
+    if (Refused(document_.CanAdd())) return;
+    const OptionalSlot slot = document_.SelectedSlot();
+    if (!slot) return;
     // The source still counts against its copy, which must be given other times.
-    EntryForm form = FormFromEntry(document_.Image().Entry(static_cast<std::size_t>(slot)));
-    if (RunEntryDialog(form, ConfigDocument::kNoSlot)) document_.Add(form);
-}
-
-void CConfigDlg::OnCopyToDays(wxCommandEvent&) {
-    if (document_.IsFull()) {
-        ShowError(kMsgScheduleFull);
-        return;
-    }
-    const int slot = document_.SelectedSlot();
-    if (slot == ConfigDocument::kNoSlot) return;
-    const std::vector<ScheduleEntry> entries = document_.Entries();
-    const ScheduleEntry& source = entries[std::size_t(slot)];
-    if (source.start >= kSecondsPerWeek || source.stop >= kSecondsPerWeek) {
-        ShowError(kMsgCopyOutsideWeek);
-        return;
-    }
-    CCopyToDaysDlg dlg(this, SplitWeekTime(source.start).day);
-    if (dlg.ShowModal() != wxID_OK) return;
-    const std::vector<int> days = dlg.ChosenDays();
-    if (days.empty()) return;
-    // Every copy or none.
-    const CopyPlan plan = PlanCopyToDays(entries, std::size_t(slot), days, kMaxEntries);
-    if (plan.sourceUnusable)
-        ShowError(kMsgCopyOutsideWeek);
-    else if (plan.full)
-        ShowError(kMsgScheduleFull);
-    else if (!plan.overlappingDays.empty())
-        ShowError(kMsgOverlap, wxString::FromUTF8(CopyOverlapText(plan.overlappingDays)));
-    else
-        document_.AddCopies(plan.copies);
+    AddThroughDialog(FormFromEntry(document_.Image().Entry(*slot)));
 }
 
 void CConfigDlg::OnWeekStripDrawn(wxCommandEvent&) {
     // The drawn span opens as a new entry, with the new-entry defaults for everything else.
-    if (document_.IsFull()) {
-        ShowError(kMsgScheduleFull);
-        return;
-    }
-    EntryForm form = SpanForm(weekStrip_->DrawnSpan());
-    if (RunEntryDialog(form, ConfigDocument::kNoSlot)) document_.Add(form);
+    AddThroughDialog(SpanForm(weekStrip_->DrawnSpan()));
+}
+
+void CConfigDlg::OnCopyToDays(wxCommandEvent&) {
+    if (Refused(document_.CanAdd())) return;
+    const OptionalSlot slot = document_.SelectedSlot();
+    if (!slot || Refused(document_.CanCopyToDays(*slot))) return;
+    CCopyToDaysDlg dlg(this, SplitWeekTime(document_.Image().Entry(*slot).start).day);
+    if (dlg.ShowModal() != wxID_OK) return;
+    const std::vector<int> days = dlg.ChosenDays();
+    if (!days.empty()) Refused(document_.CopyToDays(*slot, days));
 }
 
 void CConfigDlg::OnEdit(wxCommandEvent&) {
-    const int slot = document_.SelectedSlot();
-    if (slot == ConfigDocument::kNoSlot) return;
-    EntryForm form = FormFromEntry(document_.Image().Entry(static_cast<std::size_t>(slot)));
-    if (RunEntryDialog(form, slot)) document_.Edit(static_cast<std::size_t>(slot), form);
+    const OptionalSlot slot = document_.SelectedSlot();
+    if (!slot) return;
+    RunEntryDialog(FormFromEntry(document_.Image().Entry(*slot)),
+                   [this, slot](const EntryForm& f) { return document_.Edit(*slot, f); });
 }
 
 void CConfigDlg::OnDelete(wxCommandEvent&) {
-    const int slot = document_.SelectedSlot();
-    if (slot == ConfigDocument::kNoSlot) return;
+    const OptionalSlot slot = document_.SelectedSlot();
+    if (!slot) return;
     if (wxMessageBox(kMsgDeleteItem, kTitleConfirmDelete, wxYES_NO | wxICON_QUESTION, this) != wxYES) return;
-    document_.Delete(static_cast<std::size_t>(slot));
+    document_.Delete(*slot);
 }
 
 void CConfigDlg::OnDeleteAll(wxCommandEvent&) {

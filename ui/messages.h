@@ -1,5 +1,10 @@
 #pragma once
-// Every text the editor shows in a message box, with the titles they go under.
+// Every text the editor shows in a message box, with the titles they go under, and the texts
+// the windows compose from an entry's.
+#include <span>
+#include <string>
+
+#include "model/schedule_entry.h"
 
 constexpr const char* kTitleError = "Error";
 constexpr const char* kTitleConfirm = "Confirm";
@@ -22,3 +27,13 @@ constexpr const char* kMsgInvalidFile = "This is not a valid configuration file"
 constexpr const char* kMsgCannotOverwrite = "Unable to overwrite this file";
 constexpr const char* kMsgWriteFailed = "Unable to write to this file";
 constexpr const char* kMsgReservedName = "This is a reserved file name";
+
+// The second line of the overlap message: what a refused entry collides with,
+// "It overlaps <start> to <stop> (<trigger>).", in the texts of the list.
+std::string OverlapDetailText(const ScheduleEntry& other);
+// The second line when copies overlap: "The copy for Tuesday overlaps another entry." or
+// "The copies for Tuesday, Thursday and Sunday overlap other entries."; empty for no days.
+std::string CopyOverlapText(std::span<const int> days);
+// A week-strip bar's tooltip, in the texts of the list:
+// "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
+std::string EntryHoverText(const ScheduleEntry& entry);

@@ -11,7 +11,11 @@
 #include "ui/list_metrics.h"
 
 namespace {
-constexpr int kVideoOutColumn = 8;
+unsigned IndexOf(ListColumn column) { return static_cast<unsigned>(column); }
+// Every column but "Video Out", the last, which takes the room the others leave.
+constexpr std::array<ListColumn, kListColumns - 1> kSizedColumns = {
+    ListColumn::kStart,     ListColumn::kStop,       ListColumn::kPalIps,  ListColumn::kNtscIps,
+    ListColumn::kImageSize, ListColumn::kResolution, ListColumn::kTrigger, ListColumn::kDuration};
 }  // namespace
 
 // Rows and cells straight from the document. The texts of the row last asked for are kept,
@@ -21,7 +25,7 @@ public:
     explicit Model(const ConfigDocument& document)
         : wxDataViewVirtualListModel(static_cast<unsigned>(document.RowCount())), document_(document) {}
 
-    const std::array<std::string, kListColumns>& Texts(unsigned row) const {
+    const ColumnTexts& Texts(unsigned row) const {
         const ScheduleEntry entry = row < document_.RowCount() ? document_.EntryOfRow(row) : ScheduleEntry{};
         if (!memoValid_ || !(entry == memoEntry_)) {
             memoTexts_ = EntryTexts(entry);
@@ -32,7 +36,7 @@ public:
     }
 
     void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override {
-        value = column < kListColumns ? wxString::FromUTF8(Texts(row)[column]) : wxString();
+        value = column < kListColumns ? wxString::FromUTF8(Texts(row)[kAllColumns[column]]) : wxString();
     }
     bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
 
@@ -40,7 +44,7 @@ private:
     const ConfigDocument& document_;
     mutable bool memoValid_ = false;
     mutable ScheduleEntry memoEntry_;
-    mutable std::array<std::string, kListColumns> memoTexts_;
+    mutable ColumnTexts memoTexts_;
 };
 
 // clang-format off
@@ -56,13 +60,13 @@ CScheduleList::CScheduleList(wxWindow* parent, wxWindowID id, ConfigDocument& do
       model_(new Model(document)) {
     AssociateModel(model_);
     model_->DecRef();  // the control holds the model from here on
-    for (int column = 0; column < kListColumns; ++column)
-        AppendTextColumn(kColumnTitles[column], static_cast<unsigned>(column), wxDATAVIEW_CELL_INERT,
-                         FromDIP(kColumnWidths[column]), wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    for (ListColumn column : kAllColumns)
+        AppendTextColumn(kColumnTitles[column], IndexOf(column), wxDATAVIEW_CELL_INERT, FromDIP(kColumnWidths[column]),
+                         wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
     SetAccessibleName(this, "Recording Schedule");
     // "Video Out" is never resized after this; it starts wide enough for its own title.
-    wxDataViewColumn* videoOut = GetColumn(kVideoOutColumn);
-    videoOut->SetWidth(std::max(FromDIP(kColumnWidths[kVideoOutColumn]), HeaderWidth(kVideoOutColumn)));
+    wxDataViewColumn* videoOut = GetColumn(IndexOf(ListColumn::kVideoOut));
+    videoOut->SetWidth(std::max(FromDIP(kColumnWidths[ListColumn::kVideoOut]), HeaderWidth(ListColumn::kVideoOut)));
     AutosizeColumns();
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
@@ -99,27 +103,21 @@ void CScheduleList::OnDocumentChange(const ConfigDocument::Change& change) {
 }
 
 void CScheduleList::ShowSelection() {
-    const long row = document_.SelectedRow();
+    const OptionalRow row = document_.SelectedRow();
     if (row == SelectedRow()) return;
-    if (row < 0) {
+    if (!row) {
         UnselectAll();
         return;
     }
-    const wxDataViewItem item = model_->GetItem(static_cast<unsigned>(row));
+    const wxDataViewItem item = model_->GetItem(static_cast<unsigned>(*row));
     Select(item);
     EnsureVisible(item);
 }
 
-long CScheduleList::SelectedRow() const {
+OptionalRow CScheduleList::SelectedRow() const {
     const wxDataViewItem item = GetSelection();
-    return item.IsOk() ? static_cast<long>(model_->GetRow(item)) : -1;
-}
-
-long CScheduleList::RowCount() const { return static_cast<long>(model_->GetCount()); }
-
-wxString CScheduleList::CellText(long row, int column) const {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= kListColumns) return {};
-    return wxString::FromUTF8(model_->Texts(static_cast<unsigned>(row))[column]);
+    if (!item.IsOk()) return std::nullopt;
+    return model_->GetRow(item);
 }
 
 void CScheduleList::OnSelectionChanged(wxDataViewEvent& event) {
@@ -139,13 +137,13 @@ int CScheduleList::TextWidth(const std::string& text) {
 void CScheduleList::AutosizeColumns() {
     // The widest text of each column, in one pass over the rows: the texts of a row come
     // together, and a text's width is measured once.
-    std::array<std::string, kVideoOutColumn> widest;
-    std::array<int, kVideoOutColumn> widestWidth;
-    widestWidth.fill(-1);
-    const long rows = RowCount();
-    for (long row = 0; row < rows; ++row) {
-        const auto& texts = model_->Texts(static_cast<unsigned>(row));
-        for (int column = 0; column < kVideoOutColumn; ++column) {
+    PerColumn<std::string> widest;
+    PerColumn<int> widestWidth;
+    widestWidth.values.fill(-1);
+    const unsigned rows = model_->GetCount();
+    for (unsigned row = 0; row < rows; ++row) {
+        const ColumnTexts& texts = model_->Texts(row);
+        for (ListColumn column : kSizedColumns) {
             const int width = TextWidth(texts[column]);
             if (width > widestWidth[column]) {
                 widestWidth[column] = width;
@@ -153,34 +151,34 @@ void CScheduleList::AutosizeColumns() {
             }
         }
     }
-    for (int column = 0; column < kVideoOutColumn; ++column) {
-        const int contents = rows == 0 ? 0 : CellWidth(this, static_cast<unsigned>(column), wxString::FromUTF8(widest[column]));
-        GetColumn(static_cast<unsigned>(column))->SetWidth(std::max(contents, HeaderWidth(column)));
+    for (ListColumn column : kSizedColumns) {
+        const int contents = rows == 0 ? 0 : CellWidth(this, IndexOf(column), wxString::FromUTF8(widest[column]));
+        GetColumn(IndexOf(column))->SetWidth(std::max(contents, HeaderWidth(column)));
     }
 }
 
-int CScheduleList::HeaderWidth(int column) { return ::HeaderWidth(this, static_cast<unsigned>(column)); }
+int CScheduleList::HeaderWidth(ListColumn column) { return ::HeaderWidth(this, IndexOf(column)); }
 
 int CScheduleList::FullScheduleWidth() {
     // The widest text each column can hold, whatever the schedule: the longest weekday name
     // at any time, every rate, size, mode, trigger and duration.
-    std::array<std::vector<std::string>, kListColumns> texts;
+    PerColumn<std::vector<std::string>> texts;
     for (int day = 1; day <= 7; ++day) {
         for (const char* digits : {"00:00:00", "23:59:59"}) {
-            texts[0].push_back(std::string(digits) + " on " + WeekdayName(day));
+            texts[ListColumn::kStart].push_back(std::string(digits) + " on " + WeekdayName(day));
         }
     }
-    texts[1] = texts[0];
+    texts[ListColumn::kStop] = texts[ListColumn::kStart];
     for (const RateStep& step : kRateTable) {
-        texts[2].push_back(FormatTenths(step.pal10));
-        texts[3].push_back(FormatTenths(step.ntsc10));
+        texts[ListColumn::kPalIps].push_back(FormatTenths(step.pal10));
+        texts[ListColumn::kNtscIps].push_back(FormatTenths(step.ntsc10));
     }
-    for (int kb = kMinSizeKB; kb <= kMaxSizeKB; ++kb) texts[4].push_back(std::to_string(kb) + "kB");
-    texts[5] = {"Frame", "Field"};
-    for (int code = 0; code <= kTriggerVmd; ++code) texts[6].push_back(TriggerText(code));
-    texts[7] = {"N/A", "3600s", "4095s"};
-    int total = GetColumn(kVideoOutColumn)->GetWidth();
-    for (int column = 0; column < kVideoOutColumn; ++column) {
+    for (int kb = kMinSizeKB; kb <= kMaxSizeKB; ++kb) texts[ListColumn::kImageSize].push_back(std::to_string(kb) + "kB");
+    texts[ListColumn::kResolution] = {"Frame", "Field"};
+    for (int code = 0; code <= kTriggerVmd; ++code) texts[ListColumn::kTrigger].push_back(TriggerText(code));
+    texts[ListColumn::kDuration] = {"N/A", "3600s", "4095s"};
+    int total = GetColumn(IndexOf(ListColumn::kVideoOut))->GetWidth();
+    for (ListColumn column : kSizedColumns) {
         std::string widest;
         int widestWidth = -1;
         for (const std::string& text : texts[column]) {
@@ -190,8 +188,7 @@ int CScheduleList::FullScheduleWidth() {
                 widest = text;
             }
         }
-        total += std::max(CellWidth(this, static_cast<unsigned>(column), wxString::FromUTF8(widest)),
-                          HeaderWidth(column));
+        total += std::max(CellWidth(this, IndexOf(column), wxString::FromUTF8(widest)), HeaderWidth(column));
     }
     return total;
 }
@@ -200,10 +197,6 @@ void CScheduleList::OnDPIChanged(wxDPIChangedEvent& event) {
     event.Skip();
     textWidths_.clear();
     AutosizeColumns();
-}
-
-wxDataViewItem CScheduleList::ItemOfRow(long row) const {
-    return row < 0 || row >= RowCount() ? wxDataViewItem() : model_->GetItem(static_cast<unsigned>(row));
 }
 
 bool CScheduleList::SetFont(const wxFont& font) {

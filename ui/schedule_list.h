@@ -8,6 +8,7 @@
 #include <wx/dataview.h>
 
 #include "document/config_document.h"
+#include "model/entry_texts.h"
 
 class CScheduleList : public wxDataViewCtrl {
 public:
@@ -20,20 +21,16 @@ public:
     // The width that shows all nine columns of any schedule without a horizontal scroll bar.
     int FullScheduleWidth();
 
-    long SelectedRow() const;  // -1 when none
-    long RowCount() const;
-    wxDataViewItem ItemOfRow(long row) const;
-    wxString CellText(long row, int column) const;
-
     bool SetFont(const wxFont& font) override;
 
 private:
     class Model;
 
+    OptionalRow SelectedRow() const;  // the row the control shows selected
     void OnDocumentChange(const ConfigDocument::Change& change);
     void ShowSelection();
     int TextWidth(const std::string& text);
-    int HeaderWidth(int column);
+    int HeaderWidth(ListColumn column);
     void OnSelectionChanged(wxDataViewEvent& event);
     void OnDPIChanged(wxDPIChangedEvent& event);
 

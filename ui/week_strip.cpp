@@ -13,6 +13,7 @@
 #include "model/entry_texts.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"
+#include "ui/messages.h"
 
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
@@ -138,8 +139,8 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
     if (change.kind != ConfigDocument::ChangeKind::kSelection) {
         entries_ = document_.Entries();
         segments_ = WeekSegments(entries_);
-        if (hovered_ >= 0) {
-            hovered_ = -1;
+        if (hovered_) {
+            hovered_.reset();
             UnsetToolTip();
         }
     }
@@ -148,10 +149,11 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
 }
 
 wxString CWeekStrip::Description() const {
-    const int slot = SelectedSlot();
-    if (slot < 0 || static_cast<std::size_t>(slot) >= entries_.size()) return "No entry selected";
-    const auto texts = EntryTexts(entries_[slot]);
-    return wxString::FromUTF8(texts[0] + " to " + texts[1] + ", " + texts[6]);
+    const OptionalSlot slot = SelectedSlot();
+    if (!slot || *slot >= entries_.size()) return "No entry selected";
+    const ColumnTexts texts = EntryTexts(entries_[*slot]);
+    return wxString::FromUTF8(texts[ListColumn::kStart] + " to " + texts[ListColumn::kStop] + ", " +
+                              texts[ListColumn::kTrigger]);
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
@@ -170,15 +172,16 @@ void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
     int step = 0;
     if (key == WXK_UP || key == WXK_LEFT || key == WXK_NUMPAD_UP || key == WXK_NUMPAD_LEFT) step = -1;
     if (key == WXK_DOWN || key == WXK_RIGHT || key == WXK_NUMPAD_DOWN || key == WXK_NUMPAD_RIGHT) step = 1;
-    const long rows = static_cast<long>(document_.RowCount());
+    const std::size_t rows = document_.RowCount();
     if (step == 0 || event.HasAnyModifiers() || rows == 0) {
         event.Skip();
         return;
     }
-    const long row = document_.SelectedRow();
-    const long next = row < 0 ? (step > 0 ? 0 : rows - 1) : std::clamp(row + step, 0L, rows - 1);
+    const OptionalRow row = document_.SelectedRow();
+    RowIndex next = step > 0 ? 0 : rows - 1;
+    if (row) next = step > 0 ? std::min(*row + 1, rows - 1) : (*row == 0 ? 0 : *row - 1);
     document_.SelectRow(next);
-    SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, document_.SelectedSlot());
+    SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, document_.SlotOfRow(next));
 }
 
 void CWeekStrip::OnFocus(wxFocusEvent& event) {
@@ -280,19 +283,19 @@ wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const
     return BarRect(Measure(area), segment);
 }
 
-int CWeekStrip::SlotAtPoint(const wxPoint& point) const {
+OptionalSlot CWeekStrip::SlotAtPoint(const wxPoint& point) const {
     // Hit-test what is drawn, so that a bar too short for its seconds to fill a pixel can
     // still be clicked. The bar drawn last is on top.
     const Geometry g = Measure(GetClientSize());
-    int found = -1;
+    OptionalSlot found;
     for (const WeekSegment& segment : segments_) {
-        if (BarRect(g, segment).Contains(point)) found = static_cast<int>(segment.slot);
+        if (BarRect(g, segment).Contains(point)) found = segment.slot;
     }
     return found;
 }
 
-wxString CWeekStrip::TooltipText(int slot) const {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= entries_.size()) return wxString();
+wxString CWeekStrip::TooltipText(SlotIndex slot) const {
+    if (slot >= entries_.size()) return wxString();
     return wxString::FromUTF8(EntryHoverText(entries_[slot]));
 }
 
@@ -357,11 +360,11 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
         FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
     }
     // The selected entry's bars last, so that no neighbour covers their outline.
-    const int selected = SelectedSlot();
-    if (selected < 0) return;
+    const OptionalSlot selected = SelectedSlot();
+    if (!selected) return;
     const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
     for (const WeekSegment& segment : segments_) {
-        if (static_cast<int>(segment.slot) != selected) continue;
+        if (segment.slot != selected) continue;
         const wxRect bar = BarRect(g, segment);
         const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
         FillEdgedRect(dc, bar, TriggerColour(trigger, dark));
@@ -396,10 +399,10 @@ void CWeekStrip::DrawSpan(wxDC& dc, const Geometry& g) const {
     }
 }
 
-void CWeekStrip::SendSlotEvent(wxEventType type, int slot) {
+void CWeekStrip::SendSlotEvent(wxEventType type, SlotIndex slot) {
     wxCommandEvent event(type, GetId());
     event.SetEventObject(this);
-    event.SetInt(slot);
+    event.SetInt(static_cast<int>(slot));
     ProcessWindowEvent(event);
 }
 
@@ -417,10 +420,9 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
     event.Skip();
     SetFocus();
     if (drag_ != Drag::kNone) EndDrag(false);  // a release we never heard of
-    const int slot = SlotAtPoint(event.GetPosition());
-    if (slot >= 0) {
+    if (const OptionalSlot slot = SlotAtPoint(event.GetPosition())) {
         document_.SelectSlot(slot);
-        SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, slot);
+        SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *slot);
         return;
     }
     const Geometry g = Measure(GetClientSize());
@@ -439,10 +441,10 @@ void CWeekStrip::OnLeftUp(wxMouseEvent& event) {
 void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
     event.Skip();
     if (drag_ != Drag::kNone) EndDrag(false);
-    const int slot = SlotAtPoint(event.GetPosition());
-    if (slot < 0) return;
+    const OptionalSlot slot = SlotAtPoint(event.GetPosition());
+    if (!slot) return;
     document_.SelectSlot(slot);
-    SendSlotEvent(wxEVT_WEEK_STRIP_ACTIVATE, slot);
+    SendSlotEvent(wxEVT_WEEK_STRIP_ACTIVATE, *slot);
 }
 
 void CWeekStrip::OnMotion(wxMouseEvent& event) {
@@ -472,7 +474,7 @@ void CWeekStrip::FollowDrag(const wxMouseEvent& event) {
     const DragSpan span = SpanOfDrag(pressPoint_, PointOnStrip(g, event.GetPosition()), step);
     if (span == drawing_) return;
     drawing_ = span;
-    hovered_ = -1;
+    hovered_.reset();
     SetToolTip(wxString::FromUTF8(SpanText(span)));
     Refresh();
 }
@@ -484,7 +486,7 @@ void CWeekStrip::EndDrag(bool drawn) {
     drawing_ = DragSpan{};
     if (HasCapture()) ReleaseMouse();
     if (!wasDrawing) return;
-    hovered_ = -1;
+    hovered_.reset();
     UnsetToolTip();
     Refresh();
     if (!drawn) return;
@@ -509,18 +511,18 @@ bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
     return true;
 }
 
-void CWeekStrip::ShowHover(int slot) {
+void CWeekStrip::ShowHover(OptionalSlot slot) {
     if (slot == hovered_) return;
     hovered_ = slot;
-    if (slot >= 0)
-        SetToolTip(TooltipText(slot));
+    if (slot)
+        SetToolTip(TooltipText(*slot));
     else
         UnsetToolTip();
 }
 
 void CWeekStrip::OnLeave(wxMouseEvent& event) {
     event.Skip();
-    if (drag_ != Drag::kDrawing) ShowHover(-1);
+    if (drag_ != Drag::kDrawing) ShowHover(std::nullopt);
 }
 
 bool CWeekStrip::SetFont(const wxFont& font) {

@@ -30,8 +30,8 @@ public:
     CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document);
     ~CWeekStrip() override;
 
-    // The selected entry's slot, whose bars are outlined; -1 for none.
-    int SelectedSlot() const { return document_.SelectedSlot(); }
+    // The selected entry's slot, whose bars are outlined.
+    OptionalSlot SelectedSlot() const { return document_.SelectedSlot(); }
     // What a screen reader hears of the strip: the selected entry, or that none is.
     wxString Description() const;
 
@@ -45,11 +45,11 @@ public:
     // Where a bar is drawn, in a drawing area of the given size or of the client size.
     wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
     wxRect BarRect(const WeekSegment& segment) const { return BarRect(segment, GetClientSize()); }
-    // The slot of the bar under a client point (the one on top where bars overlap), or -1.
-    int SlotAtPoint(const wxPoint& point) const;
+    // The slot of the bar under a client point (the one on top where bars overlap), if any.
+    OptionalSlot SlotAtPoint(const wxPoint& point) const;
     // The slot's start, stop, trigger and rate as the list shows them; empty for a slot
     // the schedule lacks.
-    wxString TooltipText(int slot) const;
+    wxString TooltipText(SlotIndex slot) const;
 
     // Draws the whole strip into dc over an area of the given size; OnPaint uses it.
     void Render(wxDC& dc, const wxSize& area) const;
@@ -99,10 +99,10 @@ private:
     void FollowDrag(const wxMouseEvent& event);
     void EndDrag(bool drawn);
     bool DropDragOnEscape(const wxKeyEvent& event);  // true when it did
-    void ShowHover(int slot);
+    void ShowHover(OptionalSlot slot);
 
     void OnDocumentChange(const ConfigDocument::Change& change);
-    void SendSlotEvent(wxEventType type, int slot);
+    void SendSlotEvent(wxEventType type, SlotIndex slot);
     void OnKeyDown(wxKeyEvent& event);
     void OnFocus(wxFocusEvent& event);
     void OnPaint(wxPaintEvent& event);
@@ -121,7 +121,7 @@ private:
     int listenerId_ = 0;
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
-    int hovered_ = -1;  // slot whose tooltip is set, -1 for none
+    OptionalSlot hovered_;  // the slot whose tooltip is set
     enum class Drag { kNone, kPressed, kDrawing };
     Drag drag_ = Drag::kNone;
     wxPoint pressPixel_;

@@ -7,10 +7,11 @@
 
 namespace {
 
-constexpr int D = 86400;
-constexpr int H = 3600;
+constexpr WeekTime D = 86400;
+constexpr WeekTime H = 3600;
+using Result = EditOutcome::Result;
 
-// A form from Monday-based seconds: start and stop as day 1..7 plus hours.
+// A form from day 1..7 and whole hours.
 EntryForm Form(int startDay, int startHour, int stopDay, int stopHour) {
     EntryForm form = NewEntryForm();
     form.startDay = startDay;
@@ -20,25 +21,37 @@ EntryForm Form(int startDay, int startHour, int stopDay, int stopHour) {
     return form;
 }
 
-std::vector<std::size_t> Rows(const ConfigDocument& doc) {
-    std::vector<std::size_t> rows;
-    for (std::size_t row = 0; row < doc.RowCount(); ++row) rows.push_back(doc.SlotOfRow(row));
+std::vector<SlotIndex> Rows(const ConfigDocument& doc) {
+    std::vector<SlotIndex> rows;
+    for (RowIndex row = 0; row < doc.RowCount(); ++row) rows.push_back(doc.SlotOfRow(row));
     return rows;
 }
 
+// An image whose entries start at starts, a minute each.
 ConfigImage ImageOf(const std::vector<WeekTime>& starts) {
     ConfigImage image;
     for (WeekTime start : starts) AppendEntry(image, ScheduleEntry{start, start + 60, 0x1000A, 2, 0, 32000});
     return image;
 }
 
-// Every change a document reports, as text: "+row", "-row", "load", "all", "sel".
+// An image of count one-minute entries, one every minute from Monday 00:00.
+ConfigImage ImageOfCount(std::size_t count) {
+    std::vector<WeekTime> starts;
+    for (std::size_t i = 0; i < count; ++i) starts.push_back(WeekTime(i * 60));
+    return ImageOf(starts);
+}
+
+// Every change a document reports, as text: "+row:slot" (the slot the new row shows, read
+// from the document while the listener runs), "-row", "reset", "all", "sel".
 struct Recorder {
-    explicit Recorder(ConfigDocument& doc) {
-        doc.AddListener([this](const ConfigDocument::Change& c) {
+    explicit Recorder(ConfigDocument& doc) : doc_(doc) {
+        id = doc.AddListener([this](const ConfigDocument::Change& c) {
             using K = ConfigDocument::ChangeKind;
             switch (c.kind) {
-                case K::kRowInserted: log += "+" + std::to_string(c.row) + " "; break;
+                case K::kRowInserted:
+                    log += "+" + std::to_string(c.row) + ":" +
+                           (c.row < doc_.RowCount() ? std::to_string(doc_.SlotOfRow(c.row)) : "?") + " ";
+                    break;
                 case K::kRowRemoved: log += "-" + std::to_string(c.row) + " "; break;
                 case K::kReset: log += "reset "; break;
                 case K::kAllDeleted: log += "all "; break;
@@ -46,7 +59,10 @@ struct Recorder {
             }
         });
     }
+    std::string Take() { return std::exchange(log, {}); }
+    ConfigDocument& doc_;
     std::string log;
+    int id = 0;
 };
 
 TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTheLast) {
@@ -54,9 +70,9 @@ TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTh
     doc.SetModified();
     Recorder changes(doc);
     doc.Load(ImageOf({2 * D, 7 * D - 1, 0, 2 * D, 0}));
-    EXPECT_EQ(Rows(doc), (std::vector<std::size_t>{2, 4, 0, 3, 1}));
-    EXPECT_EQ(doc.SelectedSlot(), 4);
-    EXPECT_EQ(doc.SelectedRow(), 1);
+    EXPECT_EQ(Rows(doc), (std::vector<SlotIndex>{2, 4, 0, 3, 1}));
+    EXPECT_EQ(doc.SelectedSlot(), 4u);
+    EXPECT_EQ(doc.SelectedRow(), 1u);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(changes.log, "reset ");
 }
@@ -64,76 +80,119 @@ TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTh
 TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
     struct Step {
         const char* what;
-        std::vector<std::size_t> rows;
-        int selected;
+        std::vector<SlotIndex> rows;
+        OptionalSlot selected;
         bool modified;
         const char* changes;
     };
     ConfigDocument doc;
     doc.Load(ImageOf({D, 3 * D, 5 * D}));  // Tuesday, Thursday, Saturday in slots 0, 1, 2
     Recorder changes(doc);
-    std::vector<Step> steps;
     auto check = [&](const Step& step) {
         SCOPED_TRACE(step.what);
         EXPECT_EQ(Rows(doc), step.rows);
         EXPECT_EQ(doc.SelectedSlot(), step.selected);
         EXPECT_EQ(doc.IsModified(), step.modified);
-        EXPECT_EQ(changes.log, step.changes);
-        changes.log.clear();
+        // Listeners hear of a row once it is in place, showing its own slot.
+        EXPECT_EQ(changes.Take(), step.changes);
     };
 
-    ASSERT_TRUE(doc.Add(Form(3, 0, 3, 1)));  // Wednesday, after Tuesday
-    check({"add", {0, 3, 1, 2}, 3, true, "+1 sel "});
+    ASSERT_TRUE(doc.Add(Form(3, 0, 3, 1)).Done());  // Wednesday, after Tuesday
+    check({"add", {0, 3, 1, 2}, 3, true, "+1:3 sel "});
     doc.ClearModified();
-    ASSERT_TRUE(doc.Add(Form(3, 0, 3, 1)));  // an equal start goes after its equals
-    check({"add equal", {0, 3, 4, 1, 2}, 4, true, "+2 sel "});
-    ASSERT_TRUE(doc.Edit(2, Form(1, 0, 1, 1)));  // Saturday becomes Monday: to the top
-    check({"edit", {2, 0, 3, 4, 1}, 2, true, "-4 +0 sel "});
+    ASSERT_TRUE(doc.Add(Form(3, 1, 3, 2)).Done());  // an equal start would go after its equals
+    check({"add later", {0, 3, 4, 1, 2}, 4, true, "+2:4 sel "});
+    ASSERT_TRUE(doc.Edit(2, Form(1, 0, 1, 1)).Done());  // Saturday becomes Monday: to the top
+    check({"edit", {2, 0, 3, 4, 1}, 2, true, "-4 +0:2 sel "});
+    doc.SelectSlot(2);  // already selected: nothing to tell
+    check({"select the selected", {2, 0, 3, 4, 1}, 2, true, ""});
     ASSERT_TRUE(doc.Delete(0));  // Tuesday goes; every later slot moves down one place
-    check({"delete", {1, 2, 3, 0}, -1, true, "-1 sel "});
+    check({"delete", {1, 2, 3, 0}, std::nullopt, true, "-1 sel "});
     EXPECT_EQ(doc.EntryOfRow(0).start, 0u);
-    EXPECT_EQ(doc.EntryOfRow(3).start, static_cast<WeekTime>(3 * D));
+    EXPECT_EQ(doc.EntryOfRow(3).start, 3 * D);
+    ASSERT_TRUE(doc.CopyToDays(1, std::vector<int>{5, 6}).Done());  // Monday 00:00 to Friday and Saturday
+    check({"copy to days", {1, 2, 3, 0, 4, 5}, 5, true, "+4:4 sel +5:5 sel "});
     doc.ClearModified();
     doc.DeleteAll();  // leaves the flag as it was
-    check({"delete all", {}, -1, false, "all "});
+    check({"delete all", {}, std::nullopt, false, "all "});
     EXPECT_EQ(doc.EntryCount(), 0u);
 }
 
-TEST(ConfigDocument, RefusalsChangeNothing) {
+TEST(ConfigDocument, TheLastFreeSlotIsTakenAndAFullScheduleRefusesAnother) {
+    for (const bool copy : {false, true}) {
+        SCOPED_TRACE(copy ? "Copy To Days" : "Add");
+        ConfigDocument doc;
+        doc.Load(ImageOfCount(kMaxEntries - 1));
+        auto addOne = [&] {
+            return copy ? doc.CopyToDays(0, std::vector<int>{7}) : doc.Add(Form(7, 20, 7, 21));
+        };
+        EXPECT_TRUE(doc.CanAdd().Done());
+        ASSERT_TRUE(addOne().Done());
+        EXPECT_EQ(doc.EntryCount(), kMaxEntries);
+        EXPECT_EQ(doc.CanAdd().result, Result::kFull);
+        doc.ClearModified();
+        Recorder changes(doc);
+        EXPECT_EQ(addOne().result, Result::kFull);
+        EXPECT_EQ(doc.EntryCount(), kMaxEntries);
+        EXPECT_FALSE(doc.IsModified());
+        EXPECT_EQ(changes.log, "");
+    }
+}
+
+TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     ConfigDocument doc;
-    ConfigImage full;
-    for (std::size_t i = 0; i < kMaxEntries; ++i) AppendEntry(full, ScheduleEntry{WeekTime(i * 60), WeekTime(i * 60 + 60)});
-    doc.Load(full);
+    ConfigImage image = ImageOf({D, 3 * D});  // Tuesday and Thursday 00:00
+    AppendEntry(image, ScheduleEntry{8 * D, 8 * D + 60});  // a time past Sunday, from a foreign file
+    doc.Load(image);
     Recorder changes(doc);
-    EXPECT_TRUE(doc.IsFull());
-    EXPECT_FALSE(doc.Add(Form(7, 20, 7, 21)));
-    EXPECT_FALSE(doc.AddCopies({ScheduleEntry{7 * D - 60, 7 * D - 30}}));
-    EXPECT_FALSE(doc.Edit(kMaxEntries, Form(7, 20, 7, 21)));
+    struct Case {
+        const char* what;
+        EditOutcome outcome;
+        Result result;
+        OptionalSlot overlapping;
+        std::vector<int> days;
+    };
+    const Case cases[] = {
+        {"a new entry over Tuesday's", doc.Add(Form(2, 0, 2, 1)), Result::kOverlap, 0, {}},
+        {"an edit onto Thursday's", doc.Edit(0, Form(4, 0, 4, 1)), Result::kOverlap, 1, {}},
+        {"an edit of no entry", doc.Edit(kMaxEntries, Form(7, 20, 7, 21)), Result::kNoSuchEntry, {}, {}},
+        {"copies onto Tuesday and Thursday", doc.CopyToDays(1, std::vector<int>{1, 2, 6}), Result::kDaysOverlap, {}, {2}},
+        {"copies of a time past Sunday", doc.CopyToDays(2, std::vector<int>{1}), Result::kOutsideWeek, {}, {}},
+        {"copies of no entry", doc.CopyToDays(kMaxEntries, std::vector<int>{1}), Result::kNoSuchEntry, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.outcome.result, c.result);
+        EXPECT_EQ(c.outcome.overlapping, c.overlapping);
+        EXPECT_EQ(c.outcome.overlappingDays, c.days);
+    }
     EXPECT_FALSE(doc.Delete(kMaxEntries));
-    EXPECT_EQ(doc.EntryCount(), kMaxEntries);
+    EXPECT_EQ(doc.EntryCount(), 3u);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(changes.log, "");
     EXPECT_FALSE(doc.CanUndo());
-    // A full schedule can still be edited.
-    EXPECT_TRUE(doc.Edit(0, Form(7, 20, 7, 21)));
-}
-
-TEST(ConfigDocument, FitsExcludesOnlyTheEntryBeingEdited) {
-    ConfigDocument doc;
-    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 17)));
-    EXPECT_FALSE(doc.Fits(Form(1, 8, 1, 17), ConfigDocument::kNoSlot));  // a copy of it
-    EXPECT_TRUE(doc.Fits(Form(1, 8, 1, 17), 0));                         // editing it
-    EXPECT_TRUE(doc.Fits(Form(1, 17, 1, 8), ConfigDocument::kNoSlot));   // its complement
+    // The entry being edited does not stand in its own way.
+    EXPECT_TRUE(doc.Edit(0, Form(2, 7, 2, 9)).Done());
 }
 
 TEST(ConfigDocument, SelectingASlotWithoutARowSelectsNothing) {
     ConfigDocument doc;
     doc.Load(ImageOf({0, H}));
     doc.SelectSlot(5);
-    EXPECT_EQ(doc.SelectedSlot(), ConfigDocument::kNoSlot);
+    EXPECT_EQ(doc.SelectedSlot(), std::nullopt);
     doc.SelectRow(0);
-    EXPECT_EQ(doc.SelectedSlot(), 0);
-    EXPECT_EQ(doc.RowOfSlot(1), 1);
+    EXPECT_EQ(doc.SelectedSlot(), 0u);
+    EXPECT_EQ(doc.RowOfSlot(1), 1u);
+}
+
+TEST(ConfigDocument, ARemovedListenerHearsNothingAndTheOthersStillDo) {
+    ConfigDocument doc;
+    Recorder first(doc), second(doc), third(doc);
+    doc.RemoveListener(second.id);
+    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)).Done());
+    EXPECT_EQ(first.log, "+0:0 sel ");
+    EXPECT_EQ(second.log, "");
+    EXPECT_EQ(third.log, "+0:0 sel ");
 }
 
 TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChange) {
@@ -141,8 +200,8 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     doc.Load(ImageOf({D, 3 * D}));
     struct State {
         std::vector<ScheduleEntry> entries;
-        std::vector<std::size_t> rows;
-        int selected;
+        std::vector<SlotIndex> rows;
+        OptionalSlot selected;
     };
     auto state = [&] { return State{doc.Entries(), Rows(doc), doc.SelectedSlot()}; };
     auto expectState = [&](const State& expected, const char* what) {
@@ -152,11 +211,11 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
         EXPECT_EQ(doc.SelectedSlot(), expected.selected);
     };
     std::vector<State> states{state()};
-    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)));
+    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)).Done());
     states.push_back(state());
-    ASSERT_TRUE(doc.AddCopies({ScheduleEntry{2 * D, 2 * D + H}, ScheduleEntry{4 * D, 4 * D + H}}));  // one step
+    ASSERT_TRUE(doc.CopyToDays(2, std::vector<int>{3, 5}).Done());  // two copies, one step
     states.push_back(state());
-    ASSERT_TRUE(doc.Edit(0, Form(7, 1, 7, 2)));
+    ASSERT_TRUE(doc.Edit(0, Form(7, 1, 7, 2)).Done());
     states.push_back(state());
     ASSERT_TRUE(doc.Delete(2));
     states.push_back(state());
@@ -164,21 +223,25 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     doc.DeleteAll();
     states.push_back(state());
 
+    Recorder changes(doc);
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         doc.ClearModified();
         ASSERT_TRUE(doc.Undo());
         EXPECT_TRUE(doc.IsModified());
         expectState(states[i - 1], "undo");
+        EXPECT_EQ(changes.Take(), "reset ");  // the views take every row anew
     }
     EXPECT_FALSE(doc.Undo());
     for (std::size_t i = 1; i < states.size(); ++i) {
         ASSERT_TRUE(doc.Redo());
         expectState(states[i], "redo");
+        EXPECT_EQ(changes.Take(), "reset ");
     }
     EXPECT_FALSE(doc.Redo());
+    EXPECT_EQ(changes.log, "");  // nothing to take back or make again: nothing said
     // A new change drops what could be redone; a load forgets everything.
     ASSERT_TRUE(doc.Undo());
-    ASSERT_TRUE(doc.Add(Form(6, 1, 6, 2)));
+    ASSERT_TRUE(doc.Add(Form(6, 1, 6, 2)).Done());
     EXPECT_FALSE(doc.CanRedo());
     doc.Load(ImageOf({0}));
     EXPECT_FALSE(doc.CanUndo());

@@ -86,10 +86,4 @@ TEST(CopyToDays, SourceOutsideTheWeekOrScheduleIsNotCopied) {
     }
 }
 
-TEST(CopyToDays, OverlapTexts) {
-    EXPECT_EQ(CopyOverlapText(std::vector<int>{4}), "The copy for Thursday overlaps another entry.");
-    EXPECT_EQ(CopyOverlapText(std::vector<int>{1, 6, 7}),
-              "The copies for Monday, Saturday and Sunday overlap other entries.");
-}
-
 }  // namespace

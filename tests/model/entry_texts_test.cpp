@@ -44,8 +44,8 @@ TEST(EntryTexts, RateTextsOfEveryTableCode) {
                           "2.0",  "1.2",  "1.0",  "0.6", "0.5", "0.2", "0.1"};
     for (int position = 0; position < kRatePositions; ++position) {
         const auto texts = EntryTexts(Entry(0, 3600, 0, 2, kRateTable[std::size_t(position)].rateCode, 32000));
-        EXPECT_EQ(texts[2], pal[position]) << position;
-        EXPECT_EQ(texts[3], ntsc[position]) << position;
+        EXPECT_EQ(texts[ListColumn::kPalIps], pal[position]) << position;
+        EXPECT_EQ(texts[ListColumn::kNtscIps], ntsc[position]) << position;
     }
 }
 
@@ -58,8 +58,8 @@ TEST(EntryTexts, RateTextsOfForeignCodes) {
     const Case cases[] = {{6, "3.5", "4.2"}, {300, "0.0", "0.0"}, {4294967295u, "0.0", "0.0"}};
     for (const Case& c : cases) {
         const auto texts = EntryTexts(Entry(0, 3600, 0, 2, c.code, 32000));
-        EXPECT_EQ(texts[2], c.pal) << c.code;
-        EXPECT_EQ(texts[3], c.ntsc) << c.code;
+        EXPECT_EQ(texts[ListColumn::kPalIps], c.pal) << c.code;
+        EXPECT_EQ(texts[ListColumn::kNtscIps], c.ntsc) << c.code;
     }
 }
 
@@ -67,7 +67,7 @@ TEST(EntryTexts, WholeRows) {
     struct Case {
         const char* name;
         ScheduleEntry entry;
-        std::array<std::string, kListColumns> texts;
+        std::array<std::string, kListColumns> texts;  // left to right
     };
     const Case cases[] = {
         {"new entry defaults", Entry(0, 0, 0x1000A, 2, 0, 32000),
@@ -87,29 +87,16 @@ TEST(EntryTexts, WholeRows) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(EntryTexts(c.entry), c.texts);
+        EXPECT_EQ(EntryTexts(c.entry).values, c.texts);
     }
 }
 
 TEST(EntryTexts, ColumnTitlesAndWidths) {
     const std::array<const char*, kListColumns> titles = {"Start",      "Stop",    "PAL IPS",  "NTSC IPS", "Image Size",
                                                           "Resolution", "Trigger", "Duration", "Video Out"};
-    const std::array<int, kListColumns> widths = {140, 140, 70, 70, 70, 80, 60, 60, 60};
-    for (int i = 0; i < kListColumns; ++i) {
-        EXPECT_STREQ(kColumnTitles[std::size_t(i)], titles[std::size_t(i)]);
-        EXPECT_EQ(kColumnWidths[std::size_t(i)], widths[std::size_t(i)]);
-    }
-}
-
-TEST(EntryTexts, OverlapDetailAndHoverTexts) {
-    const ScheduleEntry friday = Entry(4 * 86400 + 28800, 4 * 86400 + 61200, 0x1303C, 2, 0, 32000);
-    EXPECT_EQ(OverlapDetailText(friday), "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO).");
-    EXPECT_EQ(EntryHoverText(friday),
-              "08:00:00 on Friday - 17:00:00 on Friday\nAlarm 1 Level NO, 25.0 / 30.0 images per second (PAL / NTSC)");
-    const ScheduleEntry foreign = Entry(604800, 0, 0xA000, 2, 4294967295u, 32000);
-    EXPECT_EQ(OverlapDetailText(foreign), "It overlaps 00:00:00 on Day 8 to 00:00:00 on Monday (Continuous).");
-    EXPECT_EQ(EntryHoverText(foreign),
-              "00:00:00 on Day 8 - 00:00:00 on Monday\nContinuous, 0.0 / 0.0 images per second (PAL / NTSC)");
+    for (ListColumn column : kAllColumns)
+        EXPECT_STREQ(kColumnTitles[column], titles[static_cast<std::size_t>(column)]);
+    EXPECT_EQ(kColumnWidths.values, (std::array<int, kListColumns>{140, 140, 70, 70, 70, 80, 60, 60, 60}));
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ TEST(WeekDrag, SnapToGrid) {
     const Case cases[] = {
         {449, kDragStep, 0},   {450, kDragStep, 900}, {8 * H + 29, 60, 8 * H}, {8 * H + 30, 60, 8 * H + M},
         {W - 1, kDragStep, W}, {4294967295u, 60, W},  {12345, 0, 12345},      {W - 2000, 7000, W - 2800},
+        // A step that does not divide the week: the nearest line lies past its end.
+        {W - 1, 8000, W},
     };
     for (const Case& c : cases) EXPECT_EQ(SnapToGrid(c.t, c.step), c.snapped) << c.t << " by " << c.step;
 }

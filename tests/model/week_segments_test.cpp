@@ -73,22 +73,22 @@ TEST(WeekSegments, SlotsInOrderAndTouchingEntries) {
         {7, D - 1, 3},      {0, 0, -1},        {8, 0, -1},          {1, D, -1},
     };
     for (const Probe& p : probes) {
-        EXPECT_EQ(SlotAt(segments, p.day, p.second), p.slot) << "day " << p.day << " second " << p.second;
+        EXPECT_EQ(SlotAt(segments, p.day, p.second), p.slot < 0 ? std::nullopt : OptionalSlot(p.slot)) << "day " << p.day << " second " << p.second;
     }
 }
 
 TEST(WeekSegments, EmptyScheduleHasNoBars) {
     const std::vector<WeekSegment> segments = WeekSegments({});
     EXPECT_TRUE(segments.empty());
-    EXPECT_EQ(SlotAt(segments, 1, 0), -1);
+    EXPECT_EQ(SlotAt(segments, 1, 0), std::nullopt);
 }
 
 TEST(WeekSegments, TopmostBarWinsWhereForeignEntriesOverlap) {
     const std::vector<ScheduleEntry> entries = {Span(0, 0), Span(H, 2 * H)};
     const std::vector<WeekSegment> segments = WeekSegments(entries);
-    EXPECT_EQ(SlotAt(segments, 1, H), 1);
-    EXPECT_EQ(SlotAt(segments, 1, 2 * H), 0);
-    EXPECT_EQ(SlotAt(segments, 5, 0), 0);
+    EXPECT_EQ(SlotAt(segments, 1, H), 1u);
+    EXPECT_EQ(SlotAt(segments, 1, 2 * H), 0u);
+    EXPECT_EQ(SlotAt(segments, 5, 0), 0u);
 }
 
 TEST(WeekSegments, TriggerClasses) {

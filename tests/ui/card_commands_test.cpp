@@ -21,8 +21,8 @@ protected:
         return root;
     }
     // The configuration the window holds, as one comparable whole.
-    Bytes Held() const { return uitest::ToBytes(dlg->Image().bytes); }
-    std::size_t Entries() const { return dlg->Image().EntryCount(); }
+    Bytes Held() const { return uitest::ToBytes(dlg->Document().Image().bytes); }
+    std::size_t Entries() const { return dlg->Document().Image().EntryCount(); }
 };
 
 TEST_F(CardCommandsTest, LoadFromCardTakesInTheChosenCardsConfiguration) {
@@ -30,8 +30,8 @@ TEST_F(CardCommandsTest, LoadFromCardTakesInTheChosenCardsConfiguration) {
     Card("G", ValidConfig(5, "tail"));
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("G", wxID_OK));
     EXPECT_EQ(Entries(), 5u);
-    EXPECT_EQ(List()->RowCount(), 5);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(uitest::ListRowCount(List()), 5);
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(CardCommandsTest, CancelOrOkWithNothingSelectedLoadsAndSavesNothing) {
@@ -45,7 +45,7 @@ TEST_F(CardCommandsTest, CancelOrOkWithNothingSelectedLoadsAndSavesNothing) {
                  {IDC_SAVE_TO_CARD, "E", wxID_CANCEL}, {IDC_SAVE_TO_CARD, "", wxID_OK}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.command << " '" << c.select << "' " << c.button);
-        dlg->SetModified();
+        dlg->Document().SetModified();
         const Bytes before = Held();
         if (c.command == IDC_LOAD_FROM_CARD) {
             wxTEST_DIALOG(Click(c.command), ExpectDiscardCurrent(true), AnswerSelectCard(c.select, c.button));
@@ -53,22 +53,22 @@ TEST_F(CardCommandsTest, CancelOrOkWithNothingSelectedLoadsAndSavesNothing) {
             wxTEST_DIALOG(Click(c.command), AnswerSelectCard(c.select, c.button));
         }
         EXPECT_EQ(Held(), before);
-        EXPECT_TRUE(dlg->IsModified());
+        EXPECT_TRUE(dlg->Document().IsModified());
         EXPECT_EQ(ReadFile(card / kCardConfigFile), onCard);
     }
 }
 
 TEST_F(CardCommandsTest, LoadOnAModifiedScheduleAsksFirstAndNoStopsBeforeTheDialog) {
     Card("E", ValidConfig(2));
-    dlg->SetModified();
+    dlg->Document().SetModified();
     // A select card dialog after the No would be reported as unexpected.
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), ExpectDiscardCurrent(false));
     EXPECT_EQ(Entries(), 0u);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
 
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), ExpectDiscardCurrent(true), AnswerSelectCard("E", wxID_OK));
     EXPECT_EQ(Entries(), 2u);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(CardCommandsTest, ACardWithAnInvalidConfigurationIsOfferedAndRefusedOnLoading) {
@@ -77,8 +77,8 @@ TEST_F(CardCommandsTest, ACardWithAnInvalidConfigurationIsOfferedAndRefusedOnLoa
     const Bytes before = Held();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("BAD", wxID_OK), ExpectError(kMsgInvalidFile));
     EXPECT_EQ(Held(), before);
-    EXPECT_EQ(List()->RowCount(), 1);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(uitest::ListRowCount(List()), 1);
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(CardCommandsTest, SaveToCardWritesTheCardsFileInPlace) {
@@ -92,18 +92,18 @@ TEST_F(CardCommandsTest, SaveToCardWritesTheCardsFileInPlace) {
         Bytes existing(c.existingSize);
         for (std::size_t i = 0; i < existing.size(); ++i) existing[i] = static_cast<std::uint8_t>(i * 7 + 1);
         const fs::path card = Card("E", existing);
-        dlg->SetModified();
+        dlg->Document().SetModified();
         // Save To Card asks nothing before the dialog.
         wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), AnswerSelectCard("E", wxID_OK));
         const Bytes after = ReadFile(card / kCardConfigFile);
         ASSERT_EQ(after.size(), c.sizeAfter);
-        EXPECT_TRUE(std::equal(after.begin(), after.begin() + kImageSize, dlg->Image().bytes.begin()));
+        EXPECT_TRUE(std::equal(after.begin(), after.begin() + kImageSize, dlg->Document().Image().bytes.begin()));
         EXPECT_TRUE(std::equal(after.begin() + kImageSize, after.end(), existing.begin() + kImageSize))
             << "bytes behind the image are kept";
         ImageBytes saved{};
         std::copy_n(after.begin(), kImageSize, saved.begin());
         EXPECT_EQ(ValidateImage(saved), 7);
-        EXPECT_FALSE(dlg->IsModified());
+        EXPECT_FALSE(dlg->Document().IsModified());
     }
 }
 
@@ -130,14 +130,14 @@ TEST_F(CardCommandsTest, SaveToACardThatWentAwayWritesNothing) {
     for (const Vanish& v : kVanishings) {
         SCOPED_TRACE(v.what);
         const fs::path root = Card("E", onCard);
-        dlg->SetModified();
+        dlg->Document().SetModified();
         wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), AnswerSelectCard("E", wxID_OK, [&] { v.apply(root); }),
                       ExpectError(kMsgWriteFailed));
         ASSERT_EQ(fs::exists(root / kCardConfigFile), v.configLeft) << "the save must not create the file";
         if (v.configLeft) {
             EXPECT_EQ(ReadFile(root / kCardConfigFile), onCard);
         }
-        EXPECT_TRUE(dlg->IsModified());
+        EXPECT_TRUE(dlg->Document().IsModified());
         fs::remove_all(root);
     }
 }
@@ -148,13 +148,13 @@ TEST_F(CardCommandsTest, LoadFromACardThatWentAwayChangesNothing) {
         if (v.configLeft) continue;  // a configuration still there is read as any file would be
         SCOPED_TRACE(v.what);
         const fs::path root = Card("E", ValidConfig(4));
-        dlg->SetModified();
+        dlg->Document().SetModified();
         const Bytes before = Held();
         wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), ExpectDiscardCurrent(true),
                       AnswerSelectCard("E", wxID_OK, [&] { v.apply(root); }), ExpectError(kMsgOpenForReading));
         EXPECT_EQ(Held(), before);
-        EXPECT_EQ(List()->RowCount(), 1);
-        EXPECT_TRUE(dlg->IsModified());
+        EXPECT_EQ(uitest::ListRowCount(List()), 1);
+        EXPECT_TRUE(dlg->Document().IsModified());
         fs::remove_all(root);
     }
 }

@@ -21,16 +21,16 @@ protected:
     // The schedule shown before each command: two entries, and the modified flag as given.
     void Prepare(bool modified) {
         Fill({MakeEntry(3 * kDay, 3 * kDay + 60), MakeEntry(kDay, kDay + 60)});
-        if (modified) dlg->SetModified();
+        if (modified) dlg->Document().SetModified();
     }
     void ExpectPrepared(bool modified) {
         EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0}));
-        EXPECT_EQ(dlg->Image().EntryCount(), 2u);
-        EXPECT_EQ(dlg->IsModified(), modified);
+        EXPECT_EQ(dlg->Document().Image().EntryCount(), 2u);
+        EXPECT_EQ(dlg->Document().IsModified(), modified);
     }
     // A file holding the window's current image as a save stamps it.
     ImageBytes StampedImage() {
-        ConfigImage copy = dlg->Image();
+        ConfigImage copy = dlg->Document().Image();
         StampHeader(copy);
         return copy.bytes;
     }
@@ -39,7 +39,7 @@ protected:
 TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
     const auto path = File("week.DAT");
     WriteImageFile(path, {MakeEntry(4 * kDay, 4 * kDay + 60), MakeEntry(0, 3600), MakeEntry(2 * kDay + 30, 0)});
-    dlg->SetModified();
+    dlg->Document().SetModified();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(path));
     ASSERT_EQ(RowSlots(dlg), (std::vector<long>{1, 2, 0}));
     EXPECT_EQ(RowTexts(List(), 0),
@@ -47,7 +47,7 @@ TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
                                         "Continuous", "N/A", "On"}));
     EXPECT_EQ(RowTexts(List(), 1)[0], "00:00:30 on Wednesday");
     EXPECT_EQ(RowTexts(List(), 2)[0], "00:00:00 on Friday");
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(FileCommandsTest, LoadReadsOnlyTheFirst6656Bytes) {
@@ -55,15 +55,15 @@ TEST_F(FileCommandsTest, LoadReadsOnlyTheFirst6656Bytes) {
     bytes.resize(7000, 0xEE);
     WriteFile(File("long.DAT"), bytes);
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("long.DAT")));
-    EXPECT_EQ(List()->RowCount(), 1);
+    EXPECT_EQ(uitest::ListRowCount(List()), 1);
 }
 
 TEST_F(FileCommandsTest, AnEmptyScheduleLoadsAsAnEmptyList) {
     Prepare(true);
     WriteImageFile(File("empty.DAT"), {});
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File("empty.DAT")));
-    EXPECT_EQ(List()->RowCount(), 0);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
@@ -112,7 +112,7 @@ TEST_F(FileCommandsTest, SaveToANewFileWritesExactlyTheImage) {
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));  // no discard question
     EXPECT_EQ(ReadFile(path), ToBytes(StampedImage()));
     EXPECT_EQ(std::filesystem::file_size(path), kImageSize);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
     // What was saved loads back to the same schedule.
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(path));
     ExpectPrepared(false);
@@ -130,7 +130,7 @@ TEST_F(FileCommandsTest, SavingOverAnExistingFileReplacesOnlyItsFirst6656Bytes) 
         const Bytes image = ToBytes(StampedImage());
         EXPECT_TRUE(std::equal(image.begin(), image.end(), written.begin()));
         EXPECT_TRUE(std::all_of(written.begin() + kImageSize, written.end(), [](auto b) { return b == 0xA5; }));
-        EXPECT_FALSE(dlg->IsModified());
+        EXPECT_FALSE(dlg->Document().IsModified());
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(FileCommandsTest, ANameWithoutExtensionGetsDat) {
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")));
     EXPECT_FALSE(std::filesystem::exists(File("week")));
     EXPECT_EQ(std::filesystem::file_size(File("week.DAT")), kImageSize);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
     // Loading by the same typed name finds the file the extension led to.
     Fill({});
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("week")));
@@ -196,7 +196,7 @@ TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
     const Bytes written = ReadFile(File("week.DAT"));
     ASSERT_EQ(written.size(), 8000u);
     EXPECT_TRUE(std::equal(written.begin(), written.begin() + kImageSize, StampedImage().begin()));
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 // The chooser's filters as GTK applies them to names in a folder: the first shows
@@ -221,15 +221,15 @@ TEST_F(FileCommandsTest, TheChooserFiltersMatchDatInAnyLetterCaseThenEverything)
         g_slist_free(filters);
     };
     for (const bool save : {false, true})
-        wxTEST_DIALOG(dlg->ChooseFile(save), ExpectWindow<wxFileDialog>(wxID_CANCEL, inspect));
+        wxTEST_DIALOG(ChooseConfigFile(dlg, save), ExpectWindow<wxFileDialog>(wxID_CANCEL, inspect));
 #endif
 }
 
 TEST_F(FileCommandsTest, TheChooserOffersOnlyConfigFiles) {
     wxString chosen = "unset";
-    wxTEST_DIALOG(chosen = dlg->ChooseFile(false), ExpectFileDialog("", false));
+    wxTEST_DIALOG(chosen = ChooseConfigFile(dlg, false), ExpectFileDialog("", false));
     EXPECT_TRUE(chosen.empty());
-    wxTEST_DIALOG(chosen = dlg->ChooseFile(true), ExpectSaveFile(File("a.DAT")));
+    wxTEST_DIALOG(chosen = ChooseConfigFile(dlg, true), ExpectSaveFile(File("a.DAT")));
     EXPECT_EQ(chosen.utf8_string(), File("a.DAT").string());
 }
 

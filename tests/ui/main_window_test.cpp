@@ -51,13 +51,13 @@ void ExpectWindowIcons(const wxIconBundle& icons) {
 
 TEST_F(MainWindowTest, StartsEmptyUnmodifiedWithTheNineColumns) {
     EXPECT_EQ(dlg->GetTitle(), "ORVANTIS and SELDORIX Configuration");
-    EXPECT_EQ(List()->RowCount(), 0);
-    EXPECT_EQ(dlg->SelectedRow(), -1);
-    EXPECT_FALSE(dlg->IsModified());
-    EXPECT_EQ(dlg->Image().EntryCount(), 0u);
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
+    EXPECT_EQ(DocumentRow(), -1);
+    EXPECT_FALSE(dlg->Document().IsModified());
+    EXPECT_EQ(dlg->Document().Image().EntryCount(), 0u);
     ASSERT_EQ(List()->GetColumnCount(), static_cast<unsigned>(kListColumns));
     for (unsigned col = 0; col < kListColumns; ++col) {
-        EXPECT_EQ(List()->GetColumn(col)->GetTitle(), kColumnTitles[col]);
+        EXPECT_EQ(List()->GetColumn(col)->GetTitle(), kColumnTitles[kAllColumns[col]]);
         EXPECT_EQ(List()->GetColumn(col)->GetAlignment(), wxALIGN_LEFT);
     }
     EXPECT_FALSE(List()->HasFlag(wxDV_MULTIPLE));
@@ -145,37 +145,37 @@ TEST_F(MainWindowTest, RowsStandInStartOrderWithTheirSlotsAndTexts) {
     Fill(entries);
     // Equal starts keep slot order; Monday 00:00:00 on top, Sunday 23:59:59 at the bottom.
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{2, 4, 0, 3, 1}));
-    for (long row = 0; row < List()->RowCount(); ++row) {
+    for (long row = 0; row < uitest::ListRowCount(List()); ++row) {
         const auto texts = EntryTexts(entries[SlotOfRow(row)]);
-        EXPECT_EQ(RowTexts(List(), row), std::vector<std::string>(texts.begin(), texts.end())) << row;
+        EXPECT_EQ(RowTexts(List(), row), std::vector<std::string>(texts.values.begin(), texts.values.end())) << row;
     }
     EXPECT_EQ(RowTexts(List(), 0)[0], "00:00:00 on Monday");
     EXPECT_EQ(RowTexts(List(), 4)[0], "23:59:59 on Sunday");
     // The last row added (slot 4) is the selected one, and the only one.
-    EXPECT_EQ(dlg->SelectedRow(), 1);
-    EXPECT_EQ(List()->SelectedRow(), 1);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(DocumentRow(), 1);
+    EXPECT_EQ(uitest::ListSelection(List()), 1);
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(MainWindowTest, TheListAndTheStripFollowTheDocumentAndEachOther) {
     Fill({MakeEntry(kDay, kDay + 60), MakeEntry(0, 60)});
-    EntryForm form = FormFromEntry(MakeEntry(kDay, kDay + 600));
-    ASSERT_TRUE(dlg->Document().Add(form));
+    EntryForm form = FormFromEntry(MakeEntry(kDay + 120, kDay + 600));
+    ASSERT_TRUE(dlg->Document().Add(form).Done());
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
     EXPECT_EQ(RowTexts(List(), 2)[1], "00:10:00 on Tuesday");
     // One row is selected at a time, the new one, and the strip outlines the same entry.
-    EXPECT_EQ(List()->SelectedRow(), 2);
+    EXPECT_EQ(uitest::ListSelection(List()), 2);
     EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 2);
     // The operator picks a row in the list: the strip follows.
-    List()->Select(List()->ItemOfRow(0));
-    wxDataViewEvent picked(wxEVT_DATAVIEW_SELECTION_CHANGED, List(), List()->ItemOfRow(0));
+    List()->Select(uitest::ListItem(List(), 0));
+    wxDataViewEvent picked(wxEVT_DATAVIEW_SELECTION_CHANGED, List(), uitest::ListItem(List(), 0));
     List()->ProcessWindowEvent(picked);
     EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 1);
     // And the arrow keys on the strip move the list's selection.
     wxKeyEvent down(wxEVT_KEY_DOWN);
     down.m_keyCode = WXK_DOWN;
     dlg->WeekStrip()->ProcessWindowEvent(down);
-    EXPECT_EQ(List()->SelectedRow(), 1);
+    EXPECT_EQ(uitest::ListSelection(List()), 1);
     EXPECT_EQ(dlg->WeekStrip()->SelectedSlot(), 0);
 #ifdef __WXMSW__
     // Tab and Shift+Tab pass the focus on from the strip (Windows hands the strip its Tab).
@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
     const int startFilled = width(0);
     Fill({});
     SettleList();
-    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_EQ(width(0), startFilled);
     Fill({MakeEntry(3 * kDay + 12 * 3600, 4 * kDay)});
     wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
@@ -218,15 +218,13 @@ TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
     EXPECT_EQ(width(0), startEmpty);
 }
 
-TEST_F(MainWindowTest, AskDiscardAsksOnlyWhenModified) {
-    EXPECT_TRUE(dlg->AskDiscard());  // nothing to lose: no question (an unexpected one fails)
-    dlg->SetModified();
-    for (bool yes : {false, true}) {
-        bool answer = !yes;
-        wxTEST_DIALOG(answer = dlg->AskDiscard(), ExpectDiscardCurrent(yes));
-        EXPECT_EQ(answer, yes);
-        EXPECT_TRUE(dlg->IsModified());
-    }
+TEST_F(MainWindowTest, LoadingAsksToDiscardOnlyWhenModified) {
+    // Nothing to lose: the chooser opens without a question (an unexpected one fails).
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectFileDialog("", false));
+    dlg->Document().SetModified();
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(false));
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectFileDialog("", false));
+    EXPECT_TRUE(dlg->Document().IsModified());  // cancelled: nothing was loaded
 }
 
 TEST_F(MainWindowTest, ClosingUnmodifiedAsksNothingAndCloses) {
@@ -236,13 +234,13 @@ TEST_F(MainWindowTest, ClosingUnmodifiedAsksNothingAndCloses) {
 
 TEST_F(MainWindowTest, ClosingModifiedAsksAndNoKeepsTheWindowAndSchedule) {
     Fill({MakeEntry(0, 60)});
-    dlg->SetModified();
+    dlg->Document().SetModified();
     bool closed = true;
     wxTEST_DIALOG(closed = dlg->Close(), ExpectDiscardCurrent(false));
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->IsShown());
-    EXPECT_TRUE(dlg->IsModified());
-    EXPECT_EQ(List()->RowCount(), 1);
+    EXPECT_TRUE(dlg->Document().IsModified());
+    EXPECT_EQ(uitest::ListRowCount(List()), 1);
     wxTEST_DIALOG(closed = dlg->Close(), ExpectDiscardCurrent(true));
     EXPECT_TRUE(closed);
     EXPECT_FALSE(dlg->IsShown());
@@ -250,7 +248,7 @@ TEST_F(MainWindowTest, ClosingModifiedAsksAndNoKeepsTheWindowAndSchedule) {
 
 TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
     Fill({MakeEntry(0, 60)});
-    dlg->SetModified();
+    dlg->Document().SetModified();
     // Escape is swallowed wherever it is pressed; Enter in the list is too, so that it never
     // reaches the list, whose Enter would edit the row (only a double-click edits). Any
     // dialog shown here fails the test.
@@ -273,8 +271,8 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
         dlg->ProcessWindowEvent(command);
         EXPECT_TRUE(dlg->IsShown()) << id;
     }
-    EXPECT_TRUE(dlg->IsModified());
-    EXPECT_EQ(List()->RowCount(), 1);
+    EXPECT_TRUE(dlg->Document().IsModified());
+    EXPECT_EQ(uitest::ListRowCount(List()), 1);
 }
 
 TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {

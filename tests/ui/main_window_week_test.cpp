@@ -40,11 +40,11 @@ TEST_F(MainWindowWeekTest, StripFollowsLoadsAndClickingABarSelectsItsRow) {
     ASSERT_FALSE(Strip()->Segments().empty());
     // Rows: slot 1 (Monday), slot 0 (Friday), slot 2 (Sunday night into Monday).
     ClickAt(BarCentre(0));
-    EXPECT_EQ(dlg->SelectedRow(), 1);
+    EXPECT_EQ(DocumentRow(), 1);
     EXPECT_EQ(Strip()->SelectedSlot(), 0);
     ClickAt(BarCentre(2));
-    EXPECT_EQ(dlg->SelectedRow(), 2);
-    EXPECT_EQ(SlotOfRow(dlg->SelectedRow()), 2);
+    EXPECT_EQ(DocumentRow(), 2);
+    EXPECT_EQ(SlotOfRow(DocumentRow()), 2);
 }
 
 TEST_F(MainWindowWeekTest, StripIsRedrawnAfterDeleteAllAndDoubleClickEdits) {

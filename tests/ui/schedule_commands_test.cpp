@@ -72,7 +72,7 @@ class ScheduleCommandsTest : public ConfigDlgTest {
 protected:
     // As the operator picks a row: the table's selection, reported as the control reports it.
     void Select(long row) {
-        const wxDataViewItem item = row < 0 ? wxDataViewItem() : List()->ItemOfRow(row);
+        const wxDataViewItem item = row < 0 ? wxDataViewItem() : uitest::ListItem(List(), row);
         if (item.IsOk())
             List()->Select(item);
         else
@@ -80,23 +80,23 @@ protected:
         wxDataViewEvent changed(wxEVT_DATAVIEW_SELECTION_CHANGED, List(), item);
         List()->ProcessWindowEvent(changed);
     }
-    long Selected() const { return dlg->SelectedRow(); }
-    std::uint32_t Count() const { return dlg->Image().EntryCount(); }
+    long Selected() const { return DocumentRow(); }
+    std::uint32_t Count() const { return dlg->Document().Image().EntryCount(); }
 
     // Every row shows the entry of the slot it names, and each slot in use has one row.
     void ExpectRowsMatchSlots() {
         std::vector<bool> seen(Count(), false);
-        ASSERT_EQ(List()->RowCount(), static_cast<long>(Count()));
+        ASSERT_EQ(uitest::ListRowCount(List()), static_cast<long>(Count()));
         WeekTime previous = 0;
-        for (long row = 0; row < List()->RowCount(); ++row) {
+        for (long row = 0; row < uitest::ListRowCount(List()); ++row) {
             const long slot = static_cast<long>(SlotOfRow(row));
             ASSERT_GE(slot, 0);
             ASSERT_LT(slot, static_cast<long>(Count()));
             EXPECT_FALSE(seen[std::size_t(slot)]) << "slot " << slot << " shown twice";
             seen[std::size_t(slot)] = true;
-            const ScheduleEntry entry = dlg->Image().Entry(std::size_t(slot));
+            const ScheduleEntry entry = dlg->Document().Image().Entry(std::size_t(slot));
             const auto texts = EntryTexts(entry);
-            EXPECT_EQ(RowTexts(List(), row), std::vector<std::string>(texts.begin(), texts.end())) << "row " << row;
+            EXPECT_EQ(RowTexts(List(), row), std::vector<std::string>(texts.values.begin(), texts.values.end())) << "row " << row;
             EXPECT_GE(entry.start, previous) << "row " << row << " out of order";
             previous = entry.start;
         }
@@ -106,23 +106,23 @@ protected:
 TEST_F(ScheduleCommandsTest, NewOnAnEmptyScheduleAddsTheWholeWeekDefaults) {
     wxTEST_DIALOG(Click(IDC_NEW), ItemOk({}, NewEntryForm()));
     ASSERT_EQ(Count(), 1u);
-    EXPECT_EQ(dlg->Image().Entry(0), EntryFromForm(NewEntryForm()));
+    EXPECT_EQ(dlg->Document().Image().Entry(0), EntryFromForm(NewEntryForm()));
     EXPECT_EQ(RowTexts(List(), 0), (std::vector<std::string>{"00:00:00 on Monday", "00:00:00 on Monday", "25.0", "30.0",
                                                               "32kB", "Field", "Continuous", "N/A", "On"}));
     EXPECT_EQ(Selected(), 0);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, CancelledDialogsChangeNothing) {
     Fill({MakeEntry(kDay, kDay + kHour)});
     Select(0);
-    const ImageBytes before = dlg->Image().bytes;
+    const ImageBytes before = dlg->Document().Image().bytes;
     wxTEST_DIALOG(Click(IDC_NEW), ItemCancel());
     wxTEST_DIALOG(Click(IDC_COPY), ItemCancel());
     wxTEST_DIALOG(Click(IDC_EDIT), ItemCancel());
-    EXPECT_EQ(dlg->Image().bytes, before);
-    EXPECT_EQ(List()->RowCount(), 1);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(dlg->Document().Image().bytes, before);
+    EXPECT_EQ(uitest::ListRowCount(List()), 1);
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, AWholeWeekEntryRefusesEveryNewAndCopyUntilCancelled) {
@@ -137,14 +137,14 @@ TEST_F(ScheduleCommandsTest, AWholeWeekEntryRefusesEveryNewAndCopyUntilCancelled
                       ItemOk(Times(7, 23, 1, 1), second), ExpectOverlap(), ItemOk(Times(4, 0, 4, 0)),
                       ExpectOverlap(), ItemCancel());
         EXPECT_EQ(Count(), 1u);
-        EXPECT_FALSE(dlg->IsModified());
+        EXPECT_FALSE(dlg->Document().IsModified());
     }
     // Its own slot excluded, the whole-week entry itself may be edited.
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(1, 8, 1, 17), NewEntryForm()));
     EXPECT_EQ(Count(), 1u);
-    EXPECT_EQ(dlg->Image().Entry(0).start, 8 * kHour);
-    EXPECT_EQ(dlg->Image().Entry(0).stop, 17 * kHour);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_EQ(dlg->Document().Image().Entry(0).start, 8 * kHour);
+    EXPECT_EQ(dlg->Document().Image().Entry(0).stop, 17 * kHour);
+    EXPECT_TRUE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, CopyNeedsOtherTimesThanItsSource) {
@@ -162,22 +162,22 @@ TEST_F(ScheduleCommandsTest, CopyNeedsOtherTimesThanItsSource) {
     ScheduleEntry copy = source;
     copy.start += kDay;
     copy.stop += kDay;
-    EXPECT_EQ(dlg->Image().Entry(2), copy);
+    EXPECT_EQ(dlg->Document().Image().Entry(2), copy);
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
     EXPECT_EQ(Selected(), 2);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
     ExpectRowsMatchSlots();
 }
 
 TEST_F(ScheduleCommandsTest, EditUnchangedIsAcceptedInPlace) {
     Fill({MakeEntry(3 * kDay, 3 * kDay + kHour), MakeEntry(kDay, kDay + kHour), MakeEntry(5 * kDay, 5 * kDay + kHour)});
     Select(1);  // slot 0, Thursday
-    const ImageBytes before = dlg->Image().bytes;
-    wxTEST_DIALOG(Click(IDC_EDIT), ItemOk({}, FormFromEntry(dlg->Image().Entry(0))));
-    EXPECT_EQ(dlg->Image().bytes, before);
+    const ImageBytes before = dlg->Document().Image().bytes;
+    wxTEST_DIALOG(Click(IDC_EDIT), ItemOk({}, FormFromEntry(dlg->Document().Image().Entry(0))));
+    EXPECT_EQ(dlg->Document().Image().bytes, before);
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
     EXPECT_EQ(Selected(), 1);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, EditMovesTheRowToItsSortedPlaceAndKeepsItSelected) {
@@ -196,18 +196,18 @@ TEST_F(ScheduleCommandsTest, EditAgainstAnotherEntryIsRefusedAndReopened) {
     Fill({MakeEntry(kDay, kDay + 2 * kHour), MakeEntry(3 * kDay, 3 * kDay + kHour)});
     Select(1);  // slot 1
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(2, 1, 2, 3)), ExpectOverlap(), ItemCancel());
-    EXPECT_EQ(dlg->Image().Entry(1), MakeEntry(3 * kDay, 3 * kDay + kHour));
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(dlg->Document().Image().Entry(1), MakeEntry(3 * kDay, 3 * kDay + kHour));
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, DoubleClickEditsTheSelectedRow) {
     Fill({MakeEntry(kDay, kDay + kHour)});
     Select(-1);
-    wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, List(), List()->ItemOfRow(0));
+    wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, List(), uitest::ListItem(List(), 0));
     List()->ProcessWindowEvent(activated);  // nothing selected: no dialog
     Select(0);
     wxTEST_DIALOG(List()->ProcessWindowEvent(activated), ItemOk(Times(3, 1, 3, 2)));
-    EXPECT_EQ(dlg->Image().Entry(0).start, 2 * kDay + kHour);
+    EXPECT_EQ(dlg->Document().Image().Entry(0).start, 2 * kDay + kHour);
 }
 
 TEST_F(ScheduleCommandsTest, WithoutASelectionCopyEditAndDeleteDoNothing) {
@@ -217,7 +217,7 @@ TEST_F(ScheduleCommandsTest, WithoutASelectionCopyEditAndDeleteDoNothing) {
     // No dialog may open: any would fail the test.
     for (int command : {IDC_COPY, IDC_EDIT, IDC_DELETE}) Click(command);
     EXPECT_EQ(Count(), 1u);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, AFullScheduleRefusesNewAndCopyBeforeAnyDialogButEdits) {
@@ -231,12 +231,12 @@ TEST_F(ScheduleCommandsTest, AFullScheduleRefusesNewAndCopyBeforeAnyDialogButEdi
     Select(5);
     wxTEST_DIALOG(Click(IDC_COPY), ExpectFull());
     EXPECT_EQ(Count(), kMaxEntries);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
     // Edit needs no free slot.
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk([](EntryForm& f) { f.sizeKB = 12; }));
-    EXPECT_EQ(dlg->Image().Entry(5).imageSize, 12000u);
+    EXPECT_EQ(dlg->Document().Image().Entry(5).imageSize, 12000u);
     EXPECT_EQ(Count(), kMaxEntries);
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
     // One deleted, New has room again, exactly one.
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(true));
     wxTEST_DIALOG(Click(IDC_NEW), ItemOk(Times(7, 20, 7, 21)));
@@ -254,16 +254,16 @@ TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
     Select(1);  // slot 1, Tuesday
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(false));
     EXPECT_EQ(Count(), 5u);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 
-    const ScheduleEntry lastSlotBefore = dlg->Image().Entry(4);
+    const ScheduleEntry lastSlotBefore = dlg->Document().Image().Entry(4);
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(true));
     ASSERT_EQ(Count(), 4u);
-    EXPECT_EQ(dlg->Image().Entries(), (std::vector<ScheduleEntry>{entries[0], entries[2], entries[3], entries[4]}));
-    EXPECT_EQ(dlg->Image().Entry(4), lastSlotBefore) << "the slot beyond the count keeps its bytes";
+    EXPECT_EQ(dlg->Document().Image().Entries(), (std::vector<ScheduleEntry>{entries[0], entries[2], entries[3], entries[4]}));
+    EXPECT_EQ(dlg->Document().Image().Entry(4), lastSlotBefore) << "the slot beyond the count keeps its bytes";
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{2, 3, 0, 1}));
     ExpectRowsMatchSlots();
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
     // No row is selected afterwards, so the next Delete or Edit does nothing.
     EXPECT_EQ(Selected(), -1);
     Click(IDC_DELETE);
@@ -273,7 +273,7 @@ TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
     // Each remaining row still edits the entry it shows.
     Select(3);  // Saturday, now slot 1
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(6, 1, 6, 2), FormFromEntry(entries[2])));
-    EXPECT_EQ(dlg->Image().Entry(1).start, 5 * kDay + kHour);
+    EXPECT_EQ(dlg->Document().Image().Entry(1).start, 5 * kDay + kHour);
     ExpectRowsMatchSlots();
 }
 
@@ -294,19 +294,19 @@ TEST_F(ScheduleCommandsTest, DeleteAllAsksAndLeavesTheModifiedFlagAsItWas) {
     for (bool modified : {false, true}) {
         SCOPED_TRACE(modified);
         Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(0, kHour)});
-        if (modified) dlg->SetModified();
+        if (modified) dlg->Document().SetModified();
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(false));
         EXPECT_EQ(Count(), 2u);
-        EXPECT_EQ(List()->RowCount(), 2);
-        const ScheduleEntry slot0 = dlg->Image().Entry(0);
+        EXPECT_EQ(uitest::ListRowCount(List()), 2);
+        const ScheduleEntry slot0 = dlg->Document().Image().Entry(0);
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(true));
         EXPECT_EQ(Count(), 0u);
-        EXPECT_EQ(List()->RowCount(), 0);
-        EXPECT_EQ(dlg->Image().Entry(0), slot0);
-        EXPECT_EQ(dlg->IsModified(), modified);
+        EXPECT_EQ(uitest::ListRowCount(List()), 0);
+        EXPECT_EQ(dlg->Document().Image().Entry(0), slot0);
+        EXPECT_EQ(dlg->Document().IsModified(), modified);
         // An empty schedule is still asked about.
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(true));
-        EXPECT_EQ(dlg->IsModified(), modified);
+        EXPECT_EQ(dlg->Document().IsModified(), modified);
     }
 }
 
@@ -342,7 +342,7 @@ TEST_F(ScheduleCommandsTest, NewEntrySavedToFileGivesTheExpectedRecord) {
     };
     EXPECT_EQ(Bytes(file.begin() + kOffSlots, file.begin() + kOffSlots + 24), expectedRecord);
     EXPECT_EQ(Bytes(file.begin() + kOffEntryCount, file.begin() + kOffEntryCount + 4), (Bytes{1, 0, 0, 0}));
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 }  // namespace

@@ -26,8 +26,9 @@
 #include "model/schedule_entry.h"
 #include "storage/card_probe.h"
 #include "storage/config_image.h"
-#include "ui/messages.h"
 #include "ui/config_dlg.h"
+#include "ui/file_chooser.h"
+#include "ui/messages.h"
 #include "ui/schedule_list.h"
 #include "support/temp_dir.h"
 
@@ -201,15 +202,33 @@ inline bool PressKey(wxWindow* target, int keyCode, bool alt = false) {
     return target->ProcessWindowEvent(event);
 }
 
+// The table as a screen reader or the operator meets it: through its control and model.
+inline wxDataViewVirtualListModel* ListModel(CScheduleList* list) {
+    return dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+}
+inline long ListRowCount(CScheduleList* list) { return static_cast<long>(ListModel(list)->GetCount()); }
+inline wxDataViewItem ListItem(CScheduleList* list, long row) {
+    return row < 0 || row >= ListRowCount(list) ? wxDataViewItem() : ListModel(list)->GetItem(static_cast<unsigned>(row));
+}
+// The row the table shows selected, -1 for none.
+inline long ListSelection(CScheduleList* list) {
+    const wxDataViewItem item = list->GetSelection();
+    return item.IsOk() ? static_cast<long>(ListModel(list)->GetRow(item)) : -1;
+}
+inline wxString CellText(CScheduleList* list, long row, unsigned column) {
+    wxVariant value;
+    ListModel(list)->GetValueByRow(value, static_cast<unsigned>(row), column);
+    return value.GetString();
+}
+
 // The nine texts of one row, as the table shows them.
 inline std::vector<std::string> RowTexts(CScheduleList* list, long row) {
     std::vector<std::string> texts;
-    if (row < 0 || row >= list->RowCount()) {
+    if (row < 0 || row >= ListRowCount(list)) {
         ADD_FAILURE() << "no row " << row;
         return texts;
     }
-    for (unsigned col = 0; col < list->GetColumnCount(); ++col)
-        texts.push_back(list->CellText(row, static_cast<int>(col)).utf8_string());
+    for (unsigned col = 0; col < list->GetColumnCount(); ++col) texts.push_back(CellText(list, row, col).utf8_string());
     return texts;
 }
 
@@ -217,7 +236,7 @@ inline std::vector<std::string> RowTexts(CScheduleList* list, long row) {
 inline std::vector<long> RowSlots(const CConfigDlg* dlg) {
     std::vector<long> slots;
     const ConfigDocument& document = dlg->Document();
-    EXPECT_EQ(dlg->List()->RowCount(), static_cast<long>(document.RowCount()));
+    EXPECT_EQ(ListRowCount(dlg->List()), static_cast<long>(document.RowCount()));
     for (std::size_t row = 0; row < document.RowCount(); ++row) slots.push_back(static_cast<long>(document.SlotOfRow(row)));
     return slots;
 }
@@ -318,6 +337,11 @@ protected:
     std::filesystem::path File(const std::string& name) const { return FilesDir() / name; }
     CScheduleList* List() const { return dlg->List(); }
     long SlotOfRow(long row) const { return static_cast<long>(dlg->Document().SlotOfRow(static_cast<std::size_t>(row))); }
+    // The row of the document's selected entry, -1 for none.
+    long DocumentRow() const {
+        const OptionalRow row = dlg->Document().SelectedRow();
+        return row ? static_cast<long>(*row) : -1;
+    }
     void Click(int id) { uitest::Click(dlg, id); }
     // Puts entries into the window as a load would, without a file: list rebuilt, not modified.
     void Fill(const std::vector<ScheduleEntry>& entries) {

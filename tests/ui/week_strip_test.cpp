@@ -55,7 +55,7 @@ protected:
         ConfigImage image;
         for (const ScheduleEntry& entry : entries) AppendEntry(image, entry);
         document_.Load(image);
-        document_.SelectSlot(ConfigDocument::kNoSlot);
+        document_.SelectSlot(std::nullopt);
     }
 
     const WeekSegment& SegmentOf(int slot, int day) const {
@@ -124,12 +124,13 @@ TEST_F(WeekStripTest, ClicksSelectAndDoubleClicksActivateTheBarUnderTheMouse) {
         SCOPED_TRACE(c.name);
         selects_.clear();
         activates_.clear();
-        document_.SelectSlot(-1);
+        document_.SelectSlot(std::nullopt);
         Mouse(c.type, c.at);
         EXPECT_EQ(selects_, c.select ? std::vector<int>{*c.select} : std::vector<int>{});
         EXPECT_EQ(activates_, c.activate ? std::vector<int>{*c.activate} : std::vector<int>{});
         // A click or double-click on a bar selects it at once; a click on nothing selects nothing.
-        EXPECT_EQ(strip_->SelectedSlot(), c.select.value_or(c.activate.value_or(-1)));
+        const std::optional<int> selected = c.select ? c.select : c.activate;
+        EXPECT_EQ(strip_->SelectedSlot(), selected ? OptionalSlot(*selected) : std::nullopt);
     }
 }
 
@@ -168,7 +169,7 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         SCOPED_TRACE(c.name);
         selects_.clear();
         drawn_.clear();
-        document_.SelectSlot(-1);
+        document_.SelectSlot(std::nullopt);
         Mouse(wxEVT_LEFT_DOWN, c.press);
         for (const wxPoint& at : c.moves) Mouse(wxEVT_MOTION, at, true, c.shift);
         EXPECT_EQ(strip_->IsDrawing(), c.stop != Stop::kRelease || c.drawn.has_value());

@@ -68,16 +68,16 @@ TEST_F(WeekToolsTest, CopyToDaysAddsEveryCopyAsOneStepOrNoneAndSaysWhichDaysOver
     dlg->Document().SelectSlot(0);
     wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 3, 4}),
                   ExpectDetailedError(kMsgOverlap, "The copy for Wednesday overlaps another entry."));
-    EXPECT_EQ(dlg->Image().EntryCount(), 2u);
-    EXPECT_FALSE(dlg->IsModified());
+    EXPECT_EQ(dlg->Document().Image().EntryCount(), 2u);
+    EXPECT_FALSE(dlg->Document().IsModified());
 
     wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 4, 5}));
-    EXPECT_EQ(dlg->Image().EntryCount(), 5u);
-    EXPECT_EQ(RowTexts(List(), List()->SelectedRow())[0], "08:00:00 on Friday");  // the last copy
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_EQ(dlg->Document().Image().EntryCount(), 5u);
+    EXPECT_EQ(RowTexts(List(), uitest::ListSelection(List()))[0], "08:00:00 on Friday");  // the last copy
+    EXPECT_TRUE(dlg->Document().IsModified());
     // One undo takes all three copies back.
     EXPECT_TRUE(PressCtrl('Z'));
-    EXPECT_EQ(List()->RowCount(), 2);
+    EXPECT_EQ(uitest::ListRowCount(List()), 2);
 }
 
 TEST_F(WeekToolsTest, AnOverlapRefusalNamesTheEntryInTheWay) {
@@ -92,7 +92,7 @@ TEST_F(WeekToolsTest, AnOverlapRefusalNamesTheEntryInTheWay) {
     wxTEST_DIALOG(Click(IDC_NEW), ExpectWindow<CScheduleItemDlg>(wxID_OK, [&](CScheduleItemDlg* item) { onFriday(item->form); }),
                   ExpectDetailedError(kMsgOverlap, "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO)."),
                   ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
-    EXPECT_EQ(dlg->Image().EntryCount(), 1u);
+    EXPECT_EQ(dlg->Document().Image().EntryCount(), 1u);
 }
 
 TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
@@ -109,21 +109,21 @@ TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
     EXPECT_EQ(opened.startTime.hour, 18);
     EXPECT_EQ(opened.stopTime.hour, 6);
     EXPECT_EQ(opened.sizeKB, NewEntryForm().sizeKB);
-    ASSERT_EQ(dlg->Image().EntryCount(), 1u);
+    ASSERT_EQ(dlg->Document().Image().EntryCount(), 1u);
     EXPECT_EQ(RowTexts(List(), 0)[0], "18:00:00 on Tuesday");
 }
 
 TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAgain) {
     Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(0, kHour)});
     wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
-    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_TRUE(PressCtrl('Z'));
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0}));
-    EXPECT_TRUE(dlg->IsModified());
+    EXPECT_TRUE(dlg->Document().IsModified());
     EXPECT_TRUE(PressCtrl('Y'));
-    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_TRUE(PressCtrl('Z', wxMOD_SHIFT));  // nothing left to redo
-    EXPECT_EQ(List()->RowCount(), 0);
+    EXPECT_EQ(uitest::ListRowCount(List()), 0);
 }
 
 }  // namespace

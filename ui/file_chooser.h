@@ -1,0 +1,15 @@
+#pragma once
+// The file chooser of Load From File and Save To File, and the one place that turns a path
+// the toolkit gives into one the file layer takes.
+#include <filesystem>
+
+#include <wx/string.h>
+#include <wx/window.h>
+
+// The system's path for a path the toolkit gives (UTF-8 on Linux, UTF-16 on Windows).
+std::filesystem::path PathOf(const wxString& path);
+
+// The system's open or save dialog over configuration files ("Config Files", then "All
+// Files"); ".DAT" is added to a typed name without an extension, and a save asks before
+// replacing the file that leads to. Empty when cancelled.
+wxString ChooseConfigFile(wxWindow* parent, bool save);
