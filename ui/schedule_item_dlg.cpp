@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include <wx/msgdlg.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/valtext.h>
 
@@ -98,7 +97,7 @@ TimeOfDay PickerTime(const wxDateTime& value) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CScheduleItemDlg, wxDialog)
+wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
     EVT_INIT_DIALOG(CScheduleItemDlg::OnInitDialogEvent)
     EVT_COMMAND_SCROLL(IDC_RATE_SLIDER, CScheduleItemDlg::OnRateScroll)
     EVT_COMMAND_SCROLL(IDC_SIZE_SLIDER, CScheduleItemDlg::OnSizeScroll)
@@ -111,15 +110,11 @@ wxBEGIN_EVENT_TABLE(CScheduleItemDlg, wxDialog)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, "Schedule Item", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
-    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, "Schedule Item") {
     // Both times start at midnight; the command fills in everything else.
     form.startTime = TimeOfDay{};
     form.stopTime = TimeOfDay{};
     CreateControls();
-    Centre();
 }
 
 void CScheduleItemDlg::CreateControls() {
@@ -234,13 +229,7 @@ void CScheduleItemDlg::CreateControls() {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(left, wxSizerFlags(1).Expand());
     columns->Add(right, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT));
-
-    auto* whole = new wxBoxSizer(wxVERTICAL);
-    whole->Add(columns, wxSizerFlags(1).Expand().DoubleBorder());
-    // OK is the default button.
-    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
-               wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
-    SetSizerAndFit(whole);
+    FinishLayout(columns, wxOK | wxCANCEL);  // OK is the default button
 }
 
 bool CScheduleItemDlg::TransferDataToWindow() {

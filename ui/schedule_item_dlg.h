@@ -6,7 +6,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/datetime.h>
-#include <wx/dialog.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
@@ -14,6 +13,7 @@
 #include <wx/timectrl.h>
 
 #include "model/entry_form.h"
+#include "ui/dialog_base.h"
 
 // The time pickers carry a time of day on the date 1 January 2000, in local time as the
 // picker shows it. Should that time not exist on that day in the local zone, the same day
@@ -21,7 +21,7 @@
 wxDateTime PickerValue(const TimeOfDay& time);
 TimeOfDay PickerTime(const wxDateTime& value);
 
-class CScheduleItemDlg : public wxDialog {
+class CScheduleItemDlg : public CDialogBase {
 public:
     explicit CScheduleItemDlg(wxWindow* parent);
 
