@@ -5,6 +5,7 @@
 
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
+#include <wx/valgen.h>
 #include <wx/valtext.h>
 
 #ifdef __WXGTK__
@@ -98,7 +99,7 @@ TimeOfDay PickerTime(const wxDateTime& value) {
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
-    EVT_INIT_DIALOG(CScheduleItemDlg::OnInitDialogEvent)
+    EVT_INIT_DIALOG(CScheduleItemDlg::OnInitDialog)
     EVT_COMMAND_SCROLL(IDC_RATE_SLIDER, CScheduleItemDlg::OnRateScroll)
     EVT_COMMAND_SCROLL(IDC_SIZE_SLIDER, CScheduleItemDlg::OnSizeScroll)
     EVT_SLIDER(IDC_RATE_SLIDER, CScheduleItemDlg::OnSliderChanged)
@@ -210,7 +211,8 @@ void CScheduleItemDlg::CreateControls() {
     trigger->Add(durationRow);
 
     wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
-    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out");
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out", wxDefaultPosition, wxDefaultSize,
+                               0, wxGenericValidator(&form.videoOut));
     misc->Add(videoOut_, item);
 
     // Two columns of about equal height: the times and rates on the left, the image, the
@@ -232,22 +234,15 @@ void CScheduleItemDlg::CreateControls() {
     FinishLayout(columns, wxOK | wxCANCEL);  // OK is the default button
 }
 
+void CScheduleItemDlg::OnInitDialog(wxInitDialogEvent&) {
+    TransferDataToWindow();
+    // Filling a picker moves the focus into it; the dialog opens on its first control.
+    startDay_->SetFocus();
+}
+
 bool CScheduleItemDlg::TransferDataToWindow() {
     startTime_->SetValue(PickerValue(form.startTime));
     stopTime_->SetValue(PickerValue(form.stopTime));
-    return wxDialog::TransferDataToWindow();
-}
-
-bool CScheduleItemDlg::TransferDataFromWindow() {
-    form.startTime = PickerTime(startTime_->GetValue());
-    form.stopTime = PickerTime(stopTime_->GetValue());
-    return wxDialog::TransferDataFromWindow();
-}
-
-void CScheduleItemDlg::OnInitDialogEvent(wxInitDialogEvent&) { OnInitDialog(); }
-
-void CScheduleItemDlg::OnInitDialog() {
-    TransferDataToWindow();
     startDay_->SetSelection(DayIndex(form.startDay));
     stopDay_->SetSelection(DayIndex(form.stopDay));
 
@@ -263,9 +258,22 @@ void CScheduleItemDlg::OnInitDialog() {
     triggerListUsed_ = false;
     duration_->ChangeValue(wxString::Format("%d", form.duration));
     UpdateTriggerControls();
-    videoOut_->SetValue(form.videoOut);
-    // Filling a picker moves the focus into it; the dialog opens on its first control.
-    startDay_->SetFocus();
+    // Video Out, through its validator.
+    return CDialogBase::TransferDataToWindow();
+}
+
+bool CScheduleItemDlg::TransferDataFromWindow() {
+    form.startDay = SelectedDay(startDay_);
+    form.startTime = PickerTime(startTime_->GetValue());
+    form.stopDay = SelectedDay(stopDay_);
+    form.stopTime = PickerTime(stopTime_->GetValue());
+    form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
+    form.sizeKB = size_->GetValue();
+    form.frame = frame_->GetValue();
+    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
+    form.duration = std::max(ReadDuration(duration_), 0);
+    // Video Out, through its validator.
+    return CDialogBase::TransferDataFromWindow();
 }
 
 void CScheduleItemDlg::ShowRates() {
@@ -312,16 +320,9 @@ int CScheduleItemDlg::SelectedDay(const wxChoice* list) const {
 }
 
 void CScheduleItemDlg::OnOK(wxCommandEvent&) {
-    form.startDay = SelectedDay(startDay_);
-    form.stopDay = SelectedDay(stopDay_);
-    form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
-    form.sizeKB = size_->GetValue();
-    form.frame = frame_->GetValue();
-    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
-    form.duration = std::max(ReadDuration(duration_), 0);
-    form.videoOut = videoOut_->GetValue();
-    TransferDataFromWindow();
-    CloseWith(wxID_OK);
+    // No Validate() first: the duration edit's digit filter only keeps keys out, and OK
+    // reads whatever text it holds up to the first non-digit.
+    if (TransferDataFromWindow()) CloseWith(wxID_OK);
 }
 
 bool CScheduleItemDlg::ControlsDifferFromForm() const {

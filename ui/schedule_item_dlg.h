@@ -1,8 +1,8 @@
 #pragma once
 // The schedule item dialog: edits one entry's days, times, rate, size, mode, trigger,
 // duration and video output. The command that opens it fills form first and reads it
-// back after OK; the controls are filled from form when the dialog opens and form is
-// written back only on OK.
+// back after OK; TransferDataToWindow fills the controls from form when the dialog opens,
+// and TransferDataFromWindow writes form back, on OK only.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/datetime.h>
@@ -27,10 +27,11 @@ public:
 
     EntryForm form;
 
-    // Fills the controls from form; runs when the dialog opens (wxEVT_INIT_DIALOG).
-    void OnInitDialog();
-    // Pickers in from form, out to form.
+    // Every control from form: a day or size the controls cannot show at the nearest one,
+    // ratePosition set to the slider position of rateCode, the trigger list counted as untouched.
     bool TransferDataToWindow() override;
+    // Every control into form, ratePosition aside; a trigger the list does not offer stays
+    // in form until the operator picks from the list.
     bool TransferDataFromWindow() override;
 
     // OK: form from the controls, then close with OK.
@@ -49,7 +50,7 @@ private:
     int SelectedDay(const wxChoice* list) const;
     void CloseWith(int result);
 
-    void OnInitDialogEvent(wxInitDialogEvent& event);
+    void OnInitDialog(wxInitDialogEvent& event);
     void OnRateScroll(wxScrollEvent& event);
     void OnSizeScroll(wxScrollEvent& event);
     void OnSliderChanged(wxCommandEvent& event);
