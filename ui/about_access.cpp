@@ -4,7 +4,6 @@
 
 #include <wx/menu.h>
 
-#include "ui/config_dlg.h"
 #include "ui/ids.h"
 
 #ifdef __WXMSW__
@@ -13,19 +12,27 @@
 
 const char* const kAboutMenuText = "&About Quillon...";
 
-#ifdef __WXMSW__
 namespace {
+// Asks window for its About box, as choosing the menu entry does.
+void SendAboutCommand(wxWindow* window) {
+    wxCommandEvent command(wxEVT_MENU, IDM_ABOUTBOX);
+    command.SetEventObject(window);
+    window->HandleWindowEvent(command);
+}
+
+#ifdef __WXMSW__
 // The system menu's About item arrives as WM_SYSCOMMAND; Windows keeps the low four bits
-// of the command for itself.
+// of the command for itself. Only windows that installed the entry have it in their menu.
 bool OnSysCommand(wxWindowMSW* win, WXUINT, WXWPARAM wParam, WXLPARAM) {
-    auto* window = dynamic_cast<CConfigDlg*>(win);
-    if (!window || (wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
-    window->ShowAbout();
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+    SendAboutCommand(win);
     return true;
 }
+#endif
 }  // namespace
 
-void InstallAboutAccess(CConfigDlg* window) {
+#ifdef __WXMSW__
+void InstallAboutAccess(wxWindow* window) {
     if (HMENU menu = ::GetSystemMenu(static_cast<HWND>(window->GetHWND()), FALSE)) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, wxString(kAboutMenuText).wc_str());
@@ -36,12 +43,12 @@ void InstallAboutAccess(CConfigDlg* window) {
 #else
 // The window manager owns the title bar's menu on GTK; F1 and the right-click menu take
 // its place.
-void InstallAboutAccess(CConfigDlg*) {}
+void InstallAboutAccess(wxWindow*) {}
 #endif
 
-bool HandleAboutKey(CConfigDlg* window, const wxKeyEvent& event) {
+bool HandleAboutKey(wxWindow* window, const wxKeyEvent& event) {
     if (event.GetKeyCode() != WXK_F1 || event.HasAnyModifiers()) return false;
-    window->ShowAbout();
+    SendAboutCommand(window);
     return true;
 }
 
@@ -51,7 +58,7 @@ wxMenu* MakeAboutMenu() {
     return menu;
 }
 
-bool ShowAboutMenu(CConfigDlg* window, const wxContextMenuEvent&) {
+bool ShowAboutMenu(wxWindow* window) {
     const std::unique_ptr<wxMenu> menu(MakeAboutMenu());
     window->PopupMenu(menu.get());
     return true;

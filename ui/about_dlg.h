@@ -1,8 +1,8 @@
 #pragma once
 // The About box: the application icon, the name and version, and OK.
-#include <wx/dialog.h>
+#include "ui/dialog_base.h"
 
-class CAboutDlg : public wxDialog {
+class CAboutDlg : public CDialogBase {
 public:
     explicit CAboutDlg(wxWindow* parent);
 };

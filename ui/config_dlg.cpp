@@ -11,6 +11,7 @@
 
 #include "ui/messages.h"
 #include "ui/about_access.h"
+#include "ui/about_dlg.h"
 #include "ui/app_icon.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
@@ -198,10 +199,13 @@ void CConfigDlg::OnListActivated(wxDataViewEvent&) {
 }
 
 void CConfigDlg::OnContextMenu(wxContextMenuEvent& event) {
-    if (!ShowAboutMenu(this, event)) event.Skip();
+    if (!ShowAboutMenu(this)) event.Skip();
 }
 
-void CConfigDlg::OnAboutCommand(wxCommandEvent&) { ShowAbout(); }
+void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
+    CAboutDlg about(this);
+    about.ShowModal();
+}
 
 void CConfigDlg::OnListContextMenu(wxDataViewEvent&) {
     // What can be done with the selected entry, then the window's own entry.

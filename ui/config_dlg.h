@@ -29,8 +29,6 @@ public:
     CScheduleList* List() const { return list_; }
     CWeekStrip* WeekStrip() const { return weekStrip_; }
 
-    void ShowAbout();
-
 private:
     // "Discard current changes" when modified; false when the operator answers No.
     bool AskDiscard();

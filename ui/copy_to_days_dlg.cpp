@@ -1,7 +1,6 @@
 #include "ui/copy_to_days_dlg.h"
 
 #include <wx/button.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
 
 #include "model/week_time.h"
@@ -13,7 +12,7 @@ constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
 }  // namespace
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, wxDialog)
+wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, CDialogBase)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKDAYS, CCopyToDaysDlg::OnWeekdays)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKEND, CCopyToDaysDlg::OnWeekend)
     EVT_CHAR_HOOK(CCopyToDaysDlg::OnCharHook)
@@ -21,10 +20,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
-    : wxDialog(parent, wxID_ANY, "Copy To Days", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
-      sourceDay_(sourceDay) {
-    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    : CDialogBase(parent, "Copy To Days"), sourceDay_(sourceDay) {
     SetIcons(AppIcons());
 
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, "Days");
@@ -41,13 +37,7 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "&Weekdays"), wxSizerFlags().Border(wxRIGHT));
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weeke&nd"));
     group->Add(shortcuts, wxSizerFlags().Border());
-
-    auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(group, wxSizerFlags(1).Expand().DoubleBorder());
-    top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
-             wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
-    SetSizerAndFit(top);  // the standard sizer makes OK the default button
-    CentreOnParent();
+    FinishLayout(group, wxOK | wxCANCEL);  // OK is the default button
 }
 
 std::vector<int> CCopyToDaysDlg::ChosenDays() const {

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include <wx/checkbox.h>
-#include <wx/dialog.h>
 
-class CCopyToDaysDlg : public wxDialog {
+#include "ui/dialog_base.h"
+
+class CCopyToDaysDlg : public CDialogBase {
 public:
     enum Id {
         ID_WEEKDAYS = wxID_HIGHEST + 1,

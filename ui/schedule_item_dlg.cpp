@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include <wx/msgdlg.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
+#include <wx/valgen.h>
 #include <wx/valtext.h>
 
 #ifdef __WXGTK__
@@ -98,8 +98,8 @@ TimeOfDay PickerTime(const wxDateTime& value) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CScheduleItemDlg, wxDialog)
-    EVT_INIT_DIALOG(CScheduleItemDlg::OnInitDialogEvent)
+wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
+    EVT_INIT_DIALOG(CScheduleItemDlg::OnInitDialog)
     EVT_COMMAND_SCROLL(IDC_RATE_SLIDER, CScheduleItemDlg::OnRateScroll)
     EVT_COMMAND_SCROLL(IDC_SIZE_SLIDER, CScheduleItemDlg::OnSizeScroll)
     EVT_SLIDER(IDC_RATE_SLIDER, CScheduleItemDlg::OnSliderChanged)
@@ -111,15 +111,11 @@ wxBEGIN_EVENT_TABLE(CScheduleItemDlg, wxDialog)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, "Schedule Item", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
-    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, "Schedule Item") {
     // Both times start at midnight; the command fills in everything else.
     form.startTime = TimeOfDay{};
     form.stopTime = TimeOfDay{};
     CreateControls();
-    Centre();
 }
 
 void CScheduleItemDlg::CreateControls() {
@@ -215,7 +211,8 @@ void CScheduleItemDlg::CreateControls() {
     trigger->Add(durationRow);
 
     wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
-    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out");
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out", wxDefaultPosition, wxDefaultSize,
+                               0, wxGenericValidator(&form.videoOut));
     misc->Add(videoOut_, item);
 
     // Two columns of about equal height: the times and rates on the left, the image, the
@@ -234,31 +231,18 @@ void CScheduleItemDlg::CreateControls() {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(left, wxSizerFlags(1).Expand());
     columns->Add(right, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT));
+    FinishLayout(columns, wxOK | wxCANCEL);  // OK is the default button
+}
 
-    auto* whole = new wxBoxSizer(wxVERTICAL);
-    whole->Add(columns, wxSizerFlags(1).Expand().DoubleBorder());
-    // OK is the default button.
-    whole->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
-               wxSizerFlags().Expand().DoubleBorder(wxLEFT | wxRIGHT | wxBOTTOM));
-    SetSizerAndFit(whole);
+void CScheduleItemDlg::OnInitDialog(wxInitDialogEvent&) {
+    TransferDataToWindow();
+    // Filling a picker moves the focus into it; the dialog opens on its first control.
+    startDay_->SetFocus();
 }
 
 bool CScheduleItemDlg::TransferDataToWindow() {
     startTime_->SetValue(PickerValue(form.startTime));
     stopTime_->SetValue(PickerValue(form.stopTime));
-    return wxDialog::TransferDataToWindow();
-}
-
-bool CScheduleItemDlg::TransferDataFromWindow() {
-    form.startTime = PickerTime(startTime_->GetValue());
-    form.stopTime = PickerTime(stopTime_->GetValue());
-    return wxDialog::TransferDataFromWindow();
-}
-
-void CScheduleItemDlg::OnInitDialogEvent(wxInitDialogEvent&) { OnInitDialog(); }
-
-void CScheduleItemDlg::OnInitDialog() {
-    TransferDataToWindow();
     startDay_->SetSelection(DayIndex(form.startDay));
     stopDay_->SetSelection(DayIndex(form.stopDay));
 
@@ -274,9 +258,22 @@ void CScheduleItemDlg::OnInitDialog() {
     triggerListUsed_ = false;
     duration_->ChangeValue(wxString::Format("%d", form.duration));
     UpdateTriggerControls();
-    videoOut_->SetValue(form.videoOut);
-    // Filling a picker moves the focus into it; the dialog opens on its first control.
-    startDay_->SetFocus();
+    // Video Out, through its validator.
+    return CDialogBase::TransferDataToWindow();
+}
+
+bool CScheduleItemDlg::TransferDataFromWindow() {
+    form.startDay = SelectedDay(startDay_);
+    form.startTime = PickerTime(startTime_->GetValue());
+    form.stopDay = SelectedDay(stopDay_);
+    form.stopTime = PickerTime(stopTime_->GetValue());
+    form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
+    form.sizeKB = size_->GetValue();
+    form.frame = frame_->GetValue();
+    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
+    form.duration = std::max(ReadDuration(duration_), 0);
+    // Video Out, through its validator.
+    return CDialogBase::TransferDataFromWindow();
 }
 
 void CScheduleItemDlg::ShowRates() {
@@ -323,16 +320,9 @@ int CScheduleItemDlg::SelectedDay(const wxChoice* list) const {
 }
 
 void CScheduleItemDlg::OnOK(wxCommandEvent&) {
-    form.startDay = SelectedDay(startDay_);
-    form.stopDay = SelectedDay(stopDay_);
-    form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
-    form.sizeKB = size_->GetValue();
-    form.frame = frame_->GetValue();
-    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
-    form.duration = std::max(ReadDuration(duration_), 0);
-    form.videoOut = videoOut_->GetValue();
-    TransferDataFromWindow();
-    CloseWith(wxID_OK);
+    // No Validate() first: the duration edit's digit filter only keeps keys out, and OK
+    // reads whatever text it holds up to the first non-digit.
+    if (TransferDataFromWindow()) CloseWith(wxID_OK);
 }
 
 bool CScheduleItemDlg::ControlsDifferFromForm() const {

@@ -1,12 +1,11 @@
 #pragma once
 // The schedule item dialog: edits one entry's days, times, rate, size, mode, trigger,
 // duration and video output. The command that opens it fills form first and reads it
-// back after OK; the controls are filled from form when the dialog opens and form is
-// written back only on OK.
+// back after OK; TransferDataToWindow fills the controls from form when the dialog opens,
+// and TransferDataFromWindow writes form back, on OK only.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/datetime.h>
-#include <wx/dialog.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
@@ -14,6 +13,7 @@
 #include <wx/timectrl.h>
 
 #include "model/entry_form.h"
+#include "ui/dialog_base.h"
 
 // The time pickers carry a time of day on the date 1 January 2000, in local time as the
 // picker shows it. Should that time not exist on that day in the local zone, the same day
@@ -21,16 +21,17 @@
 wxDateTime PickerValue(const TimeOfDay& time);
 TimeOfDay PickerTime(const wxDateTime& value);
 
-class CScheduleItemDlg : public wxDialog {
+class CScheduleItemDlg : public CDialogBase {
 public:
     explicit CScheduleItemDlg(wxWindow* parent);
 
     EntryForm form;
 
-    // Fills the controls from form; runs when the dialog opens (wxEVT_INIT_DIALOG).
-    void OnInitDialog();
-    // Pickers in from form, out to form.
+    // Every control from form: a day or size the controls cannot show at the nearest one,
+    // ratePosition set to the slider position of rateCode, the trigger list counted as untouched.
     bool TransferDataToWindow() override;
+    // Every control into form, ratePosition aside; a trigger the list does not offer stays
+    // in form until the operator picks from the list.
     bool TransferDataFromWindow() override;
 
     // OK: form from the controls, then close with OK.
@@ -49,7 +50,7 @@ private:
     int SelectedDay(const wxChoice* list) const;
     void CloseWith(int result);
 
-    void OnInitDialogEvent(wxInitDialogEvent& event);
+    void OnInitDialog(wxInitDialogEvent& event);
     void OnRateScroll(wxScrollEvent& event);
     void OnSizeScroll(wxScrollEvent& event);
     void OnSliderChanged(wxCommandEvent& event);

@@ -68,7 +68,7 @@ wxString ShownLabel(const std::string& label) {
 }  // namespace
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CSelectCardDlg, wxDialog)
+wxBEGIN_EVENT_TABLE(CSelectCardDlg, CDialogBase)
     EVT_INIT_DIALOG(CSelectCardDlg::OnInitDialog)
     EVT_TIMER(kRescanTimerId, CSelectCardDlg::OnTimer)
     EVT_LISTBOX(IDC_CARD_LIST, CSelectCardDlg::OnSelectionChanged)
@@ -77,13 +77,8 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CSelectCardDlg::CSelectCardDlg(wxWindow* parent, CardLocator cards)
-    : wxDialog(parent, wxID_ANY, "Select Card", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
-      locator_(std::move(cards)),
-      timer_(this, kRescanTimerId) {
-    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    : CDialogBase(parent, "Select Card"), locator_(std::move(cards)), timer_(this, kRescanTimerId) {
     CreateControls();
-    Centre();
 }
 
 void CSelectCardDlg::CreateControls() {
@@ -96,16 +91,13 @@ void CSelectCardDlg::CreateControls() {
     list_->SetMinSize(wxSize(listWidth, ConvertDialogToPixels(wxSize(0, kListHeightDlu)).y));
     waiting_ = new wxStaticText(this, wxID_ANY, kWaitingText);
 
-    auto* whole = new wxBoxSizer(wxVERTICAL);
-    whole->Add(list_, wxSizerFlags(1).Expand().DoubleBorder(wxLEFT | wxRIGHT | wxTOP));
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(list_, wxSizerFlags(1).Expand());
     // The line keeps its room while hidden, so the dialog never changes size.
-    whole->Add(waiting_, wxSizerFlags().DoubleBorder(wxLEFT | wxRIGHT | wxTOP).ReserveSpaceEvenIfHidden());
+    content->Add(waiting_, wxSizerFlags().DoubleBorder(wxTOP).ReserveSpaceEvenIfHidden());
     // OK is the default button; it stays disabled until a card is selected.
-    wxStdDialogButtonSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
-    ok_ = buttons->GetAffirmativeButton();
+    ok_ = FinishLayout(content, wxOK | wxCANCEL)->GetAffirmativeButton();
     ok_->Disable();
-    whole->Add(buttons, wxSizerFlags().Expand().DoubleBorder());
-    SetSizerAndFit(whole);
 }
 
 void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {

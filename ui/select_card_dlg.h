@@ -5,14 +5,14 @@
 #include <vector>
 
 #include <wx/button.h>
-#include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
 
 #include "storage/card_probe.h"
+#include "ui/dialog_base.h"
 
-class CSelectCardDlg : public wxDialog {
+class CSelectCardDlg : public CDialogBase {
 public:
     static constexpr int kRescanPeriodMs = 250;
 
