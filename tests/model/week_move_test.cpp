@@ -9,6 +9,8 @@ namespace {
 constexpr WeekTime M = 60;
 constexpr WeekTime H = 3600;
 constexpr WeekTime D = 86400;
+constexpr WeekTime W = 7 * D;
+constexpr std::uint32_t Q = kDragStep;
 using P = EntryPart;
 
 ScheduleEntry Span(WeekTime start, WeekTime stop) { return ScheduleEntry{start, stop, 0x1000A, 2, 3, 32000}; }
@@ -41,6 +43,63 @@ TEST(WeekMove, HitEntry) {
     EXPECT_EQ(HitEntry(stacked, 2, 0, 300), (StripHit{0, P::Body}));
     EXPECT_EQ(HitEntry(stacked, 1, 8 * H - 1, 300), (StripHit{0, P::Body}));
     EXPECT_EQ(HitEntry(stacked, 1, 8 * H, 300), (StripHit{1, P::Start}));
+}
+
+TEST(WeekMove, DragEntry) {
+    struct Case {
+        ScheduleEntry entry;
+        EntryPart part;
+        StripPoint press, pointer;
+        std::uint32_t step;
+        WeekTime start, stop;
+    };
+    const ScheduleEntry e = Span(8 * H, 12 * H);
+    const Case cases[] = {
+        {e, P::Body, {1, 9 * H}, {1, 10 * H + 7 * M}, Q, 9 * H, 13 * H},
+        {e, P::Body, {1, 9 * H}, {1, 10 * H + 7 * M}, kFineDragStep, 9 * H + 7 * M, 13 * H + 7 * M},
+        {e, P::Body, {1, 9 * H}, {2, 9 * H}, Q, D + 8 * H, D + 12 * H},
+        {e, P::Body, {1, 9 * H}, {1, 0}, Q, W - H, 3 * H},
+        {Span(8 * H + 7 * M, 9 * H), P::Body, {1, 9 * H}, {1, 9 * H}, Q, 8 * H + 7 * M, 9 * H},
+        {Span(0, 0), P::Body, {1, 0}, {1, H}, Q, H, H},
+        {Span(W - 2 * H, 2 * H), P::Body, {1, H}, {1, 2 * H}, Q, W - H, 3 * H},
+        {Span(6 * D + 20 * H, 6 * D + 23 * H), P::Body, {7, 21 * H}, {9, 2 * D}, Q, 6 * D + 23 * H, 2 * H},
+        {e, P::Start, {1, 8 * H}, {1, 6 * H}, Q, 6 * H, 12 * H},
+        {e, P::Start, {1, 8 * H}, {1, 13 * H}, Q, 12 * H - 15 * M, 12 * H},
+        {Span(D, 12 * H), P::Start, {2, 0}, {1, 10 * H}, Q, 12 * H + 15 * M, 12 * H},
+        {e, P::Stop, {1, 12 * H}, {2, 13 * H}, Q, 8 * H, D + 13 * H},
+        {e, P::Stop, {1, 12 * H}, {1, 7 * H}, Q, 8 * H, 8 * H + 15 * M},
+        {Span(10 * H, 8 * H), P::Stop, {1, 8 * H}, {1, 11 * H}, Q, 10 * H, 9 * H + 45 * M},
+        {Span(8 * H, 8 * H + M), P::Stop, {1, 8 * H + M}, {1, 7 * H}, Q, 8 * H, 8 * H + M},
+        {Span(D, D), P::Stop, {2, 0}, {1, 23 * H}, Q, D, 23 * H},
+        {e, P::None, {1, 9 * H}, {1, 10 * H}, Q, 8 * H, 12 * H},
+        {Span(W, H), P::Body, {1, 9 * H}, {1, 10 * H}, Q, W, H},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DragEntry(c.entry, c.part, c.press, c.pointer, c.step), Span(c.start, c.stop))
+            << c.entry.start << "-" << c.entry.stop << " part " << static_cast<int>(c.part);
+    }
+}
+
+TEST(WeekMove, KeyboardSteps) {
+    struct Case {
+        ScheduleEntry moved;
+        WeekTime start, stop;
+    };
+    const Case cases[] = {
+        {MoveBySteps(Span(8 * H, 12 * H), 1, Q), 8 * H + 15 * M, 12 * H + 15 * M},
+        {MoveBySteps(Span(8 * H + 7 * M, 9 * H), 1, Q), 8 * H + 15 * M, 9 * H + 8 * M},
+        {MoveBySteps(Span(8 * H + 7 * M, 9 * H), -1, Q), 8 * H, 8 * H + 53 * M},
+        {MoveBySteps(Span(0, H), -2, kFineDragStep), W - 2 * M, H - 2 * M},
+        {MoveByDays(Span(W - 2 * H, 2 * H), -8), 5 * D + 22 * H, 6 * D + 2 * H},
+        {MoveStopBySteps(Span(8 * H, 12 * H), 1, Q), 8 * H, 12 * H + 15 * M},
+        {MoveStopBySteps(Span(8 * H, 12 * H), -100, Q), 8 * H, 8 * H + 15 * M},
+        {MoveStopBySteps(Span(8 * H, 12 * H), 700, Q), 8 * H, 7 * H + 45 * M},
+        {MoveStopBySteps(Span(D, D), 1, Q), D, D},
+        {MoveStopBySteps(Span(D, D), -1, Q), D, D - 15 * M},
+        {MoveBySteps(Span(W, H), 1, Q), W, H},
+        {MoveByDays(Span(H, W), 1), H, W},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.moved, Span(c.start, c.stop)) << c.start << "-" << c.stop;
 }
 
 }  // namespace
