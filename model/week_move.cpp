@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "model/copy_to_days.h"
+#include "model/entry_texts.h"
+#include "model/overlap.h"
 
 namespace {
 
@@ -152,4 +154,12 @@ ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32
     const std::int64_t length = LengthOf(entry);
     const std::int64_t stop = GridLinesOn(start + length, steps, grid);
     return WithSpan(entry, start, ResizedLength(stop - start, length, grid));
+}
+
+int SlotInTheWay(std::span<const ScheduleEntry> entries, std::size_t slot, const ScheduleEntry& moved) {
+    return FirstOverlap(entries, moved.start, moved.stop, static_cast<int>(slot));
+}
+
+std::string DragTipText(const ScheduleEntry& entry) {
+    return WeekTimeText(entry.start) + " to " + WeekTimeText(entry.stop);
 }

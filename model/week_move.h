@@ -13,8 +13,10 @@
 // Lengths: a move keeps the length, a resize keeps it within one step .. a week less one step
 // (never a whole week) and pushes an entry already outside that no further out. An end dragged
 // past the other one stops a step from it; the entry never flips round.
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "model/schedule_entry.h"
 #include "model/week_drag.h"
@@ -48,3 +50,9 @@ ScheduleEntry MoveByDays(const ScheduleEntry& entry, int days);
 
 // The entry with its stop on the steps-th grid line after it (before it when negative).
 ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32_t step);
+
+// The slot of the first other entry that moved (slot's entry, changed) overlaps; -1 when it fits.
+int SlotInTheWay(std::span<const ScheduleEntry> entries, std::size_t slot, const ScheduleEntry& moved);
+
+// The tip shown while dragging: "08:30:00 on Monday to 12:30:00 on Monday".
+std::string DragTipText(const ScheduleEntry& entry);
