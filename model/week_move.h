@@ -35,10 +35,9 @@ struct StripHit {
 StripHit HitEntry(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
                   std::uint32_t tolerance);
 
-// The entry with part dragged from press to pointer (a row a day); the start, or the dragged end,
-// lands on the step grid.
-// An unmoved pointer, part None or a time past Sunday leaves it as it is; points off the strip
-// count as on its nearest edge.
+// The entry with part dragged from press to pointer (a row a day), the start or the dragged end
+// landing on the step grid; an unmoved pointer, part None or a time past Sunday changes nothing.
+// Points off the strip count as on its nearest edge.
 ScheduleEntry DragEntry(const ScheduleEntry& entry, EntryPart part, StripPoint press, StripPoint pointer,
                         std::uint32_t step);
 
