@@ -91,7 +91,7 @@ StripHit HitEntry(std::span<const WeekSegment> segments, int day, std::uint32_t 
     if (top != nullptr) {
         // A third of the bar at most for each end, so the middle can always be grabbed to move.
         const std::uint32_t zone = std::min(tolerance, (top->end - top->first) / 3);
-        const int slot = static_cast<int>(top->slot);
+        const SlotIndex slot = top->slot;
         if (secondOfDay < top->first + zone && StartsOn(segments, *top)) return {slot, EntryPart::Start};
         if (secondOfDay >= top->end - zone && StopsOn(segments, *top)) return {slot, EntryPart::Stop};
         return {slot, EntryPart::Body};
@@ -103,10 +103,10 @@ StripHit HitEntry(std::span<const WeekSegment> segments, int day, std::uint32_t 
         if (bar.day != day) continue;
         if (secondOfDay < bar.first && bar.first - secondOfDay <= nearest && StartsOn(segments, bar)) {
             nearest = bar.first - secondOfDay;
-            hit = {static_cast<int>(bar.slot), EntryPart::Start};
+            hit = {bar.slot, EntryPart::Start};
         } else if (secondOfDay >= bar.end && secondOfDay - bar.end + 1 <= nearest && StopsOn(segments, bar)) {
             nearest = secondOfDay - bar.end + 1;
-            hit = {static_cast<int>(bar.slot), EntryPart::Stop};
+            hit = {bar.slot, EntryPart::Stop};
         }
     }
     return hit;
@@ -156,8 +156,8 @@ ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32
     return WithSpan(entry, start, ResizedLength(stop - start, length, grid));
 }
 
-int SlotInTheWay(std::span<const ScheduleEntry> entries, std::size_t slot, const ScheduleEntry& moved) {
-    return FirstOverlap(entries, moved.start, moved.stop, static_cast<int>(slot));
+OptionalSlot SlotInTheWay(std::span<const ScheduleEntry> entries, SlotIndex slot, const ScheduleEntry& moved) {
+    return FirstOverlap(entries, moved.start, moved.stop, slot);
 }
 
 std::string DragTipText(const ScheduleEntry& entry) {

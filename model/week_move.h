@@ -26,7 +26,7 @@
 enum class EntryPart { None, Start, Stop, Body };
 
 struct StripHit {
-    int slot = -1;  // the entry's slot; -1 with part None
+    OptionalSlot slot;  // the entry's slot; none with part None
     EntryPart part = EntryPart::None;
     friend bool operator==(const StripHit&, const StripHit&) = default;
 };
@@ -50,8 +50,8 @@ ScheduleEntry MoveByDays(const ScheduleEntry& entry, int days);
 // The entry with its stop on the steps-th grid line after it (before it when negative).
 ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32_t step);
 
-// The slot of the first other entry that moved (slot's entry, changed) overlaps; -1 when it fits.
-int SlotInTheWay(std::span<const ScheduleEntry> entries, std::size_t slot, const ScheduleEntry& moved);
+// The slot of the first other entry that moved (slot's entry, changed) overlaps; none when it fits.
+OptionalSlot SlotInTheWay(std::span<const ScheduleEntry> entries, SlotIndex slot, const ScheduleEntry& moved);
 
 // The tip shown while dragging: "08:30:00 on Monday to 12:30:00 on Monday".
 std::string DragTipText(const ScheduleEntry& entry);

@@ -78,8 +78,8 @@ TEST(WeekMove, KeyboardSteps) {
 
 TEST(WeekMove, SlotInTheWayAndTip) {
     const std::vector<ScheduleEntry> entries = {Span(8 * H, 12 * H), Span(13 * H, 14 * H)};
-    EXPECT_EQ(SlotInTheWay(entries, 0, Span(9 * H, 13 * H + 1)), 1);
-    EXPECT_EQ(SlotInTheWay(entries, 0, Span(7 * H, 9 * H)), -1);
+    EXPECT_EQ(SlotInTheWay(entries, 0, Span(9 * H, 13 * H + 1)), 1u);
+    EXPECT_EQ(SlotInTheWay(entries, 0, Span(7 * H, 9 * H)), std::nullopt);
     EXPECT_EQ(DragTipText(Span(8 * H + 30 * M, 12 * H + 30 * M)), "08:30:00 on Monday to 12:30:00 on Monday");
     EXPECT_EQ(DragTipText(Span(6 * D + 22 * H, 2 * H)), "22:00:00 on Sunday to 02:00:00 on Monday");
 }
