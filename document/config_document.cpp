@@ -5,6 +5,20 @@
 #include "model/copy_to_days.h"
 #include "model/overlap.h"
 
+namespace {
+EditOutcome Refusal(EditOutcome::Result result) {
+    EditOutcome outcome;
+    outcome.result = result;
+    return outcome;
+}
+
+EditOutcome OverlapWith(SlotIndex other) {
+    EditOutcome outcome = Refusal(EditOutcome::Result::kOverlap);
+    outcome.overlapping = other;
+    return outcome;
+}
+}  // namespace
+
 ConfigDocument::ConfigDocument() = default;
 
 OptionalRow ConfigDocument::RowOfSlot(OptionalSlot slot) const {
@@ -31,13 +45,13 @@ OptionalSlot ConfigDocument::FirstOverlap(const EntryForm& form, OptionalSlot ed
 }
 
 EditOutcome ConfigDocument::CanAdd() const {
-    if (EntryCount() >= kMaxEntries) return {EditOutcome::Result::kFull};
+    if (EntryCount() >= kMaxEntries) return Refusal(EditOutcome::Result::kFull);
     return {};
 }
 
 EditOutcome ConfigDocument::CanCopyToDays(SlotIndex slot) const {
-    if (slot >= EntryCount()) return {EditOutcome::Result::kNoSuchEntry};
-    if (!LiesWithinWeek(image_.Entry(slot))) return {EditOutcome::Result::kOutsideWeek};
+    if (slot >= EntryCount()) return Refusal(EditOutcome::Result::kNoSuchEntry);
+    if (!LiesWithinWeek(image_.Entry(slot))) return Refusal(EditOutcome::Result::kOutsideWeek);
     return CanAdd();
 }
 
@@ -60,8 +74,7 @@ void ConfigDocument::RemoveRow(RowIndex row) {
 
 EditOutcome ConfigDocument::Add(const EntryForm& form) {
     if (EditOutcome full = CanAdd(); !full.Done()) return full;
-    if (const OptionalSlot other = FirstOverlap(form, std::nullopt))
-        return {EditOutcome::Result::kOverlap, other};
+    if (const OptionalSlot other = FirstOverlap(form, std::nullopt)) return OverlapWith(*other);
     const ScheduleEntry entry = EntryFromForm(form);
     AddEntries(std::span(&entry, 1));
     return {};
@@ -71,10 +84,13 @@ EditOutcome ConfigDocument::CopyToDays(SlotIndex slot, std::span<const int> days
     if (EditOutcome refused = CanCopyToDays(slot); !refused.Done()) return refused;
     const std::vector<ScheduleEntry> entries = Entries();
     CopyPlan plan = PlanCopyToDays(entries, slot, days, kMaxEntries);
-    if (plan.sourceUnusable) return {EditOutcome::Result::kOutsideWeek};
-    if (plan.full) return {EditOutcome::Result::kFull};
-    if (!plan.overlappingDays.empty())
-        return {EditOutcome::Result::kDaysOverlap, std::nullopt, std::move(plan.overlappingDays)};
+    if (plan.sourceUnusable) return Refusal(EditOutcome::Result::kOutsideWeek);
+    if (plan.full) return Refusal(EditOutcome::Result::kFull);
+    if (!plan.overlappingDays.empty()) {
+        EditOutcome refused = Refusal(EditOutcome::Result::kDaysOverlap);
+        refused.overlappingDays = std::move(plan.overlappingDays);
+        return refused;
+    }
     if (!plan.copies.empty()) AddEntries(plan.copies);
     return {};
 }
@@ -90,8 +106,8 @@ void ConfigDocument::AddEntries(std::span<const ScheduleEntry> entries) {
 
 EditOutcome ConfigDocument::Edit(SlotIndex slot, const EntryForm& form) {
     const OptionalRow row = RowOfSlot(slot);
-    if (slot >= EntryCount() || !row) return {EditOutcome::Result::kNoSuchEntry};
-    if (const OptionalSlot other = FirstOverlap(form, slot)) return {EditOutcome::Result::kOverlap, other};
+    if (slot >= EntryCount() || !row) return Refusal(EditOutcome::Result::kNoSuchEntry);
+    if (const OptionalSlot other = FirstOverlap(form, slot)) return OverlapWith(*other);
     history_.Record(Take());
     image_.SetEntry(slot, EntryFromForm(form));
     RemoveRow(*row);
@@ -138,7 +154,7 @@ void ConfigDocument::Load(const ConfigImage& image) {
         rows_.insert(after, slot);
         selected_ = slot;
     }
-    ClearModified();
+    modified_ = false;
     history_.Clear();
     Notify(ChangeKind::kReset);
 }
@@ -159,7 +175,7 @@ void ConfigDocument::Restore(Snapshot snapshot) {
     image_ = snapshot.image;
     rows_ = std::move(snapshot.rows);
     selected_ = snapshot.selected;
-    SetModified();
+    modified_ = true;
     Notify(ChangeKind::kReset);
 }
 
@@ -170,6 +186,12 @@ int ConfigDocument::AddListener(Listener listener) {
 
 void ConfigDocument::RemoveListener(int id) {
     std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void ConfigDocument::ChangeModified(bool modified) {
+    if (modified == modified_) return;
+    modified_ = modified;
+    Notify(ChangeKind::kModified);
 }
 
 void ConfigDocument::Notify(ChangeKind kind, RowIndex row) {

@@ -37,9 +37,9 @@ struct EditOutcome {
 class ConfigDocument {
 public:
     // What changed: one row inserted or removed at a position, every row (kReset: a load,
-    // an undo or redo; kAllDeleted: Delete All), or only which entry is selected. A row's
-    // texts change only by its removal and reinsertion.
-    enum class ChangeKind { kRowInserted, kRowRemoved, kReset, kAllDeleted, kSelection };
+    // an undo or redo; kAllDeleted: Delete All), only which entry is selected, or only the
+    // modified flag. A row's texts change only by its removal and reinsertion.
+    enum class ChangeKind { kRowInserted, kRowRemoved, kReset, kAllDeleted, kSelection, kModified };
     struct Change {
         ChangeKind kind;
         RowIndex row = 0;  // for kRowInserted and kRowRemoved
@@ -69,8 +69,9 @@ public:
     void SelectRow(OptionalRow row);
 
     bool IsModified() const { return modified_; }
-    void SetModified() { modified_ = true; }
-    void ClearModified() { modified_ = false; }
+    // Listeners hear of the flag only when it changes (a load or an undo tells of it as a reset).
+    void SetModified() { ChangeModified(true); }
+    void ClearModified() { ChangeModified(false); }
 
     // Whether another entry could be added (kDone) or the schedule is full (kFull).
     EditOutcome CanAdd() const;
@@ -125,6 +126,7 @@ private:
     void InsertRow(SlotIndex slot);  // at its sorted place, selected
     void RemoveRow(RowIndex row);
     void Notify(ChangeKind kind, RowIndex row = 0);
+    void ChangeModified(bool modified);
 
     ConfigImage image_;
     std::vector<SlotIndex> rows_;  // slot shown by each row, top to bottom

@@ -10,11 +10,13 @@ namespace {
 class Outcomes {
 public:
     Outcomes(FileSystem& fs, const std::filesystem::path& path) : fs_(fs), path_(path) {}
-    StorageOutcome Done() const { return {StorageStep::kNone, path_, {}}; }
+    StorageOutcome Done() const { return {StorageStep::kNone, path_, {}, {}}; }
     // The step failed with what the file system said about its last call.
-    StorageOutcome Failed(StorageStep step) const { return {step, path_, fs_.LastError()}; }
+    StorageOutcome Failed(StorageStep step) const { return {step, path_, fs_.LastError(), {}}; }
     // The step failed for a reason of the editor's own; the system said nothing.
-    StorageOutcome Refused(StorageStep step) const { return {step, path_, {}}; }
+    StorageOutcome Refused(StorageStep step, std::optional<std::uintmax_t> size = {}) const {
+        return {step, path_, {}, size};
+    }
 
 private:
     FileSystem& fs_;
@@ -28,7 +30,8 @@ StorageOutcome ReadImage(FileSystem& fs, const std::filesystem::path& path, Imag
     const FileSystem::Handle file = fs.Open(path, FileSystem::Mode::Read);
     if (file == FileSystem::kNoHandle) return outcome.Failed(openStep);
     const std::size_t got = fs.Read(file, buffer.data(), buffer.size());
-    const StorageOutcome read = got == buffer.size() ? outcome.Done() : outcome.Failed(readStep);
+    StorageOutcome read = got == buffer.size() ? outcome.Done() : outcome.Failed(readStep);
+    if (!read.Succeeded()) read.size = got;
     fs.Close(file);  // nothing was written: a failed close loses nothing
     return read;
 }
@@ -64,7 +67,7 @@ StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& im
 
 StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
     const Outcomes outcome(fs, path);
-    if (TooLargeToOverwrite(fs.SizeOf(path))) return outcome.Refused(StorageStep::kTooLarge);
+    if (const auto size = fs.SizeOf(path); TooLargeToOverwrite(size)) return outcome.Refused(StorageStep::kTooLarge, size);
 
     StampHeader(image);
     // An existing file is updated in place and keeps whatever lies behind the image.
@@ -78,7 +81,7 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
         const auto size = fs.SizeOfOpen(file);
         if (!size || TooLargeToOverwrite(size)) {
             const StorageOutcome refused =
-                size ? outcome.Refused(StorageStep::kTooLarge) : outcome.Failed(StorageStep::kOpenForUpdate);
+                size ? outcome.Refused(StorageStep::kTooLarge, size) : outcome.Failed(StorageStep::kOpenForUpdate);
             fs.Close(file);
             return refused;
         }
@@ -105,7 +108,7 @@ StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& 
     // The card may have gone since it was chosen. Its mount folder can outlive it, and
     // saving there would leave a CONFIG01.DAT on whatever disk lies beneath; only a root
     // that still holds both card files is written to.
-    if (!IsCard(root)) return {StorageStep::kCardRemoved, CardConfigPath(root), {}};
+    if (!IsCard(root)) return {StorageStep::kCardRemoved, CardConfigPath(root), {}, {}};
     return SaveConfigFile(CardConfigPath(root), image);
 }
 

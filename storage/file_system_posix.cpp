@@ -9,6 +9,23 @@
 #include <cstring>
 
 namespace {
+ErrorKind KindOf(int error) {
+    switch (error) {
+        case EROFS: return ErrorKind::kReadOnlyMedium;
+        case ENOSPC:
+        case EDQUOT: return ErrorKind::kNoSpace;
+        case EACCES:
+        case EPERM: return ErrorKind::kPermissionDenied;
+        case ENOENT:
+        case ENOTDIR: return ErrorKind::kNotFound;
+        case EISDIR:
+        case ENODEV: return ErrorKind::kNotAFile;
+        case ETXTBSY:
+        case EBUSY: return ErrorKind::kInUse;
+        default: return ErrorKind::kOther;
+    }
+}
+
 class PosixFileSystem final : public FileSystem {
 public:
     std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) override {
@@ -142,7 +159,7 @@ public:
 
     SystemError LastError() const override {
         if (error_ == 0) return {};
-        return {error_, std::strerror(error_)};
+        return {error_, std::strerror(error_), KindOf(error_)};
     }
 
 private:
@@ -154,7 +171,7 @@ private:
     }
     // A folder, a device, a FIFO or a socket is never opened as a configuration file.
     Handle NotARegularFile(const struct stat& st) {
-        error_ = S_ISDIR(st.st_mode) ? EISDIR : EPERM;
+        error_ = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         return kNoHandle;
     }
 

@@ -85,11 +85,27 @@ std::string ErrorText(DWORD code) {
     return text;
 }
 
+ErrorKind KindOf(DWORD error) {
+    switch (error) {
+        case ERROR_WRITE_PROTECT: return ErrorKind::kReadOnlyMedium;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: return ErrorKind::kNoSpace;
+        case ERROR_ACCESS_DENIED: return ErrorKind::kPermissionDenied;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_NOT_READY: return ErrorKind::kNotFound;
+        case ERROR_DIRECTORY: return ErrorKind::kNotAFile;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: return ErrorKind::kInUse;
+        default: return ErrorKind::kOther;
+    }
+}
+
 class Win32FileSystem final : public FileSystem {
 public:
     SystemError LastError() const override {
         if (error_ == 0) return {};
-        return {static_cast<int>(error_), ErrorText(error_)};
+        return {static_cast<int>(error_), ErrorText(error_), KindOf(error_)};
     }
 
     std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& path) override {
@@ -116,7 +132,7 @@ public:
         if (mode != Mode::Create) {
             const DWORD attributes = ::GetFileAttributesW(name.c_str());
             if (attributes == INVALID_FILE_ATTRIBUTES) return Failed(kNoHandle);
-            if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Refused(ERROR_ACCESS_DENIED, kNoHandle);
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Refused(ERROR_DIRECTORY, kNoHandle);
         }
         DWORD access = 0, share = FILE_SHARE_READ, disposition = OPEN_EXISTING;
         switch (mode) {

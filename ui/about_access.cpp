@@ -1,9 +1,5 @@
 #include "ui/about_access.h"
 
-#include <memory>
-
-#include <wx/menu.h>
-
 #include "ui/ids.h"
 
 #ifdef __WXMSW__
@@ -49,17 +45,5 @@ void InstallAboutAccess(wxWindow*) {}
 bool HandleAboutKey(wxWindow* window, const wxKeyEvent& event) {
     if (event.GetKeyCode() != WXK_F1 || event.HasAnyModifiers()) return false;
     SendAboutCommand(window);
-    return true;
-}
-
-wxMenu* MakeAboutMenu() {
-    auto* menu = new wxMenu;
-    menu->Append(IDM_ABOUTBOX, kAboutMenuText);
-    return menu;
-}
-
-bool ShowAboutMenu(wxWindow* window) {
-    const std::unique_ptr<wxMenu> menu(MakeAboutMenu());
-    window->PopupMenu(menu.get());
     return true;
 }

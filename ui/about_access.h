@@ -1,20 +1,14 @@
 #pragma once
 // How the operator reaches the About box of a window. Windows appends it to the window's system
-// menu; GTK offers no way to extend the window manager's menu, so there it is F1 and a
-// right-click menu on the window, both carrying the same entry. This is the one place that
+// menu; GTK offers no way to extend the window manager's menu, so there it is F1 and the
+// entry at the end of the window's command menu (ui/command_menu.h). This is the one place that
 // differs. Every way ends in the same command, IDM_ABOUTBOX as a menu event to the window,
 // which opens the box.
 #include <wx/event.h>
-#include <wx/menu.h>
 #include <wx/window.h>
 
 extern const char* const kAboutMenuText;  // "&About Quillon..."
 
-// The right-click menu: the About entry, under the system menu's command id.
-wxMenu* MakeAboutMenu();
-
 void InstallAboutAccess(wxWindow* window);
 // True when the key asked window for its About box.
 bool HandleAboutKey(wxWindow* window, const wxKeyEvent& event);
-// Shows the right-click menu over window; true when it was shown.
-bool ShowAboutMenu(wxWindow* window);

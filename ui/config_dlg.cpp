@@ -13,9 +13,11 @@
 #include "ui/about_access.h"
 #include "ui/about_dlg.h"
 #include "ui/app_icon.h"
+#include "ui/command_menu.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
+#include "ui/status_line.h"
 #include "ui/version.h"
 #include "ui/week_strip.h"
 
@@ -64,13 +66,23 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     SetEscapeId(wxID_NONE);  // Escape must not close the main window
     SetIcons(AppIcons());
     CreateControls();
+    documentListener_ = document_.AddListener([this](const ConfigDocument::Change&) { EnableCommands(); });
+    EnableCommands();
     InstallAboutAccess(this);
     SizeToDisplay();
 }
 
 CConfigDlg::~CConfigDlg() {
+    document_.RemoveListener(documentListener_);
     // The table and the strip draw from the document: they go while it is still there.
     DestroyChildren();
+}
+
+void CConfigDlg::EnableCommands() {
+    // What works on the selected entry is greyed without one. Copy stays: with a full
+    // schedule it still says so.
+    const bool selected = document_.SelectedSlot().has_value();
+    for (int id : {IDC_EDIT, IDC_DELETE, IDC_COPY_TO_DAYS}) FindWindow(id)->Enable(selected);
 }
 
 void CConfigDlg::CreateControls() {
@@ -115,6 +127,8 @@ void CConfigDlg::CreateControls() {
     top->Add(week, wxSizerFlags().Expand().Border(wxALL));
     weekStrip_ = new CWeekStrip(week->GetStaticBox(), IDC_WEEK_STRIP, document_);
     week->Add(weekStrip_, wxSizerFlags().Expand().Border(wxALL));
+    statusLine_ = new CStatusLine(this, document_);
+    top->Add(statusLine_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM));
 
     // The list asks for little on its own: its header and a few rows at the least.
     const int rowHeight = list_->GetCharHeight() + FromDIP(8);
@@ -144,7 +158,8 @@ void CConfigDlg::SizeToDisplay() {
 
 bool CConfigDlg::AskDiscard() {
     if (!document_.IsModified()) return true;
-    return wxMessageBox(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxICON_QUESTION, this) == wxYES;
+    // No is the default answer: Enter never throws the week away.
+    return wxMessageBox(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) == wxYES;
 }
 
 void CConfigDlg::ShowError(const wxString& message, const wxString& detail) {
@@ -181,15 +196,28 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
         return;
     }
     // Enter in the table would activate its row; only a double-click edits.
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
-        wxWindow* target = wxDynamicCast(event.GetEventObject(), wxWindow);
-        if (!target) target = FindFocus();
-        for (; target; target = target->GetParent())
-            if (target == list_) return;
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers() && InWindow(event, list_)) return;
+    // Delete on the table or the strip deletes the selected entry, after its question.
+    if ((key == WXK_DELETE || key == WXK_NUMPAD_DELETE) && !event.HasAnyModifiers() && InScheduleViews(event)) {
+        wxCommandEvent none;
+        OnDelete(none);
+        return;
     }
     if (HandleMnemonicKey(this, event)) return;
     if (HandleAboutKey(this, event)) return;
     event.Skip();
+}
+
+bool CConfigDlg::InWindow(const wxKeyEvent& event, const wxWindow* window) const {
+    const wxWindow* target = wxDynamicCast(event.GetEventObject(), wxWindow);
+    if (!target) target = FindFocus();
+    for (; target; target = target->GetParent())
+        if (target == window) return true;
+    return false;
+}
+
+bool CConfigDlg::InScheduleViews(const wxKeyEvent& event) const {
+    return InWindow(event, list_) || InWindow(event, weekStrip_);
 }
 
 void CConfigDlg::OnListActivated(wxDataViewEvent&) {
@@ -199,7 +227,27 @@ void CConfigDlg::OnListActivated(wxDataViewEvent&) {
 }
 
 void CConfigDlg::OnContextMenu(wxContextMenuEvent& event) {
-    if (!ShowAboutMenu(this)) event.Skip();
+    // From the keyboard (Shift+F10, the Menu key) the menu opens at the selected row or bar.
+    const wxPoint at = event.GetPosition() == wxDefaultPosition ? MenuAnchor() : ScreenToClient(event.GetPosition());
+    PopupMenu(MakeCommandMenu(document_).get(), at);
+}
+
+wxPoint CConfigDlg::MenuAnchor() const {
+    const wxWindow* focus = FindFocus();
+    const OptionalRow row = document_.SelectedRow();
+    if (focus == weekStrip_ && row) {
+        for (const WeekSegment& segment : weekStrip_->Segments()) {
+            if (segment.slot != document_.SelectedSlot()) continue;
+            const wxRect bar = weekStrip_->BarRect(segment);
+            return ScreenToClient(weekStrip_->ClientToScreen(bar.GetBottomLeft()));
+        }
+    }
+    if (row && list_->GetSelection().IsOk()) {
+        const wxRect cell = list_->GetItemRect(list_->GetSelection());
+        if (!cell.IsEmpty()) return ScreenToClient(list_->ClientToScreen(cell.GetBottomLeft()));
+    }
+    const wxWindow* anchor = focus ? focus : this;
+    return ScreenToClient(anchor->GetScreenRect().GetBottomLeft());
 }
 
 void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
@@ -207,21 +255,7 @@ void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
     about.ShowModal();
 }
 
-void CConfigDlg::OnListContextMenu(wxDataViewEvent&) {
-    // What can be done with the selected entry, then the window's own entry.
-    wxMenu menu;
-    menu.Append(IDC_NEW, "&New...");
-    menu.Append(IDC_COPY, "&Copy...");
-    menu.Append(IDC_COPY_TO_DAYS, "Cop&y To Days...");
-    menu.Append(IDC_EDIT, "&Edit...");
-    menu.Append(IDC_DELETE, "&Delete");
-    menu.AppendSeparator();
-    menu.Append(wxID_UNDO, "&Undo\tCtrl+Z")->Enable(document_.CanUndo());
-    menu.Append(wxID_REDO, "&Redo\tCtrl+Y")->Enable(document_.CanRedo());
-    const bool selected = document_.SelectedSlot().has_value();
-    for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu.Enable(id, selected);
-    PopupMenu(&menu);
-}
+void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_).get()); }
 
 void CConfigDlg::OnUndo(wxCommandEvent&) { document_.Undo(); }
 void CConfigDlg::OnRedo(wxCommandEvent&) { document_.Redo(); }

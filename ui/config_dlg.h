@@ -15,6 +15,7 @@
 #include "storage/storage_outcome.h"
 
 class CScheduleList;
+class CStatusLine;
 class CWeekStrip;
 
 class CConfigDlg : public wxDialog {
@@ -28,15 +29,18 @@ public:
     const ConfigDocument& Document() const { return document_; }
     CScheduleList* List() const { return list_; }
     CWeekStrip* WeekStrip() const { return weekStrip_; }
+    CStatusLine* StatusLine() const { return statusLine_; }
 
 private:
     // "Discard current changes" when modified; false when the operator answers No.
     bool AskDiscard();
-    // Load and save at a path, reporting every failure in a message box.
-    bool LoadConfig(const std::filesystem::path& path);
-    bool SaveConfig(const std::filesystem::path& path);
-    // Reports a save that failed; clears the modified flag after one that succeeded.
-    bool Saved(const StorageOutcome& outcome);
+    // Loads the configuration at path (card: the card's label; empty for a file), with the
+    // result in the status line and a failure in a message box too.
+    bool LoadConfig(const std::filesystem::path& path, const wxString& card = wxString());
+    // The same for a save; the modified flag is cleared once it succeeded.
+    bool ReportSave(const StorageOutcome& outcome, const wxString& card = wxString());
+    // The failure's message, with the file and the reason beneath it.
+    void ShowStorageFailure(const StorageOutcome& outcome, bool onCard);
 
     // Reports a refused change in a message box; false when the change was made.
     bool Refused(const EditOutcome& outcome);
@@ -49,6 +53,13 @@ private:
 
     void CreateControls();
     void SizeToDisplay();
+    // Greys the commands that cannot act on the document as it stands.
+    void EnableCommands();
+    // Whether a key was pressed in window or one of its children.
+    bool InWindow(const wxKeyEvent& event, const wxWindow* window) const;
+    bool InScheduleViews(const wxKeyEvent& event) const;
+    // Where the command menu opens from the keyboard: under the selected bar or row.
+    wxPoint MenuAnchor() const;
 
     void OnNew(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
@@ -77,6 +88,8 @@ private:
     CardLocator cards_;
     CScheduleList* list_ = nullptr;
     CWeekStrip* weekStrip_ = nullptr;
+    CStatusLine* statusLine_ = nullptr;
+    int documentListener_ = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

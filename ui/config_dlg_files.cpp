@@ -3,51 +3,50 @@
 #include "ui/config_dlg.h"
 #include "ui/file_chooser.h"
 #include "ui/messages.h"
+#include "ui/status_line.h"
+
+#include <wx/datetime.h>
 
 namespace {
-// The message the operator sees for a load or save that failed.
-const char* FailureMessage(StorageStep step) {
-    switch (step) {
-        case StorageStep::kOpen: return kMsgOpenForReading;
-        case StorageStep::kRead: return kMsgReadFailed;
-        case StorageStep::kValidate: return kMsgInvalidFile;
-        case StorageStep::kTooLarge: return kMsgCannotOverwrite;
-        case StorageStep::kNone:
-        case StorageStep::kOpenForUpdate:
-        case StorageStep::kCreate:
-        case StorageStep::kWrite:
-        case StorageStep::kSync:
-        case StorageStep::kReadBack:
-        case StorageStep::kCardRemoved: break;
-    }
-    return kMsgWriteFailed;
+wxString EntriesText(std::size_t count) {
+    return count == 1 ? wxString("1 entry") : wxString::Format("%zu entries", count);
 }
 
+wxString TimeNow() { return wxDateTime::Now().Format("%H:%M"); }
 }  // namespace
 
-bool CConfigDlg::LoadConfig(const std::filesystem::path& path) {
+void CConfigDlg::ShowStorageFailure(const StorageOutcome& outcome, bool onCard) {
+    const wxString reason = wxString::FromUTF8(StorageFailureReason(outcome, onCard));
+    ShowError(StorageFailureMessage(outcome.failed), PathText(outcome.path) + "\n" + reason);
+}
+
+bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& card) {
     // A version-6 file fills only the schedule: the rest comes from the image held now.
     ConfigImage loaded = document_.Image();
     const StorageOutcome outcome = LoadConfigFile(path, loaded);
     if (!outcome.Succeeded()) {
-        ShowError(FailureMessage(outcome.failed));
+        statusLine_->SetLastAction("Not loaded: " + wxString::FromUTF8(StorageFailureReason(outcome, !card.empty())));
+        ShowStorageFailure(outcome, !card.empty());
         return false;
     }
     document_.Load(loaded);
+    statusLine_->SetLastAction(card.empty() ? wxString::Format("%s loaded from %s (%s)", PathText(path.filename()),
+                                                               PathText(path.parent_path()),
+                                                               EntriesText(document_.EntryCount()))
+                                            : wxString::Format("Loaded from card %s", card));
     return true;
 }
 
-bool CConfigDlg::Saved(const StorageOutcome& outcome) {
+bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card) {
     if (!outcome.Succeeded()) {
-        ShowError(FailureMessage(outcome.failed));
+        statusLine_->SetLastAction("Not saved: " + wxString::FromUTF8(StorageFailureReason(outcome, !card.empty())));
+        ShowStorageFailure(outcome, !card.empty());
         return false;
     }
     document_.ClearModified();
+    statusLine_->SetLastAction(card.empty() ? wxString::Format("Saved to %s at %s", PathText(outcome.path), TimeNow())
+                                            : wxString::Format("Saved to card %s at %s", card, TimeNow()));
     return true;
-}
-
-bool CConfigDlg::SaveConfig(const std::filesystem::path& path) {
-    return Saved(SaveConfigFile(path, document_.ImageToSave()));
 }
 
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {
@@ -65,5 +64,5 @@ void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
         ShowError(kMsgReservedName);
         return;
     }
-    SaveConfig(PathOf(path));
+    ReportSave(SaveConfigFile(PathOf(path), document_.ImageToSave()));
 }

@@ -12,8 +12,10 @@
 #ifdef __WXMSW__
 // Windows paths are wide: a narrow one would be read in the ANSI code page, not as UTF-8.
 std::filesystem::path PathOf(const wxString& path) { return std::filesystem::path(path.ToStdWstring()); }
+wxString PathText(const std::filesystem::path& path) { return wxString(path.wstring()); }
 #else
 std::filesystem::path PathOf(const wxString& path) { return std::filesystem::path(path.utf8_string()); }
+wxString PathText(const std::filesystem::path& path) { return wxString::FromUTF8(path.string()); }
 #endif
 
 namespace {

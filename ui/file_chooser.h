@@ -6,8 +6,9 @@
 #include <wx/string.h>
 #include <wx/window.h>
 
-// The system's path for a path the toolkit gives (UTF-8 on Linux, UTF-16 on Windows).
+// The system's path for a path the toolkit gives (UTF-8 on Linux, UTF-16 on Windows), and back.
 std::filesystem::path PathOf(const wxString& path);
+wxString PathText(const std::filesystem::path& path);
 
 // The system's open or save dialog over configuration files ("Config Files", then "All
 // Files"); ".DAT" is added to a typed name without an extension, and a save asks before

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/schedule_entry.h"
+#include "storage/storage_outcome.h"
 
 constexpr const char* kTitleError = "Error";
 constexpr const char* kTitleConfirm = "Confirm";
@@ -37,3 +38,12 @@ std::string CopyOverlapText(std::span<const int> days);
 // A week-strip bar's tooltip, in the texts of the list:
 // "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
 std::string EntryHoverText(const ScheduleEntry& entry);
+
+// The message for a load or save that failed ("Unable to write to this file", ...).
+const char* StorageFailureMessage(StorageStep step);
+// Why it failed, in the operator's words: "The medium is read-only", "The file is 2.0 MiB;
+// files above 1 MiB are never overwritten", or the system's own text. onCard words a full
+// medium as the card.
+std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard);
+// "6,656": a count with a comma between each three digits.
+std::string GroupedDigits(std::uintmax_t number);

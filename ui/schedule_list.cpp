@@ -98,6 +98,8 @@ void CScheduleList::OnDocumentChange(const ConfigDocument::Change& change) {
         case Kind::kSelection:
             ShowSelection();
             break;
+        case Kind::kModified:
+            break;
     }
     followingDocument_ = false;
 }

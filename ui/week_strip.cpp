@@ -136,6 +136,7 @@ CWeekStrip::~CWeekStrip() {
 }
 
 void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
+    if (change.kind == ConfigDocument::ChangeKind::kModified) return;
     if (change.kind != ConfigDocument::ChangeKind::kSelection) {
         entries_ = document_.Entries();
         segments_ = WeekSegments(entries_);

@@ -42,7 +42,7 @@ ConfigImage ImageOfCount(std::size_t count) {
 }
 
 // Every change a document reports, as text: "+row:slot" (the slot the new row shows, read
-// from the document while the listener runs), "-row", "reset", "all", "sel".
+// from the document while the listener runs), "-row", "reset", "all", "sel", "mod".
 struct Recorder {
     explicit Recorder(ConfigDocument& doc) : doc_(doc) {
         id = doc.AddListener([this](const ConfigDocument::Change& c) {
@@ -56,6 +56,7 @@ struct Recorder {
                 case K::kReset: log += "reset "; break;
                 case K::kAllDeleted: log += "all "; break;
                 case K::kSelection: log += "sel "; break;
+                case K::kModified: log += "mod "; break;
             }
         });
     }
@@ -98,10 +99,10 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
     };
 
     ASSERT_TRUE(doc.Add(Form(3, 0, 3, 1)).Done());  // Wednesday, after Tuesday
-    check({"add", {0, 3, 1, 2}, 3, true, "+1:3 sel "});
+    check({"add", {0, 3, 1, 2}, 3, true, "+1:3 sel mod "});
     doc.ClearModified();
     ASSERT_TRUE(doc.Add(Form(3, 1, 3, 2)).Done());  // an equal start would go after its equals
-    check({"add later", {0, 3, 4, 1, 2}, 4, true, "+2:4 sel "});
+    check({"add later", {0, 3, 4, 1, 2}, 4, true, "mod +2:4 sel mod "});
     ASSERT_TRUE(doc.Edit(2, Form(1, 0, 1, 1)).Done());  // Saturday becomes Monday: to the top
     check({"edit", {2, 0, 3, 4, 1}, 2, true, "-4 +0:2 sel "});
     doc.SelectSlot(2);  // already selected: nothing to tell
@@ -114,7 +115,7 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
     check({"copy to days", {1, 2, 3, 0, 4, 5}, 5, true, "+4:4 sel +5:5 sel "});
     doc.ClearModified();
     doc.DeleteAll();  // leaves the flag as it was
-    check({"delete all", {}, std::nullopt, false, "all "});
+    check({"delete all", {}, std::nullopt, false, "mod all "});
     EXPECT_EQ(doc.EntryCount(), 0u);
 }
 
@@ -190,9 +191,9 @@ TEST(ConfigDocument, ARemovedListenerHearsNothingAndTheOthersStillDo) {
     Recorder first(doc), second(doc), third(doc);
     doc.RemoveListener(second.id);
     ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)).Done());
-    EXPECT_EQ(first.log, "+0:0 sel ");
+    EXPECT_EQ(first.log, "+0:0 sel mod ");
     EXPECT_EQ(second.log, "");
-    EXPECT_EQ(third.log, "+0:0 sel ");
+    EXPECT_EQ(third.log, "+0:0 sel mod ");
 }
 
 TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChange) {
@@ -226,6 +227,7 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     Recorder changes(doc);
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         doc.ClearModified();
+        changes.log.clear();
         ASSERT_TRUE(doc.Undo());
         EXPECT_TRUE(doc.IsModified());
         expectState(states[i - 1], "undo");

@@ -38,7 +38,12 @@ TEST(ConfigFileSave, ExistingFileSizes) {
         ConfigImage image = EditedImage();
         const ImageBytes held = image.bytes;
 
-        EXPECT_EQ(SaveConfigFile(path, image).failed, c.failed);
+        const StorageOutcome outcome = SaveConfigFile(path, image);
+        EXPECT_EQ(outcome.failed, c.failed);
+        // A file refused for its size says how large it is.
+        if (c.failed == StorageStep::kTooLarge) {
+            EXPECT_EQ(outcome.size, c.before);
+        }
 
         const std::vector<std::uint8_t> now = ReadBytes(path);
         ASSERT_EQ(now.size(), c.after);
@@ -147,7 +152,12 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
         if (c.present) WriteBytes(path, c.file);
         ConfigImage image = EditedImage();
         const ImageBytes before = image.bytes;
-        EXPECT_EQ(LoadConfigFile(path, image).failed, c.failed);
+        const StorageOutcome outcome = LoadConfigFile(path, image);
+        EXPECT_EQ(outcome.failed, c.failed);
+        // A file that ends early says how many bytes it held.
+        if (c.failed == StorageStep::kRead) {
+            EXPECT_EQ(outcome.size, c.file.size());
+        }
         if (c.failed == StorageStep::kNone)
             EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), c.file.begin()));
         else

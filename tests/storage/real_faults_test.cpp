@@ -77,6 +77,10 @@ public:
         if (mounted_) ::umount(dir_.Path().c_str());
     }
     bool Mounted() const { return mounted_; }
+    // Remounts the disk read-only, as a card with its lock switch on; false when refused.
+    bool MakeReadOnly() {
+        return ::mount(nullptr, dir_.Path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
     std::filesystem::path operator/(const std::string& name) const { return dir_ / name; }
 
 private:
@@ -199,12 +203,36 @@ TEST(RealFaults, FullDisk) {
     ConfigImage image;
     StampHeader(image);
     image.SetEntryCount(1);
-    EXPECT_EQ(SaveConfigFile(disk / "new.dat", image).failed, StorageStep::kWrite);
+    const StorageOutcome full = SaveConfigFile(disk / "new.dat", image);
+    EXPECT_EQ(full.failed, StorageStep::kWrite);
+    EXPECT_EQ(full.error.kind, ErrorKind::kNoSpace);
     EXPECT_LT(std::filesystem::file_size(disk / "new.dat"), kImageSize);
 
     // In place needs no new space: replacing the existing image still works on a full disk.
     EXPECT_TRUE(SaveConfigFile(disk / "old.dat", image).Succeeded());
     EXPECT_EQ(ReadBytes(disk / "old.dat"), Image(image));
+}
+
+TEST(RealFaults, ReadOnlyMedium) {
+    SmallDisk disk("64k");
+    if (!disk.Mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    ConfigImage image = EditedImage();
+    ASSERT_TRUE(SaveConfigFile(disk / "old.dat", image).Succeeded());
+    ASSERT_TRUE(disk.MakeReadOnly());
+    const std::vector<std::uint8_t> before = ReadBytes(disk / "old.dat");
+    struct Case {
+        const char* name;
+        StorageStep failed;
+    };
+    for (const auto& [name, failed] : {Case{"new.dat", StorageStep::kCreate}, Case{"old.dat", StorageStep::kOpenForUpdate}}) {
+        SCOPED_TRACE(name);
+        const StorageOutcome outcome = SaveConfigFile(disk / name, image);
+        EXPECT_EQ(outcome.failed, failed);
+        EXPECT_EQ(outcome.error.kind, ErrorKind::kReadOnlyMedium);
+        EXPECT_EQ(outcome.path, disk / name);
+    }
+    EXPECT_EQ(ReadBytes(disk / "old.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists(disk / "new.dat"));
 }
 
 #else  // _WIN32

@@ -183,7 +183,7 @@ TEST_F(FileCommandsTest, ANameWithoutExtensionGetsDat) {
 TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
     const auto expectReplace = [](bool yes) {
         return ExpectMessage("week.DAT already exists.\nDo you want to replace it?", "Confirm Save As",
-                             wxYES_NO | wxICON_EXCLAMATION, yes ? wxID_YES : wxID_NO);
+                             wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION, yes ? wxID_YES : wxID_NO);
     };
     WriteFile(File("week.DAT"), Filled(8000, 0x5A));
     Prepare(true);

@@ -9,6 +9,7 @@
 #include "model/entry_texts.h"
 #include "ui/about_access.h"
 #include "ui/about_dlg.h"
+#include "ui/command_menu.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/schedule_item_dlg.h"
 #include "ui/week_strip.h"
@@ -227,6 +228,29 @@ TEST_F(MainWindowTest, LoadingAsksToDiscardOnlyWhenModified) {
     EXPECT_TRUE(dlg->Document().IsModified());  // cancelled: nothing was loaded
 }
 
+TEST_F(MainWindowTest, CommandsOnTheSelectedEntryAreGreyedWithoutOne) {
+    auto enabled = [&] {
+        std::string states;
+        for (int id : {IDC_NEW, IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE, IDC_DELETE_ALL})
+            states += dlg->FindWindow(id)->IsEnabled() ? '+' : '-';
+        return states;
+    };
+    EXPECT_EQ(enabled(), "++---+");
+    Fill({MakeEntry(0, 60)});  // a load selects its last entry
+    EXPECT_EQ(enabled(), "++++++");
+    dlg->Document().SelectSlot(std::nullopt);
+    EXPECT_EQ(enabled(), "++---+");
+}
+
+TEST_F(MainWindowTest, TheDeleteKeyOnTheTableOrTheStripDeletesAfterItsQuestion) {
+    Fill({MakeEntry(0, 60), MakeEntry(3600, 7200)});
+    wxTEST_DIALOG(PressKey(List(), WXK_DELETE), ExpectQuestion(kMsgDeleteItem, kTitleConfirmDelete, false));
+    EXPECT_EQ(dlg->Document().EntryCount(), 2u);
+    wxTEST_DIALOG(PressKey(dlg->WeekStrip(), WXK_DELETE), ExpectQuestion(kMsgDeleteItem, kTitleConfirmDelete, true));
+    EXPECT_EQ(dlg->Document().EntryCount(), 1u);
+    EXPECT_FALSE(PressKey(dlg->FindWindow(IDC_NEW), WXK_DELETE));  // elsewhere Delete is left alone
+}
+
 TEST_F(MainWindowTest, ClosingUnmodifiedAsksNothingAndCloses) {
     EXPECT_TRUE(dlg->Close());
     EXPECT_FALSE(dlg->IsShown());
@@ -319,12 +343,26 @@ TEST_F(MainWindowTest, AltAndAButtonsLetterPressItFromAnotherGroup) {
     EXPECT_EQ(days.ChosenDays(), (std::vector<int>{6, 7}));
 }
 
-TEST(AboutMenu, OffersTheAboutEntryUnderTheSystemMenuId) {
-    const std::unique_ptr<wxMenu> menu(MakeAboutMenu());
-    ASSERT_EQ(menu->GetMenuItemCount(), 1u);
-    const wxMenuItem* item = menu->FindItemByPosition(0);
-    EXPECT_EQ(item->GetId(), 0x0010);
-    EXPECT_EQ(item->GetItemLabel(), "&About Quillon...");
+TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
+    ConfigDocument document;
+    const std::vector<std::pair<int, const char*>> items = {
+        {IDC_NEW, "&New...\tAlt+N"},   {IDC_COPY, "&Copy...\tAlt+C"},     {IDC_COPY_TO_DAYS, "Cop&y To Days...\tAlt+Y"},
+        {IDC_EDIT, "&Edit...\tAlt+E"}, {IDC_DELETE, "&Delete\tDel"},      {wxID_UNDO, "&Undo\tCtrl+Z"},
+        {wxID_REDO, "&Redo\tCtrl+Y"},  {IDM_ABOUTBOX, "&About Quillon...\tF1"}};
+    auto enabled = [&](const wxMenu& menu) {
+        std::string states;
+        for (const auto& [id, label] : items) {
+            const wxMenuItem* item = menu.FindItem(id);
+            EXPECT_TRUE(item && item->GetItemLabel() == label) << label;
+            states += item && item->IsEnabled() ? '+' : '-';
+        }
+        return states;
+    };
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+------+");  // New and About only
+    ASSERT_TRUE(document.Add(NewEntryForm()).Done());
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+++++" "+-+");
+    document.Undo();
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-++");
 }
 
 TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -49,8 +50,8 @@ protected:
     void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.utf8_string(); }
 };
 
-// The buttons and icon of a message box, without placement flags.
-constexpr long kMessageStyleMask = wxOK | wxCANCEL | wxYES_NO | wxICON_EXCLAMATION | wxICON_HAND |
+// The buttons, the default answer and the icon of a message box, without placement flags.
+constexpr long kMessageStyleMask = wxOK | wxCANCEL | wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION | wxICON_HAND |
                                    wxICON_QUESTION | wxICON_INFORMATION | wxICON_NONE;
 
 // A message box with exactly this text, title, buttons and icon, answered with answer
@@ -61,12 +62,22 @@ public:
         : message_(message), title_(title), style_(style), answer_(answer) {
         m_description = "message box \"" + message + "\"";
     }
+    // The same, checking the second line of text too (a copy: wxTEST_DIALOG keeps its
+    // expectations alive only when given them as values).
+    ExpectMessage WithDetail(const wxString& detail) const {
+        ExpectMessage copy = *this;
+        copy.detail_ = detail;
+        return copy;
+    }
 
 protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         EXPECT_EQ(dlg->GetMessage().utf8_string(), message_.utf8_string());
         EXPECT_EQ(dlg->GetTitle().utf8_string(), title_.utf8_string()) << "title of " << message_;
         EXPECT_EQ(dlg->GetMessageDialogStyle() & kMessageStyleMask, style_) << "buttons/icon of " << message_;
+        if (detail_) {
+            EXPECT_EQ(dlg->GetExtendedMessage().utf8_string(), detail_->utf8_string());
+        }
         return answer_;
     }
 
@@ -74,6 +85,7 @@ private:
     wxString message_, title_;
     long style_;
     int answer_;
+    std::optional<wxString> detail_;
 };
 
 // "Error", OK, exclamation icon.
@@ -84,8 +96,10 @@ inline ExpectMessage ExpectError(const wxString& message) {
 inline ExpectMessage ExpectQuestion(const wxString& message, const wxString& title, bool yes) {
     return ExpectMessage(message, title, wxYES_NO | wxICON_QUESTION, yes ? wxID_YES : wxID_NO);
 }
+// With No the default answer, so that Enter keeps the work.
 inline ExpectMessage ExpectDiscardCurrent(bool yes) {
-    return ExpectQuestion(kMsgDiscardCurrent, kTitleConfirm, yes);
+    return ExpectMessage(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                         yes ? wxID_YES : wxID_NO);
 }
 
 // A file dialog, checked to be a save or an open dialog with the configuration file filter,

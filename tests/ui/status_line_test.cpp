@@ -1,0 +1,62 @@
+// The status line: where each load and save went, what a refusal was about, the number of
+// entries and unsaved changes; and the second line of a refused load or save.
+#include "storage/config_file.h"
+#include "tests/ui/card_test_support.h"
+#include "ui/ids.h"
+#include "ui/messages.h"
+#include "ui/status_line.h"
+
+namespace {
+using namespace uitest;
+
+class StatusLineTest : public ConfigDlgTest {
+protected:
+    CStatusLine* Status() const { return dlg->StatusLine(); }
+    std::string Action() const { return Status()->LastAction().utf8_string(); }
+    std::string State() const { return Status()->State().utf8_string(); }
+};
+
+TEST_F(StatusLineTest, EachLoadAndSaveSaysWhereTheScheduleWent) {
+    EXPECT_EQ(State(), "0 of 256 entries");
+    const auto week = File("WEEK.DAT");
+    WriteImageFile(week, {MakeEntry(0, 60), MakeEntry(3600, 7200)});
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(week));
+    EXPECT_EQ(Action(), "WEEK.DAT loaded from " + FilesDir().string() + " (2 entries)");
+    EXPECT_EQ(State(), "2 of 256 entries");
+
+    wxTEST_DIALOG(Click(IDC_DELETE), ExpectQuestion(kMsgDeleteItem, kTitleConfirmDelete, true));
+    EXPECT_EQ(State(), "Unsaved changes, 1 of 256 entries");
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("copy.DAT")));
+    EXPECT_EQ(Action().rfind("Saved to " + File("copy.DAT").string() + " at ", 0), 0u) << Action();
+    EXPECT_EQ(State(), "1 of 256 entries");
+
+    const std::filesystem::path card = CardsDir() / "CARD";
+    std::filesystem::create_directories(card);
+    WriteFile(card / kCardMarkerFile, {});
+    WriteFile(card / kCardConfigFile, card_test::ValidConfig(3));
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), card_test::AnswerSelectCard("CARD", wxID_OK));
+    EXPECT_EQ(Action(), "Loaded from card CARD");
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), card_test::AnswerSelectCard("CARD", wxID_OK));
+    EXPECT_EQ(Action().rfind("Saved to card CARD at ", 0), 0u) << Action();
+}
+
+TEST_F(StatusLineTest, ARefusalNamesTheFileAndTheReasonAndChangesNothing) {
+    Fill({MakeEntry(0, 60)});
+    dlg->Document().SetModified();
+    const auto nowhere = FilesDir() / "missing" / "week.DAT";
+    wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(nowhere),
+                  ExpectError(kMsgWriteFailed).WithDetail(nowhere.string() + "\nThere is no such file or folder"));
+    EXPECT_EQ(Action(), "Not saved: There is no such file or folder");
+    EXPECT_TRUE(dlg->Document().IsModified());
+
+    Bytes shortFile = ToBytes(MakeImage({}));
+    shortFile.pop_back();
+    WriteFile(File("short.DAT"), shortFile);
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File("short.DAT")),
+                  ExpectError(kMsgReadFailed)
+                      .WithDetail(File("short.DAT").string() +
+                                  "\nThe file is 6,655 bytes; a configuration file is 6,656 bytes"));
+    EXPECT_EQ(State(), "Unsaved changes, 1 of 256 entries");
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+#include "ui/status_line.h"
+
+#include <wx/sizer.h>
+
+#include "storage/config_image.h"
+
+CStatusLine::CStatusLine(wxWindow* parent, ConfigDocument& document) : wxPanel(parent), document_(document) {
+    // A long path gives way in its middle, where the folder names are least telling; the
+    // whole text is in the tooltip.
+    action_ = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                               wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
+    unsaved_ = new wxStaticText(this, wxID_ANY, "Unsaved changes");
+    count_ = new wxStaticText(this, wxID_ANY, wxString());
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(action_, wxSizerFlags(1).CentreVertical());
+    row->Add(unsaved_, wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
+    row->Add(count_, wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
+    SetSizer(row);
+    // The action takes what room there is; it asks for no width of its own.
+    action_->SetMinSize(wxSize(FromDIP(40), -1));
+    listenerId_ = document_.AddListener([this](const ConfigDocument::Change&) { ShowState(); });
+    ShowState();
+}
+
+CStatusLine::~CStatusLine() { document_.RemoveListener(listenerId_); }
+
+void CStatusLine::SetLastAction(const wxString& text) {
+    action_->SetLabel(text);
+    action_->SetToolTip(text);
+    Layout();
+}
+
+wxString CStatusLine::State() const {
+    return unsaved_->IsShown() ? unsaved_->GetLabel() + ", " + count_->GetLabel() : count_->GetLabel();
+}
+
+void CStatusLine::ShowState() {
+    const wxString count = wxString::Format("%zu of %zu entries", document_.EntryCount(), kMaxEntries);
+    const bool relayout = count != count_->GetLabel() || unsaved_->IsShown() != document_.IsModified();
+    count_->SetLabel(count);
+    unsaved_->Show(document_.IsModified());
+    if (relayout) Layout();
+}

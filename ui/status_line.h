@@ -1,0 +1,30 @@
+#pragma once
+// The line under the week strip that says where the schedule stands: what the last load or
+// save did, whether there are unsaved changes, and how many entries there are. Plain labels,
+// so that a screen reader reads them as they are.
+#include <wx/panel.h>
+#include <wx/stattext.h>
+
+#include "document/config_document.h"
+
+class CStatusLine : public wxPanel {
+public:
+    CStatusLine(wxWindow* parent, ConfigDocument& document);
+    ~CStatusLine() override;
+
+    // What the last load or save did: "Saved to card CARD at 14:02".
+    void SetLastAction(const wxString& text);
+
+    wxString LastAction() const { return action_->GetLabel(); }
+    // "12 of 256 entries", after "Unsaved changes" while there are some.
+    wxString State() const;
+
+private:
+    void ShowState();
+
+    ConfigDocument& document_;
+    int listenerId_ = 0;
+    wxStaticText* action_;
+    wxStaticText* unsaved_;
+    wxStaticText* count_;
+};
