@@ -256,7 +256,7 @@ TEST(RealFaults, SavesThroughALinkToAFile) {
     WriteBytes(dir / "real.dat", Pattern(8000));
     std::error_code ec;
     std::filesystem::create_symlink(dir / "real.dat", dir / "link.dat", ec);
-    if (ec) GTEST_SKIP() << "creating a symbolic link needs a privilege here: " << ec.failed();
+    if (ec) GTEST_SKIP() << "creating a symbolic link needs a privilege here: " << ec.message();
     ConfigImage image = EditedImage();
     ASSERT_TRUE(SaveConfigFile(dir / "link.dat", image).Succeeded());
     const auto bytes = ReadBytes(dir / "real.dat");

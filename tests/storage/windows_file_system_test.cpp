@@ -38,7 +38,7 @@ TEST(WindowsFiles, PathsBeyondMaxPath) {
     // Made the way another program would make it, through the \\?\ prefix.
     std::error_code ec;
     std::filesystem::create_directories(L"\\\\?\\" + folder.native(), ec);
-    if (ec) GTEST_SKIP() << "cannot make a folder beyond MAX_PATH here: " << ec.failed();
+    if (ec) GTEST_SKIP() << "cannot make a folder beyond MAX_PATH here: " << ec.message();
     const auto path = folder / "week.DAT";
     ASSERT_GT(path.native().size(), static_cast<std::size_t>(MAX_PATH));
     ConfigImage image = EditedImage();
