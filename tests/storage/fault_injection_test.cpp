@@ -2,6 +2,7 @@
 // between two calls: the message must say what happened and nothing may be lost.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -50,6 +51,42 @@ void ExpectEveryCallCovered(const std::vector<Call>& log, const std::vector<Faul
         EXPECT_TRUE(covered) << CallName(call) << " #" << nth << " is never broken";
     }
 }
+
+// Saves with each case's call broken, over a file holding before or, without it, to a new
+// path: the step that failed, the image stamped, the file as the case says, nothing left open.
+void ExpectEachSaveFault(const std::vector<FaultCase>& cases, const std::optional<Bytes>& before) {
+    {
+        TempDir dir;
+        if (before) WriteBytes(dir / "c.dat", *before);
+        FaultyFileSystem fs;
+        ConfigImage image = EditedImage();
+        ASSERT_TRUE(SaveConfigFile(dir / "c.dat", image, fs).Succeeded());
+        ExpectEveryCallCovered(fs.Log(), cases);
+    }
+    const ImageBytes stamped = Stamped(EditedImage());
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(Describe(c));
+        TempDir dir;
+        const auto path = dir / "c.dat";
+        if (before) WriteBytes(path, *before);
+        FaultyFileSystem fs;
+        fs.Break(c.call, c.nth, c.fault);
+        ConfigImage image = EditedImage();
+
+        const StorageOutcome outcome = SaveConfigFile(path, image, fs);
+        EXPECT_EQ(outcome.failed, c.failed);
+        // The outcome carries what the system said about the call that failed (a failed
+        // Exists is only noticed by the open that follows it).
+        if (c.fault == Fault::Fail && c.failed != StorageStep::kNone && c.call != Call::Exists) {
+            EXPECT_EQ(outcome.error.code, EIO);
+        }
+        EXPECT_EQ(image.bytes, stamped);
+        // A file that could not be created is not there at all, rather than empty.
+        EXPECT_EQ(std::filesystem::exists(path), before || c.failed != StorageStep::kCreate);
+        EXPECT_EQ(ReadBytes(path), Expected(c.file, before.value_or(Bytes()), stamped));
+        EXPECT_EQ(fs.StillOpen(), 0);
+    }
+}
 }  // namespace
 
 TEST(SaveFaults, EachCallOverAnExistingFile) {
@@ -74,39 +111,7 @@ TEST(SaveFaults, EachCallOverAnExistingFile) {
         // The read-back matched: closing a file only read loses nothing.
         {Call::Close, 2, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
-    const Bytes before = Pattern(10000);
-    std::vector<Call> cleanLog;
-    {
-        TempDir dir;
-        WriteBytes(dir / "c.dat", before);
-        FaultyFileSystem fs;
-        ConfigImage image = EditedImage();
-        ASSERT_TRUE(SaveConfigFile(dir / "c.dat", image, fs).Succeeded());
-        cleanLog = fs.Log();
-    }
-    ExpectEveryCallCovered(cleanLog, cases);
-
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(Describe(c));
-        TempDir dir;
-        const auto path = dir / "c.dat";
-        WriteBytes(path, before);
-        FaultyFileSystem fs;
-        fs.Break(c.call, c.nth, c.fault);
-        ConfigImage image = EditedImage();
-        const ImageBytes stamped = Stamped(image);
-
-        const StorageOutcome outcome = SaveConfigFile(path, image, fs);
-        EXPECT_EQ(outcome.failed, c.failed);
-        // The outcome carries what the system said about the call that failed (a failed
-        // Exists is only noticed by the open that follows it).
-        if (c.fault == Fault::Fail && c.failed != StorageStep::kNone && c.call != Call::Exists) {
-            EXPECT_EQ(outcome.error.code, EIO);
-        }
-        EXPECT_EQ(image.bytes, stamped);
-        EXPECT_EQ(ReadBytes(path), Expected(c.file, before, stamped));
-        EXPECT_EQ(fs.StillOpen(), 0);
-    }
+    ExpectEachSaveFault(cases, Pattern(10000));
 }
 
 TEST(SaveFaults, EachCallOnANewPath) {
@@ -127,26 +132,7 @@ TEST(SaveFaults, EachCallOnANewPath) {
         {Call::Read, 1, Fault::Corrupt, StorageStep::kReadBack, FileAfter::Saved},
         {Call::Close, 2, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
-    {
-        TempDir dir;
-        FaultyFileSystem fs;
-        ConfigImage image = EditedImage();
-        ASSERT_TRUE(SaveConfigFile(dir / "new.dat", image, fs).Succeeded());
-        ExpectEveryCallCovered(fs.Log(), cases);
-    }
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(Describe(c));
-        TempDir dir;
-        const auto path = dir / "new.dat";
-        FaultyFileSystem fs;
-        fs.Break(c.call, c.nth, c.fault);
-        ConfigImage image = EditedImage();
-        EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
-        const bool openFailed = c.call == Call::Open && c.nth == 1;
-        EXPECT_EQ(std::filesystem::exists(path), !openFailed);
-        EXPECT_EQ(ReadBytes(path), Expected(c.file, {}, Stamped(EditedImage())));
-        EXPECT_EQ(fs.StillOpen(), 0);
-    }
+    ExpectEachSaveFault(cases, std::nullopt);
 }
 
 TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
