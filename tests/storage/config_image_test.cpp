@@ -26,7 +26,8 @@ TEST(ConfigImage, ValidationOfNearMisses) {
         {"v7 wrong magic", 7, [](ImageBytes& b) { WriteLE32(b, kOffMagic, 8); }, 0},
         {"v7 header length 25", 7, [](ImageBytes& b) { WriteLE16(b, kOffHeaderLength, 25); }, 0},
         {"version 8", 7, [](ImageBytes& b) { WriteLE16(b, kOffVersion, 8); }, 0},
-        {"v7 header words not checked", 7, [](ImageBytes& b) { WriteLE32(b, kOffHeaderWord4, 9); WriteLE32(b, kOffHeaderWord5, 9); }, 7},
+        {"v7 header words not checked", 7,
+         [](ImageBytes& b) { WriteLE32(b, kOffHeaderWord4, 9); WriteLE32(b, kOffHeaderWord5, 9); }, 7},
         {"v7 count 256", 7, [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 256); }, 7},
         {"v7 count 257", 7, [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 257); }, 0},
         {"v7 count 4294967295", 7, [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 0xFFFFFFFF); }, 0},
@@ -39,7 +40,8 @@ TEST(ConfigImage, ValidationOfNearMisses) {
         {"v6 header length 23", 6, [](ImageBytes& b) { WriteLE16(b, kOffHeaderLength, 23); }, 0},
         {"v6 count 256", 6, [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 256); }, 6},
         {"v6 count 257", 6, [](ImageBytes& b) { WriteLE32(b, kOffEntryCount, 257); }, 0},
-        {"v6 junk behind the trailer", 6, [](ImageBytes& b) { std::fill(b.begin() + kOffExtensionWords + 4, b.end(), 0xEE); }, 6},
+        {"v6 junk behind the trailer", 6,
+         [](ImageBytes& b) { std::fill(b.begin() + kOffExtensionWords + 4, b.end(), 0xEE); }, 6},
     };
     for (const Case& c : cases) {
         ImageBytes b = c.from == 7 ? Stamped(ConfigImage()) : ForeignV6();

@@ -3,7 +3,8 @@
 #include "model/entry_form.h"
 
 // form with its start and stop at whole hours of days 1 to 7; a new entry's form unless one is given.
-inline EntryForm WholeHoursForm(int startDay, int startHour, int stopDay, int stopHour, EntryForm form = NewEntryForm()) {
+inline EntryForm WholeHoursForm(int startDay, int startHour, int stopDay, int stopHour,
+                                EntryForm form = NewEntryForm()) {
     form.startDay = startDay;
     form.startTime = {startHour, 0, 0};
     form.stopDay = stopDay;
