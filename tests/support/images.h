@@ -40,7 +40,7 @@ inline ConfigImage EditedImage() {
     return image;
 }
 
-// Pattern(kImageSize, seed) under a valid header of version 7 or 6 with that sequence word and count.
+// Pattern(kImageSize, seed) under the header fields of version 7 or 6: magic, lengths, version, sequence word, count.
 inline ImageBytes PatternImage(std::uint8_t seed, std::uint16_t version, std::uint32_t sequence, std::uint32_t count) {
     ImageBytes b{};
     const Bytes fill = Pattern(kImageSize, seed);
