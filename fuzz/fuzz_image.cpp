@@ -11,7 +11,7 @@
 #include "model/week_segments.h"
 #include "storage/config_file.h"
 #include "storage/config_image.h"
-#include "tests/storage/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 
 namespace {
 void Check(bool condition) {

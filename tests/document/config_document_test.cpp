@@ -4,22 +4,15 @@
 #include <vector>
 
 #include "document/config_document.h"
+#include "support/entries.h"
+#include "support/forms.h"
+#include "support/images.h"
 
 namespace {
 
-constexpr WeekTime D = 86400;
-constexpr WeekTime H = 3600;
+constexpr WeekTime D = kDay;
+constexpr WeekTime H = kHour;
 using Result = EditOutcome::Result;
-
-// A form from day 1..7 and whole hours.
-EntryForm Form(int startDay, int startHour, int stopDay, int stopHour) {
-    EntryForm form = NewEntryForm();
-    form.startDay = startDay;
-    form.startTime = {startHour, 0, 0};
-    form.stopDay = stopDay;
-    form.stopTime = {stopHour, 0, 0};
-    return form;
-}
 
 std::vector<SlotIndex> Rows(const ConfigDocument& doc) {
     std::vector<SlotIndex> rows;
@@ -28,18 +21,7 @@ std::vector<SlotIndex> Rows(const ConfigDocument& doc) {
 }
 
 // An image whose entries start at starts, a minute each.
-ConfigImage ImageOf(const std::vector<WeekTime>& starts) {
-    ConfigImage image;
-    for (WeekTime start : starts) AppendEntry(image, ScheduleEntry{start, start + 60, 0x1000A, 2, 0, 32000});
-    return image;
-}
-
-// An image of count one-minute entries, one every minute from Monday 00:00.
-ConfigImage ImageOfCount(std::size_t count) {
-    std::vector<WeekTime> starts;
-    for (std::size_t i = 0; i < count; ++i) starts.push_back(WeekTime(i * 60));
-    return ImageOf(starts);
-}
+ConfigImage ImageOfMinutes(const std::vector<WeekTime>& starts) { return ImageOf(EntriesAt(starts, 60)); }
 
 // Every change a document reports, as text: "+row:slot" (the slot the new row shows, read
 // from the document while the listener runs), "-row", "reset", "all", "sel", "mod".
@@ -70,7 +52,7 @@ TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTh
     ConfigDocument doc;
     doc.SetModified();
     Recorder changes(doc);
-    doc.Load(ImageOf({2 * D, 7 * D - 1, 0, 2 * D, 0}));
+    doc.Load(ImageOfMinutes({2 * D, 7 * D - 1, 0, 2 * D, 0}));
     EXPECT_EQ(Rows(doc), (std::vector<SlotIndex>{2, 4, 0, 3, 1}));
     EXPECT_EQ(doc.SelectedSlot(), 4u);
     EXPECT_EQ(doc.SelectedRow(), 1u);
@@ -87,7 +69,7 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
         const char* changes;
     };
     ConfigDocument doc;
-    doc.Load(ImageOf({D, 3 * D, 5 * D}));  // Tuesday, Thursday, Saturday in slots 0, 1, 2
+    doc.Load(ImageOfMinutes({D, 3 * D, 5 * D}));  // Tuesday, Thursday, Saturday in slots 0, 1, 2
     Recorder changes(doc);
     auto check = [&](const Step& step) {
         SCOPED_TRACE(step.what);
@@ -98,12 +80,12 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
         EXPECT_EQ(changes.Take(), step.changes);
     };
 
-    ASSERT_TRUE(doc.Add(Form(3, 0, 3, 1)).Done());  // Wednesday, after Tuesday
+    ASSERT_TRUE(doc.Add(WholeHoursForm(3, 0, 3, 1)).Done());  // Wednesday, after Tuesday
     check({"add", {0, 3, 1, 2}, 3, true, "+1:3 sel mod "});
     doc.ClearModified();
-    ASSERT_TRUE(doc.Add(Form(3, 1, 3, 2)).Done());  // an equal start would go after its equals
+    ASSERT_TRUE(doc.Add(WholeHoursForm(3, 1, 3, 2)).Done());  // an equal start would go after its equals
     check({"add later", {0, 3, 4, 1, 2}, 4, true, "mod +2:4 sel mod "});
-    ASSERT_TRUE(doc.Edit(2, Form(1, 0, 1, 1)).Done());  // Saturday becomes Monday: to the top
+    ASSERT_TRUE(doc.Edit(2, WholeHoursForm(1, 0, 1, 1)).Done());  // Saturday becomes Monday: to the top
     check({"edit", {2, 0, 3, 4, 1}, 2, true, "-4 +0:2 sel "});
     doc.SelectSlot(2);  // already selected: nothing to tell
     check({"select the selected", {2, 0, 3, 4, 1}, 2, true, ""});
@@ -123,9 +105,9 @@ TEST(ConfigDocument, TheLastFreeSlotIsTakenAndAFullScheduleRefusesAnother) {
     for (const bool copy : {false, true}) {
         SCOPED_TRACE(copy ? "Copy To Days" : "Add");
         ConfigDocument doc;
-        doc.Load(ImageOfCount(kMaxEntries - 1));
+        doc.Load(ImageOf(EntriesEvery(kMaxEntries - 1, 0, 60, 60)));
         auto addOne = [&] {
-            return copy ? doc.CopyToDays(0, std::vector<int>{7}) : doc.Add(Form(7, 20, 7, 21));
+            return copy ? doc.CopyToDays(0, std::vector<int>{7}) : doc.Add(WholeHoursForm(7, 20, 7, 21));
         };
         EXPECT_TRUE(doc.CanAdd().Done());
         ASSERT_TRUE(addOne().Done());
@@ -142,7 +124,7 @@ TEST(ConfigDocument, TheLastFreeSlotIsTakenAndAFullScheduleRefusesAnother) {
 
 TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     ConfigDocument doc;
-    ConfigImage image = ImageOf({D, 3 * D});  // Tuesday and Thursday 00:00
+    ConfigImage image = ImageOfMinutes({D, 3 * D});  // Tuesday and Thursday 00:00
     AppendEntry(image, ScheduleEntry{8 * D, 8 * D + 60});  // a time past Sunday, from a foreign file
     doc.Load(image);
     Recorder changes(doc);
@@ -154,9 +136,9 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
         std::vector<int> days;
     };
     const Case cases[] = {
-        {"a new entry over Tuesday's", doc.Add(Form(2, 0, 2, 1)), Result::kOverlap, 0, {}},
-        {"an edit onto Thursday's", doc.Edit(0, Form(4, 0, 4, 1)), Result::kOverlap, 1, {}},
-        {"an edit of no entry", doc.Edit(kMaxEntries, Form(7, 20, 7, 21)), Result::kNoSuchEntry, {}, {}},
+        {"a new entry over Tuesday's", doc.Add(WholeHoursForm(2, 0, 2, 1)), Result::kOverlap, 0, {}},
+        {"an edit onto Thursday's", doc.Edit(0, WholeHoursForm(4, 0, 4, 1)), Result::kOverlap, 1, {}},
+        {"an edit of no entry", doc.Edit(kMaxEntries, WholeHoursForm(7, 20, 7, 21)), Result::kNoSuchEntry, {}, {}},
         {"copies onto Tuesday and Thursday", doc.CopyToDays(1, std::vector<int>{1, 2, 6}), Result::kDaysOverlap, {}, {2}},
         {"copies of a time past Sunday", doc.CopyToDays(2, std::vector<int>{1}), Result::kOutsideWeek, {}, {}},
         {"copies of no entry", doc.CopyToDays(kMaxEntries, std::vector<int>{1}), Result::kNoSuchEntry, {}, {}},
@@ -173,12 +155,12 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     EXPECT_EQ(changes.log, "");
     EXPECT_FALSE(doc.CanUndo());
     // The entry being edited does not stand in its own way.
-    EXPECT_TRUE(doc.Edit(0, Form(2, 7, 2, 9)).Done());
+    EXPECT_TRUE(doc.Edit(0, WholeHoursForm(2, 7, 2, 9)).Done());
 }
 
 TEST(ConfigDocument, SelectingASlotWithoutARowSelectsNothing) {
     ConfigDocument doc;
-    doc.Load(ImageOf({0, H}));
+    doc.Load(ImageOfMinutes({0, H}));
     doc.SelectSlot(5);
     EXPECT_EQ(doc.SelectedSlot(), std::nullopt);
     doc.SelectRow(0);
@@ -190,7 +172,7 @@ TEST(ConfigDocument, ARemovedListenerHearsNothingAndTheOthersStillDo) {
     ConfigDocument doc;
     Recorder first(doc), second(doc), third(doc);
     doc.RemoveListener(second.id);
-    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)).Done());
+    ASSERT_TRUE(doc.Add(WholeHoursForm(1, 8, 1, 9)).Done());
     EXPECT_EQ(first.log, "+0:0 sel mod ");
     EXPECT_EQ(second.log, "");
     EXPECT_EQ(third.log, "+0:0 sel mod ");
@@ -198,7 +180,7 @@ TEST(ConfigDocument, ARemovedListenerHearsNothingAndTheOthersStillDo) {
 
 TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChange) {
     ConfigDocument doc;
-    doc.Load(ImageOf({D, 3 * D}));
+    doc.Load(ImageOfMinutes({D, 3 * D}));
     struct State {
         std::vector<ScheduleEntry> entries;
         std::vector<SlotIndex> rows;
@@ -212,11 +194,11 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
         EXPECT_EQ(doc.SelectedSlot(), expected.selected);
     };
     std::vector<State> states{state()};
-    ASSERT_TRUE(doc.Add(Form(1, 8, 1, 9)).Done());
+    ASSERT_TRUE(doc.Add(WholeHoursForm(1, 8, 1, 9)).Done());
     states.push_back(state());
     ASSERT_TRUE(doc.CopyToDays(2, std::vector<int>{3, 5}).Done());  // two copies, one step
     states.push_back(state());
-    ASSERT_TRUE(doc.Edit(0, Form(7, 1, 7, 2)).Done());
+    ASSERT_TRUE(doc.Edit(0, WholeHoursForm(7, 1, 7, 2)).Done());
     states.push_back(state());
     ASSERT_TRUE(doc.Delete(2));
     states.push_back(state());
@@ -243,9 +225,9 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     EXPECT_EQ(changes.log, "");  // nothing to take back or make again: nothing said
     // A new change drops what could be redone; a load forgets everything.
     ASSERT_TRUE(doc.Undo());
-    ASSERT_TRUE(doc.Add(Form(6, 1, 6, 2)).Done());
+    ASSERT_TRUE(doc.Add(WholeHoursForm(6, 1, 6, 2)).Done());
     EXPECT_FALSE(doc.CanRedo());
-    doc.Load(ImageOf({0}));
+    doc.Load(ImageOfMinutes({0}));
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified());
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/entry_form.h"
+#include "support/forms.h"
 
 namespace {
 
@@ -73,11 +74,7 @@ TEST(EntryForm, ControlWordResolutionAndSize) {
 }
 
 TEST(EntryForm, TimesAndRateCompose) {
-    EntryForm form = NewEntryForm();
-    form.startDay = 7;
-    form.startTime = {22, 0, 0};
-    form.stopDay = 1;
-    form.stopTime = {6, 0, 0};
+    EntryForm form = WholeHoursForm(7, 22, 1, 6);
     form.rateCode = 249;
     const ScheduleEntry entry = EntryFromForm(form);
     EXPECT_EQ(entry.start, 597600u);

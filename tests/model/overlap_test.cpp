@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/overlap.h"
+#include "support/entries.h"
 
 namespace {
 
@@ -12,8 +13,6 @@ OptionalSlot SlotOrNone(int slot) { return slot < 0 ? std::nullopt : OptionalSlo
 
 constexpr WeekTime H = 3600;
 constexpr WeekTime D = 86400;
-
-ScheduleEntry Span(WeekTime start, WeekTime stop) { return ScheduleEntry{start, stop, 0x1000A, 2, 0, 32000}; }
 
 struct Case {
     const char* name;
@@ -64,7 +63,7 @@ const Case kMatrix[] = {
 TEST(Overlap, OneExistingEntry) {
     for (const Case& c : kMatrix) {
         SCOPED_TRACE(c.name);
-        const std::vector<ScheduleEntry> entries = {Span(c.existingStart, c.existingStop)};
+        const std::vector<ScheduleEntry> entries = {DefaultEntry(c.existingStart, c.existingStop)};
         EXPECT_EQ(FitsSchedule(entries, c.start, c.stop, std::nullopt), c.fits);
         // Excluding the existing entry (an edit of it) always fits.
         EXPECT_TRUE(FitsSchedule(entries, c.start, c.stop, 0));
@@ -75,7 +74,7 @@ TEST(Overlap, OverlapIsSymmetric) {
     // Whether two intervals clash cannot depend on which of them is already in the schedule.
     for (const Case& c : kMatrix) {
         SCOPED_TRACE(c.name);
-        const std::vector<ScheduleEntry> swapped = {Span(c.start, c.stop)};
+        const std::vector<ScheduleEntry> swapped = {DefaultEntry(c.start, c.stop)};
         EXPECT_EQ(FitsSchedule(swapped, c.existingStart, c.existingStop, std::nullopt), c.fits);
     }
 }
@@ -89,9 +88,9 @@ TEST(Overlap, EmptyScheduleTakesAnything) {
 
 TEST(Overlap, SeveralEntriesAndExclusion) {
     const std::vector<ScheduleEntry> entries = {
-        Span(8 * H, 17 * H),           // 0: Monday day
-        Span(6 * D + 22 * H, 6 * H),   // 1: Sunday night into Monday
-        Span(2 * D, 2 * D + H),        // 2: Wednesday first hour
+        DefaultEntry(8 * H, 17 * H),           // 0: Monday day
+        DefaultEntry(6 * D + 22 * H, 6 * H),   // 1: Sunday night into Monday
+        DefaultEntry(2 * D, 2 * D + H),        // 2: Wednesday first hour
     };
     struct Probe {
         const char* name;
@@ -116,14 +115,15 @@ TEST(Overlap, SeveralEntriesAndExclusion) {
         EXPECT_EQ(FitsSchedule(entries, p.start, p.stop, SlotOrNone(p.exclude)), p.fits);
     }
     // Whole week fits a schedule whose only entry is the one being edited.
-    const std::vector<ScheduleEntry> one = {Span(8 * H, 17 * H)};
+    const std::vector<ScheduleEntry> one = {DefaultEntry(8 * H, 17 * H)};
     EXPECT_TRUE(FitsSchedule(one, 0, 0, 0));
 }
 
 TEST(Overlap, FirstOverlapNamesTheEarliestSlotHit) {
     // Slots 1 and 2 overlap each other, as only a foreign file can hold them.
-    const std::vector<ScheduleEntry> entries = {Span(8 * H, 17 * H), Span(D + 8 * H, D + 17 * H),
-                                                Span(D + 12 * H, D + 20 * H), Span(6 * D + 22 * H, 2 * H)};
+    const std::vector<ScheduleEntry> entries = {DefaultEntry(8 * H, 17 * H), DefaultEntry(D + 8 * H, D + 17 * H),
+                                                DefaultEntry(D + 12 * H, D + 20 * H),
+                                                DefaultEntry(6 * D + 22 * H, 2 * H)};
     struct Probe {
         WeekTime start, stop;
         int exclude, slot;

@@ -3,13 +3,12 @@
 #include <vector>
 
 #include "model/week_segments.h"
+#include "support/entries.h"
 
 namespace {
 
 constexpr WeekTime H = 3600;
 constexpr WeekTime D = 86400;
-
-ScheduleEntry Span(WeekTime start, WeekTime stop) { return ScheduleEntry{start, stop, 0x1000A, 2, 0, 32000}; }
 
 TEST(WeekSegments, OneEntry) {
     struct Case {
@@ -45,17 +44,17 @@ TEST(WeekSegments, OneEntry) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<ScheduleEntry> entries = {Span(c.start, c.stop)};
+        const std::vector<ScheduleEntry> entries = {DefaultEntry(c.start, c.stop)};
         EXPECT_EQ(WeekSegments(entries), c.segments);
     }
 }
 
 TEST(WeekSegments, SlotsInOrderAndTouchingEntries) {
     const std::vector<ScheduleEntry> entries = {
-        Span(8 * H, 17 * H),          // 0
-        Span(604800, 0),              // 1: foreign, skipped without disturbing the others
-        Span(17 * H, D),              // 2: touches 0, ends at midnight
-        Span(6 * D + 23 * H, 8 * H),  // 3: wraps and touches 0 from before
+        DefaultEntry(8 * H, 17 * H),          // 0
+        DefaultEntry(604800, 0),              // 1: foreign, skipped without disturbing the others
+        DefaultEntry(17 * H, D),              // 2: touches 0, ends at midnight
+        DefaultEntry(6 * D + 23 * H, 8 * H),  // 3: wraps and touches 0 from before
     };
     const std::vector<WeekSegment> expected = {
         {1, 8 * H, 17 * H, 0}, {1, 17 * H, D, 2}, {1, 0, 8 * H, 3}, {7, 23 * H, D, 3}};
@@ -84,7 +83,7 @@ TEST(WeekSegments, EmptyScheduleHasNoBars) {
 }
 
 TEST(WeekSegments, TopmostBarWinsWhereForeignEntriesOverlap) {
-    const std::vector<ScheduleEntry> entries = {Span(0, 0), Span(H, 2 * H)};
+    const std::vector<ScheduleEntry> entries = {DefaultEntry(0, 0), DefaultEntry(H, 2 * H)};
     const std::vector<WeekSegment> segments = WeekSegments(entries);
     EXPECT_EQ(SlotAt(segments, 1, H), 1u);
     EXPECT_EQ(SlotAt(segments, 1, 2 * H), 0u);

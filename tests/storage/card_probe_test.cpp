@@ -8,7 +8,8 @@
 
 #include "storage/card_probe.h"
 #include "storage/mount_table.h"
-#include "storage_test_support.h"
+#include "support/byte_files.h"
+#include "support/temp_dir.h"
 
 namespace {
 enum class Kind { None, File, Folder };

@@ -2,16 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "storage/config_file.h"
-#include "storage_test_support.h"
-
-namespace {
-ImageBytes Stamped(ImageBytes bytes) {
-    ConfigImage image;
-    image.bytes = bytes;
-    StampHeader(image);
-    return image.bytes;
-}
-}  // namespace
+#include "support/images.h"
+#include "support/storage_step_names.h"
+#include "support/temp_dir.h"
 
 TEST(ConfigFileSave, ExistingFileSizes) {
     struct Case {
@@ -33,10 +26,9 @@ TEST(ConfigFileSave, ExistingFileSizes) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const auto path = dir / "out.dat";
-        const std::vector<std::uint8_t> original = Pattern(c.before);
+        const Bytes original = Pattern(c.before);
         if (c.before) WriteBytes(path, original);
         ConfigImage image = EditedImage();
-        const ImageBytes held = image.bytes;
 
         const StorageOutcome outcome = SaveConfigFile(path, image);
         EXPECT_EQ(outcome.failed, c.failed);
@@ -45,14 +37,14 @@ TEST(ConfigFileSave, ExistingFileSizes) {
             EXPECT_EQ(outcome.size, c.before);
         }
 
-        const std::vector<std::uint8_t> now = ReadBytes(path);
+        const Bytes now = ReadBytes(path);
         ASSERT_EQ(now.size(), c.after);
         if (c.failed != StorageStep::kNone) {
             EXPECT_EQ(now, original) << "a refused save touched the file";
-            EXPECT_EQ(image.bytes, held) << "a refused save stamped the header";
+            EXPECT_EQ(image.bytes, EditedImage().bytes) << "a refused save stamped the header";
             continue;
         }
-        EXPECT_EQ(image.bytes, Stamped(held));
+        EXPECT_EQ(image.bytes, Stamped(EditedImage()));
         EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), now.begin()));
         // Whatever lay behind the image stays as it was.
         for (std::size_t i = kImageSize; i < now.size(); ++i) ASSERT_EQ(now[i], original[i]) << i;
@@ -68,7 +60,7 @@ TEST(ConfigFileSave, HeaderStampedWhateverWasLoaded) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        WriteBytes(dir / "in.dat", ToVector(c.file));
+        WriteBytes(dir / "in.dat", ToBytes(c.file));
         ConfigImage image;
         ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
         ASSERT_TRUE(SaveConfigFile(dir / "out.dat", image).Succeeded());
@@ -89,7 +81,7 @@ TEST(ConfigFileSave, HeaderStampedWhateverWasLoaded) {
 TEST(ConfigFileSave, VersionSevenCarriedByteForByte) {
     TempDir dir;
     const ImageBytes foreign = ForeignV7();
-    WriteBytes(dir / "in.dat", ToVector(foreign));
+    WriteBytes(dir / "in.dat", ToBytes(foreign));
     ConfigImage image;
     ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
     ASSERT_TRUE(SaveConfigFile(dir / "out.dat", image).Succeeded());
@@ -105,8 +97,8 @@ TEST(ConfigFileSave, VersionSevenCarriedByteForByte) {
 
 TEST(ConfigFileSave, VersionSixKeepsWhatMemoryHeld) {
     TempDir dir;
-    WriteBytes(dir / "v7.dat", ToVector(ForeignV7()));
-    WriteBytes(dir / "v6.dat", ToVector(ForeignV6(3)));
+    WriteBytes(dir / "v7.dat", ToBytes(ForeignV7()));
+    WriteBytes(dir / "v6.dat", ToBytes(ForeignV6(3)));
     ConfigImage image;
     ASSERT_TRUE(LoadConfigFile(dir / "v7.dat", image).Succeeded());
     const ImageBytes fromV7 = image.bytes;
@@ -125,25 +117,25 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
     struct Case {
         const char* name;
         bool present;
-        std::vector<std::uint8_t> file;
+        Bytes file;
         StorageStep failed;
     };
-    std::vector<std::uint8_t> long7 = ToVector(ForeignV7());
-    const std::vector<std::uint8_t> behind = Pattern(7000 - kImageSize, 0x77);
+    Bytes long7 = ToBytes(ForeignV7());
+    const Bytes behind = Pattern(7000 - kImageSize, 0x77);
     long7.insert(long7.end(), behind.begin(), behind.end());
-    std::vector<std::uint8_t> short7 = ToVector(ForeignV7());
+    Bytes short7 = ToBytes(ForeignV7());
     short7.pop_back();
-    std::vector<std::uint8_t> badTrailer = ToVector(ForeignV7());
+    Bytes badTrailer = ToBytes(ForeignV7());
     badTrailer[kOffTrailer] ^= 1;
     const Case cases[] = {
         {"missing", false, {}, StorageStep::kOpen},
         {"6655 bytes", true, short7, StorageStep::kRead},
         {"7000 bytes", true, long7, StorageStep::kNone},
-        {"exactly 6656", true, ToVector(ForeignV7()), StorageStep::kNone},
+        {"exactly 6656", true, ToBytes(ForeignV7()), StorageStep::kNone},
         {"trailer differs", true, badTrailer, StorageStep::kValidate},
-        {"zeros", true, std::vector<std::uint8_t>(kImageSize), StorageStep::kValidate},
+        {"zeros", true, Bytes(kImageSize), StorageStep::kValidate},
         {"one byte", true, {0xF8}, StorageStep::kRead},
-        {"empty file", true, std::vector<std::uint8_t>{}, StorageStep::kRead},
+        {"empty file", true, Bytes{}, StorageStep::kRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,9 +159,7 @@ TEST(ConfigFileLoad, ResultsAndImageAfterwards) {
 
 TEST(ConfigFileLoad, EmptyScheduleLoads) {
     TempDir dir;
-    ConfigImage blank;
-    StampHeader(blank);
-    WriteBytes(dir / "in.dat", ToVector(blank.bytes));
+    WriteImageFile(dir / "in.dat", {});
     ConfigImage image = EditedImage();
     ASSERT_TRUE(LoadConfigFile(dir / "in.dat", image).Succeeded());
     EXPECT_EQ(image.EntryCount(), 0u);

@@ -2,12 +2,15 @@
 // between two calls: the message must say what happened and nothing may be lost.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
-#include "faulty_file_system.h"
 #include "storage/config_file.h"
-#include "storage_test_support.h"
+#include "support/faulty_file_system.h"
+#include "support/images.h"
+#include "support/storage_step_names.h"
+#include "support/temp_dir.h"
 
 namespace {
 enum class FileAfter {
@@ -29,13 +32,8 @@ std::string Describe(const FaultCase& c) {
     return std::string(CallName(c.call)) + " #" + std::to_string(c.nth) + " " + faults[static_cast<int>(c.fault)];
 }
 
-ImageBytes Stamped(ConfigImage image) {
-    StampHeader(image);
-    return image.bytes;
-}
-
-std::vector<std::uint8_t> Expected(FileAfter state, const std::vector<std::uint8_t>& before, const ImageBytes& image) {
-    std::vector<std::uint8_t> bytes = before;
+Bytes Expected(FileAfter state, const Bytes& before, const ImageBytes& image) {
+    Bytes bytes = before;
     if (state == FileAfter::Untouched) return bytes;
     const std::size_t written = state == FileAfter::Saved ? kImageSize : kImageSize / 2;
     if (bytes.size() < written) bytes.resize(written);
@@ -51,6 +49,42 @@ void ExpectEveryCallCovered(const std::vector<Call>& log, const std::vector<Faul
         const bool covered = std::any_of(cases.begin(), cases.end(),
                                          [&](const FaultCase& c) { return c.call == call && c.nth == nth; });
         EXPECT_TRUE(covered) << CallName(call) << " #" << nth << " is never broken";
+    }
+}
+
+// Saves with each case's call broken, over a file holding before or, without it, to a new
+// path: the step that failed, the image stamped, the file as the case says, nothing left open.
+void ExpectEachSaveFault(const std::vector<FaultCase>& cases, const std::optional<Bytes>& before) {
+    {
+        TempDir dir;
+        if (before) WriteBytes(dir / "c.dat", *before);
+        FaultyFileSystem fs;
+        ConfigImage image = EditedImage();
+        ASSERT_TRUE(SaveConfigFile(dir / "c.dat", image, fs).Succeeded());
+        ExpectEveryCallCovered(fs.Log(), cases);
+    }
+    const ImageBytes stamped = Stamped(EditedImage());
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(Describe(c));
+        TempDir dir;
+        const auto path = dir / "c.dat";
+        if (before) WriteBytes(path, *before);
+        FaultyFileSystem fs;
+        fs.Break(c.call, c.nth, c.fault);
+        ConfigImage image = EditedImage();
+
+        const StorageOutcome outcome = SaveConfigFile(path, image, fs);
+        EXPECT_EQ(outcome.failed, c.failed);
+        // The outcome carries what the system said about the call that failed (a failed
+        // Exists is only noticed by the open that follows it).
+        if (c.fault == Fault::Fail && c.failed != StorageStep::kNone && c.call != Call::Exists) {
+            EXPECT_EQ(outcome.error.code, EIO);
+        }
+        EXPECT_EQ(image.bytes, stamped);
+        // A file that could not be created is not there at all, rather than empty.
+        EXPECT_EQ(std::filesystem::exists(path), before || c.failed != StorageStep::kCreate);
+        EXPECT_EQ(ReadBytes(path), Expected(c.file, before.value_or(Bytes()), stamped));
+        EXPECT_EQ(fs.StillOpen(), 0);
     }
 }
 }  // namespace
@@ -77,89 +111,28 @@ TEST(SaveFaults, EachCallOverAnExistingFile) {
         // The read-back matched: closing a file only read loses nothing.
         {Call::Close, 2, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
-    const std::vector<std::uint8_t> before = Pattern(10000);
-    std::vector<Call> cleanLog;
-    {
-        TempDir dir;
-        WriteBytes(dir / "c.dat", before);
-        FaultyFileSystem fs;
-        ConfigImage image = EditedImage();
-        ASSERT_TRUE(SaveConfigFile(dir / "c.dat", image, fs).Succeeded());
-        cleanLog = fs.Log();
-    }
-    ExpectEveryCallCovered(cleanLog, cases);
-
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(Describe(c));
-        TempDir dir;
-        const auto path = dir / "c.dat";
-        WriteBytes(path, before);
-        FaultyFileSystem fs;
-        fs.Break(c.call, c.nth, c.fault);
-        ConfigImage image = EditedImage();
-        const ImageBytes stamped = Stamped(image);
-
-        const StorageOutcome outcome = SaveConfigFile(path, image, fs);
-        EXPECT_EQ(outcome.failed, c.failed);
-        // The outcome carries what the system said about the call that failed (a failed
-        // Exists is only noticed by the open that follows it).
-        if (c.fault == Fault::Fail && c.failed != StorageStep::kNone && c.call != Call::Exists) {
-            EXPECT_EQ(outcome.error.code, EIO);
-        }
-        EXPECT_EQ(image.bytes, stamped);
-        EXPECT_EQ(ReadBytes(path), Expected(c.file, before, stamped));
-        EXPECT_EQ(fs.StillOpen(), 0);
-    }
+    ExpectEachSaveFault(cases, Pattern(10000));
 }
 
 TEST(SaveFaults, EachCallOnANewPath) {
-    struct Case {
-        Call call;
-        int nth;
-        Fault fault;
-        StorageStep failed;
-        std::size_t sizeAfter;  // 0: no file
-    };
-    const std::vector<Case> cases = {
-        {Call::SizeOf, 1, Fault::Fail, StorageStep::kNone, kImageSize},
-        {Call::Exists, 1, Fault::Fail, StorageStep::kNone, kImageSize},
-        {Call::Open, 1, Fault::Fail, StorageStep::kCreate, 0},
-        {Call::Write, 1, Fault::Fail, StorageStep::kWrite, 0},  // created, nothing in it
-        {Call::Write, 1, Fault::Short, StorageStep::kWrite, kImageSize / 2},
-        {Call::Flush, 1, Fault::Fail, StorageStep::kWrite, kImageSize},
-        {Call::Sync, 1, Fault::Fail, StorageStep::kSync, kImageSize},
-        {Call::Close, 1, Fault::Fail, StorageStep::kWrite, kImageSize},
+    // Untouched is no file after a failed create, an empty one after a failed first write.
+    const std::vector<FaultCase> cases = {
+        {Call::SizeOf, 1, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
+        {Call::Exists, 1, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
+        {Call::Open, 1, Fault::Fail, StorageStep::kCreate, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Untouched},
+        {Call::Write, 1, Fault::Short, StorageStep::kWrite, FileAfter::Partial},
+        {Call::Flush, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Saved},
+        {Call::Sync, 1, Fault::Fail, StorageStep::kSync, FileAfter::Saved},
+        {Call::Close, 1, Fault::Fail, StorageStep::kWrite, FileAfter::Saved},
         // The bytes are in the file, but its name may not survive a pulled card.
-        {Call::SyncFolder, 1, Fault::Fail, StorageStep::kSync, kImageSize},
-        {Call::Open, 2, Fault::Fail, StorageStep::kReadBack, kImageSize},
-        {Call::Read, 1, Fault::Short, StorageStep::kReadBack, kImageSize},
-        {Call::Read, 1, Fault::Corrupt, StorageStep::kReadBack, kImageSize},
-        {Call::Close, 2, Fault::Fail, StorageStep::kNone, kImageSize},
+        {Call::SyncFolder, 1, Fault::Fail, StorageStep::kSync, FileAfter::Saved},
+        {Call::Open, 2, Fault::Fail, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Read, 1, Fault::Short, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Read, 1, Fault::Corrupt, StorageStep::kReadBack, FileAfter::Saved},
+        {Call::Close, 2, Fault::Fail, StorageStep::kNone, FileAfter::Saved},
     };
-    {
-        TempDir dir;
-        FaultyFileSystem fs;
-        ConfigImage image = EditedImage();
-        ASSERT_TRUE(SaveConfigFile(dir / "new.dat", image, fs).Succeeded());
-        std::vector<FaultCase> asFaults;
-        for (const Case& c : cases) asFaults.push_back({c.call, c.nth, c.fault, c.failed, FileAfter::Saved});
-        ExpectEveryCallCovered(fs.Log(), asFaults);
-    }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(CallName(c.call)) + " #" + std::to_string(c.nth));
-        TempDir dir;
-        const auto path = dir / "new.dat";
-        FaultyFileSystem fs;
-        fs.Break(c.call, c.nth, c.fault);
-        ConfigImage image = EditedImage();
-        EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
-        const bool openFailed = c.call == Call::Open && c.nth == 1;
-        EXPECT_EQ(std::filesystem::exists(path), !openFailed);
-        if (!openFailed) {
-            EXPECT_EQ(std::filesystem::file_size(path), c.sizeAfter);
-        }
-        EXPECT_EQ(fs.StillOpen(), 0);
-    }
+    ExpectEachSaveFault(cases, std::nullopt);
 }
 
 TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
@@ -173,7 +146,7 @@ TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
     TempDir dir;
     const auto path = dir / "in.dat";
     const ImageBytes file = ForeignV7();
-    WriteBytes(path, ToVector(file));
+    WriteBytes(path, ToBytes(file));
     {
         FaultyFileSystem fs;
         ConfigImage image;
@@ -188,7 +161,7 @@ TEST(LoadFaults, EachCallLeavesTheImageOrTakesItIn) {
         const ImageBytes before = image.bytes;
         EXPECT_EQ(LoadConfigFile(path, image, fs).failed, c.failed);
         EXPECT_EQ(image.bytes, c.file == FileAfter::Untouched ? before : file);
-        EXPECT_EQ(ReadBytes(path), ToVector(file)) << "a load wrote to the file";
+        EXPECT_EQ(ReadBytes(path), ToBytes(file)) << "a load wrote to the file";
         EXPECT_EQ(fs.StillOpen(), 0);
     }
 }
@@ -214,10 +187,10 @@ TEST(SaveFaults, PathChangesUnderneath) {
     static const auto is2MiB = fileOfSize(2 * 1048576);
     const Case cases[] = {
         {"grown past the limit", Start::File, Call::SizeOf,
-         [](const std::filesystem::path& p) { WriteBytes(p, std::vector<std::uint8_t>(2 * 1048576, 0x33)); },
+         [](const std::filesystem::path& p) { WriteBytes(p, Bytes(2 * 1048576, 0x33)); },
          StorageStep::kTooLarge,
          [](const std::filesystem::path& p) {
-             return is2MiB(p) && ReadBytes(p) == std::vector<std::uint8_t>(2 * 1048576, 0x33);
+             return is2MiB(p) && ReadBytes(p) == Bytes(2 * 1048576, 0x33);
          }},
         {"replaced by a folder", Start::File, Call::SizeOf,
          [](const std::filesystem::path& p) {

@@ -3,31 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "storage/config_file.h"
-#include "storage_test_support.h"
+#include "support/faulty_file_system.h"
+#include "support/images.h"
+#include "support/storage_step_names.h"
+#include "support/temp_dir.h"
 
 namespace {
-// The system's file operations, with the folder sync counted and optionally failing.
-class FolderSyncProbe final : public FileSystem {
-public:
-    bool fail = false;
+// The system's file operations, with the folders synced noted.
+struct FolderSyncProbe : FaultyFileSystem {
     std::vector<std::filesystem::path> synced;
-
-    std::optional<std::uintmax_t> SizeOf(const std::filesystem::path& p) override { return real_.SizeOf(p); }
-    bool Exists(const std::filesystem::path& p) override { return real_.Exists(p); }
-    Handle Open(const std::filesystem::path& p, Mode m) override { return real_.Open(p, m); }
-    std::optional<std::uintmax_t> SizeOfOpen(Handle f) override { return real_.SizeOfOpen(f); }
-    std::size_t Read(Handle f, std::uint8_t* b, std::size_t n) override { return real_.Read(f, b, n); }
-    std::size_t Write(Handle f, const std::uint8_t* d, std::size_t n) override { return real_.Write(f, d, n); }
-    bool Flush(Handle f) override { return real_.Flush(f); }
-    bool Sync(Handle f) override { return real_.Sync(f); }
-    bool Close(Handle f) override { return real_.Close(f); }
     bool SyncFolder(const std::filesystem::path& folder) override {
         synced.push_back(folder);
-        return !fail && real_.SyncFolder(folder);
+        return FaultyFileSystem::SyncFolder(folder);
     }
-
-private:
-    FileSystem& real_ = SystemFileSystem();
 };
 }  // namespace
 
@@ -51,7 +39,7 @@ TEST(FolderSync, OnlyANewFileSyncsItsFolder) {
         const auto path = dir / "c.dat";
         if (c.existing) WriteBytes(path, Pattern(8000));
         FolderSyncProbe fs;
-        fs.fail = c.fail;
+        if (c.fail) fs.Break(Call::SyncFolder, 1, Fault::Fail);
         ConfigImage image = EditedImage();
         EXPECT_EQ(SaveConfigFile(path, image, fs).failed, c.failed);
         ASSERT_EQ(fs.synced.size(), c.syncs);

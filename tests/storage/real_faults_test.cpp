@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "storage/config_file.h"
-#include "storage_test_support.h"
+#include "support/images.h"
+#include "support/storage_step_names.h"
+#include "support/temp_dir.h"
 
 namespace {
 // Loading from path and saving to it are both refused at the open, each with the system's
@@ -87,8 +89,6 @@ private:
     TempDir dir_;
     bool mounted_ = false;
 };
-
-std::vector<std::uint8_t> Image(const ConfigImage& image) { return ToVector(image.bytes); }
 }  // namespace
 
 TEST(RealFaults, ThingsThatAreNoFile) {
@@ -165,7 +165,7 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
         const auto folder = top / "folder";
         std::filesystem::create_directory(folder);
         const auto path = folder / "c.dat";
-        const std::vector<std::uint8_t> original = ToVector(ForeignV7());
+        const Bytes original = ToBytes(ForeignV7());
         if (c.fileMode >= 0) {
             WriteBytes(path, original);
             ::chmod(path.c_str(), static_cast<mode_t>(c.fileMode));
@@ -210,7 +210,7 @@ TEST(RealFaults, FullDisk) {
 
     // In place needs no new space: replacing the existing image still works on a full disk.
     EXPECT_TRUE(SaveConfigFile(disk / "old.dat", image).Succeeded());
-    EXPECT_EQ(ReadBytes(disk / "old.dat"), Image(image));
+    EXPECT_EQ(ReadBytes(disk / "old.dat"), ToBytes(image.bytes));
 }
 
 TEST(RealFaults, ReadOnlyMedium) {
@@ -297,7 +297,7 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
     // open without sharing it.
     TempDir dir;
     const auto path = dir / "c.dat";
-    const std::vector<std::uint8_t> original = ToVector(ForeignV7());
+    const Bytes original = ToBytes(ForeignV7());
     WriteBytes(path, original);
     {
         SCOPED_TRACE("read-only file");

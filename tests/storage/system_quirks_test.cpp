@@ -7,7 +7,8 @@
 #include <string>
 
 #include "storage/config_file.h"
-#include "storage_test_support.h"
+#include "support/byte_files.h"
+#include "support/temp_dir.h"
 
 #ifndef _WIN32  // Windows meets its own forms of these at the end of this file.
 #include <fcntl.h>

@@ -8,9 +8,11 @@
 
 #include <io.h>
 
-#include "faulty_file_system.h"
 #include "storage/config_file.h"
-#include "storage_test_support.h"
+#include "support/faulty_file_system.h"
+#include "support/images.h"
+#include "support/storage_step_names.h"
+#include "support/temp_dir.h"
 
 namespace {
 // Closes the system handle behind a descriptor, as a vanished card or a forced dismount
@@ -62,7 +64,7 @@ TEST(WindowsFiles, HandleGoneAfterTheOpen) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const auto path = dir / "c.dat";
-        const std::vector<std::uint8_t> original = ToVector(ForeignV7());
+        const Bytes original = ToBytes(ForeignV7());
         WriteBytes(path, original);
         // The seam passes the first Open to the system, then the handle is taken away
         // (the hook runs before the handle is returned, so the seam is extended to see it).

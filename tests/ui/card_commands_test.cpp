@@ -6,22 +6,14 @@
 
 namespace {
 using namespace card_test;
-using uitest::Bytes;
 using uitest::ExpectDiscardCurrent;
 using uitest::ExpectError;
-using uitest::ReadFile;
 
 class CardCommandsTest : public uitest::ConfigDlgTest {
 protected:
-    fs::path Card(const std::string& label, const Bytes& config) const {
-        const fs::path root = CardsDir() / label;
-        fs::create_directories(root);
-        uitest::WriteFile(root / kCardMarkerFile, {});
-        uitest::WriteFile(root / kCardConfigFile, config);
-        return root;
-    }
+    fs::path Card(const std::string& label, const Bytes& config) const { return MakeCard(CardsDir() / label, config); }
     // The configuration the window holds, as one comparable whole.
-    Bytes Held() const { return uitest::ToBytes(dlg->Document().Image().bytes); }
+    Bytes Held() const { return ToBytes(dlg->Document().Image().bytes); }
     std::size_t Entries() const { return dlg->Document().Image().EntryCount(); }
 };
 
@@ -54,7 +46,7 @@ TEST_F(CardCommandsTest, CancelOrOkWithNothingSelectedLoadsAndSavesNothing) {
         }
         EXPECT_EQ(Held(), before);
         EXPECT_TRUE(dlg->Document().IsModified());
-        EXPECT_EQ(ReadFile(card / kCardConfigFile), onCard);
+        EXPECT_EQ(ReadBytes(card / kCardConfigFile), onCard);
     }
 }
 
@@ -72,8 +64,8 @@ TEST_F(CardCommandsTest, LoadOnAModifiedScheduleAsksFirstAndNoStopsBeforeTheDial
 }
 
 TEST_F(CardCommandsTest, ACardWithAnInvalidConfigurationIsOfferedAndRefusedOnLoading) {
-    Fill({uitest::MakeEntry(100, 200)});
-    Card("BAD", uitest::Filled(kImageSize, 0));
+    Fill({DefaultEntry(100, 200)});
+    Card("BAD", Bytes(kImageSize, 0));
     const Bytes before = Held();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("BAD", wxID_OK), ExpectError(kMsgInvalidFile));
     EXPECT_EQ(Held(), before);
@@ -86,16 +78,15 @@ TEST_F(CardCommandsTest, SaveToCardWritesTheCardsFileInPlace) {
         std::size_t existingSize;
         std::size_t sizeAfter;
     } cases[] = {{10000, 10000}, {kImageSize, kImageSize}, {100, kImageSize}};
-    Fill({uitest::MakeEntry(100, 200), uitest::MakeEntry(5000, 9000)});
+    Fill({DefaultEntry(100, 200), DefaultEntry(5000, 9000)});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.existingSize);
-        Bytes existing(c.existingSize);
-        for (std::size_t i = 0; i < existing.size(); ++i) existing[i] = static_cast<std::uint8_t>(i * 7 + 1);
+        const Bytes existing = Pattern(c.existingSize);
         const fs::path card = Card("E", existing);
         dlg->Document().SetModified();
         // Save To Card asks nothing before the dialog.
         wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), AnswerSelectCard("E", wxID_OK));
-        const Bytes after = ReadFile(card / kCardConfigFile);
+        const Bytes after = ReadBytes(card / kCardConfigFile);
         ASSERT_EQ(after.size(), c.sizeAfter);
         EXPECT_TRUE(std::equal(after.begin(), after.begin() + kImageSize, dlg->Document().Image().bytes.begin()));
         EXPECT_TRUE(std::equal(after.begin() + kImageSize, after.end(), existing.begin() + kImageSize))
@@ -135,7 +126,7 @@ TEST_F(CardCommandsTest, SaveToACardThatWentAwayWritesNothing) {
                       ExpectError(kMsgWriteFailed));
         ASSERT_EQ(fs::exists(root / kCardConfigFile), v.configLeft) << "the save must not create the file";
         if (v.configLeft) {
-            EXPECT_EQ(ReadFile(root / kCardConfigFile), onCard);
+            EXPECT_EQ(ReadBytes(root / kCardConfigFile), onCard);
         }
         EXPECT_TRUE(dlg->Document().IsModified());
         fs::remove_all(root);
@@ -143,7 +134,7 @@ TEST_F(CardCommandsTest, SaveToACardThatWentAwayWritesNothing) {
 }
 
 TEST_F(CardCommandsTest, LoadFromACardThatWentAwayChangesNothing) {
-    Fill({uitest::MakeEntry(100, 200)});
+    Fill({DefaultEntry(100, 200)});
     for (const Vanish& v : kVanishings) {
         if (v.configLeft) continue;  // a configuration still there is read as any file would be
         SCOPED_TRACE(v.what);

@@ -16,17 +16,20 @@
 
 namespace card_test {
 namespace fs = std::filesystem;
-using uitest::Bytes;
 
 // A saved configuration holding entryCount entries, then extra bytes behind it.
 inline Bytes ValidConfig(std::size_t entryCount = 0, const std::string& behind = "") {
-    std::vector<ScheduleEntry> entries;
-    for (std::size_t i = 0; i < entryCount; ++i)
-        entries.push_back(uitest::MakeEntry(static_cast<WeekTime>(3600 * (2 * i + 1)),
-                                            static_cast<WeekTime>(3600 * (2 * i + 2))));
-    Bytes bytes = uitest::ToBytes(uitest::MakeImage(entries));
-    for (const char c : behind) bytes.push_back(static_cast<std::uint8_t>(c));
+    Bytes bytes = ToBytes(ImageOf(EntriesEvery(entryCount, kHour, 2 * kHour, kHour)).bytes);
+    bytes.insert(bytes.end(), behind.begin(), behind.end());
     return bytes;
+}
+
+// root, made a card: created when missing, with the marker file and config as its configuration.
+inline fs::path MakeCard(const fs::path& root, const Bytes& config = ValidConfig()) {
+    fs::create_directories(root);
+    WriteBytes(root / kCardMarkerFile, {});
+    WriteBytes(root / kCardConfigFile, config);
+    return root;
 }
 
 // A private folder; each subfolder stands for a mounted medium named like the folder.
@@ -46,10 +49,7 @@ public:
         return root;
     }
     fs::path Card(const std::string& label, const Bytes& config = ValidConfig()) const {
-        const fs::path root = Medium(label);
-        uitest::WriteFile(root / kCardMarkerFile, {});
-        uitest::WriteFile(root / kCardConfigFile, config);
-        return root;
+        return MakeCard(Medium(label), config);
     }
 
 private:

@@ -14,13 +14,11 @@
 namespace {
 using namespace uitest;
 
-constexpr WeekTime kDay = kSecondsPerDay;
-
 class FileCommandsTest : public ConfigDlgTest {
 protected:
     // The schedule shown before each command: two entries, and the modified flag as given.
     void Prepare(bool modified) {
-        Fill({MakeEntry(3 * kDay, 3 * kDay + 60), MakeEntry(kDay, kDay + 60)});
+        Fill(EntriesAt({3 * kDay, kDay}, 60));
         if (modified) dlg->Document().SetModified();
     }
     void ExpectPrepared(bool modified) {
@@ -28,17 +26,14 @@ protected:
         EXPECT_EQ(dlg->Document().Image().EntryCount(), 2u);
         EXPECT_EQ(dlg->Document().IsModified(), modified);
     }
-    // A file holding the window's current image as a save stamps it.
-    ImageBytes StampedImage() {
-        ConfigImage copy = dlg->Document().Image();
-        StampHeader(copy);
-        return copy.bytes;
-    }
+    // The window's current image as a save stamps it.
+    ImageBytes StampedImage() const { return Stamped(dlg->Document().Image()); }
 };
 
 TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
     const auto path = File("week.DAT");
-    WriteImageFile(path, {MakeEntry(4 * kDay, 4 * kDay + 60), MakeEntry(0, 3600), MakeEntry(2 * kDay + 30, 0)});
+    WriteImageFile(path,
+                   {DefaultEntry(4 * kDay, 4 * kDay + 60), DefaultEntry(0, kHour), DefaultEntry(2 * kDay + 30, 0)});
     dlg->Document().SetModified();
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(path));
     ASSERT_EQ(RowSlots(dlg), (std::vector<long>{1, 2, 0}));
@@ -51,9 +46,9 @@ TEST_F(FileCommandsTest, LoadFromFileFillsTheListSortedByStart) {
 }
 
 TEST_F(FileCommandsTest, LoadReadsOnlyTheFirst6656Bytes) {
-    Bytes bytes = ToBytes(MakeImage({MakeEntry(0, 60)}));
+    Bytes bytes = ToBytes(ImageOf({DefaultEntry(0, 60)}).bytes);
     bytes.resize(7000, 0xEE);
-    WriteFile(File("long.DAT"), bytes);
+    WriteBytes(File("long.DAT"), bytes);
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File("long.DAT")));
     EXPECT_EQ(uitest::ListRowCount(List()), 1);
 }
@@ -67,10 +62,10 @@ TEST_F(FileCommandsTest, AnEmptyScheduleLoadsAsAnEmptyList) {
 }
 
 TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
-    Bytes invalid = ToBytes(MakeImage({MakeEntry(0, 60)}));
+    Bytes invalid = ToBytes(ImageOf({DefaultEntry(0, 60)}).bytes);
     invalid[kOffTrailer] = 2;  // the trailer no longer matches the sequence word
-    WriteFile(File("short.DAT"), Filled(kImageSize - 1, 0));
-    WriteFile(File("invalid.DAT"), invalid);
+    WriteBytes(File("short.DAT"), Bytes(kImageSize - 1, 0));
+    WriteBytes(File("invalid.DAT"), invalid);
     std::filesystem::create_directory(File("folder.DAT"));
     const struct {
         const char* name;
@@ -98,7 +93,7 @@ TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
 
 TEST_F(FileCommandsTest, LoadStopsWhenDiscardIsRefusedOrTheDialogCancelled) {
     Prepare(true);
-    WriteImageFile(File("week.DAT"), {MakeEntry(0, 60)});
+    WriteImageFile(File("week.DAT"), {DefaultEntry(0, 60)});
     // No: the file dialog never opens.
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(false));
     ExpectPrepared(true);
@@ -110,7 +105,7 @@ TEST_F(FileCommandsTest, SaveToANewFileWritesExactlyTheImage) {
     Prepare(true);
     const auto path = File("new.DAT");
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));  // no discard question
-    EXPECT_EQ(ReadFile(path), ToBytes(StampedImage()));
+    EXPECT_EQ(ReadBytes(path), ToBytes(StampedImage()));
     EXPECT_EQ(std::filesystem::file_size(path), kImageSize);
     EXPECT_FALSE(dlg->Document().IsModified());
     // What was saved loads back to the same schedule.
@@ -123,9 +118,9 @@ TEST_F(FileCommandsTest, SavingOverAnExistingFileReplacesOnlyItsFirst6656Bytes) 
         SCOPED_TRACE(size);
         Prepare(true);
         const auto path = File("old.DAT");
-        WriteFile(path, Filled(size, 0xA5));
+        WriteBytes(path, Bytes(size, 0xA5));
         wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));
-        const Bytes written = ReadFile(path);
+        const Bytes written = ReadBytes(path);
         ASSERT_EQ(written.size(), std::max(size, kImageSize));
         const Bytes image = ToBytes(StampedImage());
         EXPECT_TRUE(std::equal(image.begin(), image.end(), written.begin()));
@@ -135,7 +130,7 @@ TEST_F(FileCommandsTest, SavingOverAnExistingFileReplacesOnlyItsFirst6656Bytes) 
 }
 
 TEST_F(FileCommandsTest, RefusedSavesWriteNothingAndKeepTheFlag) {
-    WriteFile(File("huge.DAT"), Filled(1048577, 0x11));
+    WriteBytes(File("huge.DAT"), Bytes(1048577, 0x11));
     const struct {
         std::filesystem::path path;
         const char* message;
@@ -185,15 +180,15 @@ TEST_F(FileCommandsTest, ReplacingTheFileTheExtensionLeadsToIsAsked) {
         return ExpectMessage("week.DAT already exists.\nDo you want to replace it?", "Confirm Save As",
                              wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION, yes ? wxID_YES : wxID_NO);
     };
-    WriteFile(File("week.DAT"), Filled(8000, 0x5A));
+    WriteBytes(File("week.DAT"), Bytes(8000, 0x5A));
     Prepare(true);
     // No goes back to the chooser, which the operator then cancels: nothing written.
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")), expectReplace(false),
                   ExpectFileDialog("", true));
-    EXPECT_EQ(ReadFile(File("week.DAT")), Filled(8000, 0x5A));
+    EXPECT_EQ(ReadBytes(File("week.DAT")), Bytes(8000, 0x5A));
     ExpectPrepared(true);
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(File("week")), expectReplace(true));
-    const Bytes written = ReadFile(File("week.DAT"));
+    const Bytes written = ReadBytes(File("week.DAT"));
     ASSERT_EQ(written.size(), 8000u);
     EXPECT_TRUE(std::equal(written.begin(), written.begin() + kImageSize, StampedImage().begin()));
     EXPECT_FALSE(dlg->Document().IsModified());

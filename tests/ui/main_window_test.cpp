@@ -24,7 +24,6 @@
 namespace {
 using namespace uitest;
 
-constexpr WeekTime kDay = kSecondsPerDay;
 constexpr WeekTime kSundayLast = kSecondsPerWeek - 1;  // Sunday 23:59:59
 
 class MainWindowTest : public ConfigDlgTest {
@@ -129,9 +128,7 @@ TEST_F(MainWindowTest, FitsASmallScreenAtItsSmallestAndGivesTheListTheRoomWhenMa
 
 TEST_F(MainWindowTest, OpensWideEnoughForEveryColumnOfAFullSchedule) {
     // The test display is wider than 1366 pixels: all nine columns show without scrolling.
-    std::vector<ScheduleEntry> entries;
-    for (WeekTime i = 0; i < 256; ++i) entries.push_back(MakeEntry(2 * kDay + i * 60, 2 * kDay + i * 60 + 30));
-    Fill(entries);
+    Fill(EntriesEvery(256, 2 * kDay, 60, 30));
     int columns = 0;
     for (unsigned col = 0; col < List()->GetColumnCount(); ++col) columns += List()->GetColumn(col)->GetWidth();
     EXPECT_LE(columns, List()->GetClientSize().x);
@@ -140,8 +137,8 @@ TEST_F(MainWindowTest, OpensWideEnoughForEveryColumnOfAFullSchedule) {
 TEST_F(MainWindowTest, RowsStandInStartOrderWithTheirSlotsAndTexts) {
     // slot: 0 Wednesday, 1 Sunday 23:59:59, 2 Monday 00:00:00, 3 Wednesday again, 4 Monday 00:00:00 again
     const std::vector<ScheduleEntry> entries = {
-        MakeEntry(2 * kDay, 2 * kDay + 3600), MakeEntry(kSundayLast, 0), MakeEntry(0, 60),
-        MakeEntry(2 * kDay, 2 * kDay + 60),   MakeEntry(0, 120),
+        DefaultEntry(2 * kDay, 2 * kDay + kHour), DefaultEntry(kSundayLast, 0), DefaultEntry(0, 60),
+        DefaultEntry(2 * kDay, 2 * kDay + 60),   DefaultEntry(0, 120),
     };
     Fill(entries);
     // Equal starts keep slot order; Monday 00:00:00 on top, Sunday 23:59:59 at the bottom.
@@ -159,8 +156,8 @@ TEST_F(MainWindowTest, RowsStandInStartOrderWithTheirSlotsAndTexts) {
 }
 
 TEST_F(MainWindowTest, TheListAndTheStripFollowTheDocumentAndEachOther) {
-    Fill({MakeEntry(kDay, kDay + 60), MakeEntry(0, 60)});
-    EntryForm form = FormFromEntry(MakeEntry(kDay + 120, kDay + 600));
+    Fill(EntriesAt({kDay, 0}, 60));
+    EntryForm form = FormFromEntry(DefaultEntry(kDay + 120, kDay + 600));
     ASSERT_TRUE(dlg->Document().Add(form).Done());
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0, 2}));
     EXPECT_EQ(RowTexts(List(), 2)[1], "00:10:00 on Tuesday");
@@ -199,7 +196,7 @@ TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
     EXPECT_GE(videoOut, dlg->FromDIP(60));
     const int startEmpty = width(0);
     EXPECT_GE(startEmpty, List()->GetTextExtent("Start").x);
-    Fill({MakeEntry(3 * kDay + 12 * 3600, 4 * kDay)});
+    Fill({DefaultEntry(3 * kDay + 12 * kHour, 4 * kDay)});
     SettleList();
     EXPECT_GT(width(0), startEmpty);  // "12:00:00 on Thursday" is wider than "Start"
     EXPECT_GE(width(0), List()->GetTextExtent("12:00:00 on Thursday").x);
@@ -213,7 +210,7 @@ TEST_F(MainWindowTest, ColumnsFitTheirContentsButVideoOutKeepsItsWidth) {
     SettleList();
     EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_EQ(width(0), startFilled);
-    Fill({MakeEntry(3 * kDay + 12 * 3600, 4 * kDay)});
+    Fill({DefaultEntry(3 * kDay + 12 * kHour, 4 * kDay)});
     wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
     SettleList();
     EXPECT_EQ(width(0), startEmpty);
@@ -236,14 +233,14 @@ TEST_F(MainWindowTest, CommandsOnTheSelectedEntryAreGreyedWithoutOne) {
         return states;
     };
     EXPECT_EQ(enabled(), "++---+");
-    Fill({MakeEntry(0, 60)});  // a load selects its last entry
+    Fill({DefaultEntry(0, 60)});  // a load selects its last entry
     EXPECT_EQ(enabled(), "++++++");
     dlg->Document().SelectSlot(std::nullopt);
     EXPECT_EQ(enabled(), "++---+");
 }
 
 TEST_F(MainWindowTest, TheDeleteKeyOnTheTableOrTheStripDeletesAfterItsQuestion) {
-    Fill({MakeEntry(0, 60), MakeEntry(3600, 7200)});
+    Fill({DefaultEntry(0, 60), DefaultEntry(3600, 7200)});
     wxTEST_DIALOG(PressKey(List(), WXK_DELETE), ExpectQuestion(kMsgDeleteItem, kTitleConfirmDelete, false));
     EXPECT_EQ(dlg->Document().EntryCount(), 2u);
     wxTEST_DIALOG(PressKey(dlg->WeekStrip(), WXK_DELETE), ExpectQuestion(kMsgDeleteItem, kTitleConfirmDelete, true));
@@ -257,7 +254,7 @@ TEST_F(MainWindowTest, ClosingUnmodifiedAsksNothingAndCloses) {
 }
 
 TEST_F(MainWindowTest, ClosingModifiedAsksAndNoKeepsTheWindowAndSchedule) {
-    Fill({MakeEntry(0, 60)});
+    Fill({DefaultEntry(0, 60)});
     dlg->Document().SetModified();
     bool closed = true;
     wxTEST_DIALOG(closed = dlg->Close(), ExpectDiscardCurrent(false));
@@ -271,7 +268,7 @@ TEST_F(MainWindowTest, ClosingModifiedAsksAndNoKeepsTheWindowAndSchedule) {
 }
 
 TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
-    Fill({MakeEntry(0, 60)});
+    Fill({DefaultEntry(0, 60)});
     dlg->Document().SetModified();
     // Escape is swallowed wherever it is pressed; Enter in the list is too, so that it never
     // reaches the list, whose Enter would edit the row (only a double-click edits). Any

@@ -7,9 +7,6 @@
 using namespace uitest;
 
 namespace {
-constexpr WeekTime kHour = 3600;
-constexpr WeekTime kDay = 86400;
-
 class MainWindowWeekTest : public ConfigDlgTest {
 protected:
     CWeekStrip* Strip() { return dlg->WeekStrip(); }
@@ -34,8 +31,8 @@ protected:
 }  // namespace
 
 TEST_F(MainWindowWeekTest, StripFollowsLoadsAndClickingABarSelectsItsRow) {
-    Fill({MakeEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour), MakeEntry(8 * kHour, 17 * kHour),
-          MakeEntry(6 * kDay + 22 * kHour, 6 * kHour)});
+    Fill({DefaultEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour), DefaultEntry(8 * kHour, 17 * kHour),
+          DefaultEntry(6 * kDay + 22 * kHour, 6 * kHour)});
     Settle();
     ASSERT_FALSE(Strip()->Segments().empty());
     // Rows: slot 1 (Monday), slot 0 (Friday), slot 2 (Sunday night into Monday).
@@ -48,7 +45,7 @@ TEST_F(MainWindowWeekTest, StripFollowsLoadsAndClickingABarSelectsItsRow) {
 }
 
 TEST_F(MainWindowWeekTest, StripIsRedrawnAfterDeleteAllAndDoubleClickEdits) {
-    Fill({MakeEntry(8 * kHour, 17 * kHour)});
+    Fill({DefaultEntry(8 * kHour, 17 * kHour)});
     Settle();
     wxTEST_DIALOG(ClickAt(BarCentre(0), wxEVT_LEFT_DCLICK), ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
     wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));

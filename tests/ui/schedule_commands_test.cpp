@@ -7,6 +7,7 @@
 
 #include "model/entry_form.h"
 #include "model/entry_texts.h"
+#include "support/forms.h"
 #include "ui/messages.h"
 #include "ui/ids.h"
 #include "ui/schedule_item_dlg.h"
@@ -14,9 +15,6 @@
 
 namespace {
 using namespace uitest;
-
-constexpr WeekTime kDay = kSecondsPerDay;
-constexpr WeekTime kHour = 3600;
 
 // The schedule item dialog, opened by a command: checks the form it was opened on (when
 // given), then changes the form as the operator would and closes with OK, or cancels.
@@ -54,14 +52,9 @@ ExpectItemDialog ItemOk(ExpectItemDialog::Edit edit = {}, std::optional<EntryFor
 ExpectItemDialog ItemCancel(std::optional<EntryForm> opensOn = {}) {
     return ExpectItemDialog(wxID_CANCEL, {}, std::move(opensOn));
 }
-// Sets start and stop to day/hour pairs.
+// Sets start and stop to whole hours, the rest of the form as it was.
 ExpectItemDialog::Edit Times(int startDay, int startHour, int stopDay, int stopHour) {
-    return [=](EntryForm& form) {
-        form.startDay = startDay;
-        form.startTime = {startHour, 0, 0};
-        form.stopDay = stopDay;
-        form.stopTime = {stopHour, 0, 0};
-    };
+    return [=](EntryForm& form) { form = WholeHoursForm(startDay, startHour, stopDay, stopHour, form); };
 }
 ExpectMessage ExpectOverlap() { return ExpectError(kMsgOverlap); }
 ExpectMessage ExpectFull() { return ExpectError(kMsgScheduleFull); }
@@ -114,7 +107,7 @@ TEST_F(ScheduleCommandsTest, NewOnAnEmptyScheduleAddsTheWholeWeekDefaults) {
 }
 
 TEST_F(ScheduleCommandsTest, CancelledDialogsChangeNothing) {
-    Fill({MakeEntry(kDay, kDay + kHour)});
+    Fill({DefaultEntry(kDay, kDay + kHour)});
     Select(0);
     const ImageBytes before = dlg->Document().Image().bytes;
     wxTEST_DIALOG(Click(IDC_NEW), ItemCancel());
@@ -131,8 +124,7 @@ TEST_F(ScheduleCommandsTest, AWholeWeekEntryRefusesEveryNewAndCopyUntilCancelled
     for (int command : {IDC_NEW, IDC_COPY}) {
         SCOPED_TRACE(command);
         // Each refusal reopens the dialog on what the operator entered before.
-        EntryForm second = NewEntryForm();
-        Times(2, 8, 2, 9)(second);
+        const EntryForm second = WholeHoursForm(2, 8, 2, 9);
         wxTEST_DIALOG(Click(command), ItemOk(Times(2, 8, 2, 9)), ExpectOverlap(),
                       ItemOk(Times(7, 23, 1, 1), second), ExpectOverlap(), ItemOk(Times(4, 0, 4, 0)),
                       ExpectOverlap(), ItemCancel());
@@ -148,10 +140,10 @@ TEST_F(ScheduleCommandsTest, AWholeWeekEntryRefusesEveryNewAndCopyUntilCancelled
 }
 
 TEST_F(ScheduleCommandsTest, CopyNeedsOtherTimesThanItsSource) {
-    ScheduleEntry source = MakeEntry(2 * kDay + 8 * kHour, 2 * kDay + 17 * kHour);
+    ScheduleEntry source = DefaultEntry(2 * kDay + 8 * kHour, 2 * kDay + 17 * kHour);
     source.rateCode = 24;
     source.control = (3u << 12) | 90u;
-    Fill({MakeEntry(0, kHour), source});
+    Fill({DefaultEntry(0, kHour), source});
     Select(1);
     const EntryForm sourceForm = FormFromEntry(source);
     // Unchanged, the copy overlaps its source; moved to the next day it is accepted and
@@ -170,7 +162,7 @@ TEST_F(ScheduleCommandsTest, CopyNeedsOtherTimesThanItsSource) {
 }
 
 TEST_F(ScheduleCommandsTest, EditUnchangedIsAcceptedInPlace) {
-    Fill({MakeEntry(3 * kDay, 3 * kDay + kHour), MakeEntry(kDay, kDay + kHour), MakeEntry(5 * kDay, 5 * kDay + kHour)});
+    Fill(EntriesAt({3 * kDay, kDay, 5 * kDay}, kHour));
     Select(1);  // slot 0, Thursday
     const ImageBytes before = dlg->Document().Image().bytes;
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk({}, FormFromEntry(dlg->Document().Image().Entry(0))));
@@ -181,7 +173,7 @@ TEST_F(ScheduleCommandsTest, EditUnchangedIsAcceptedInPlace) {
 }
 
 TEST_F(ScheduleCommandsTest, EditMovesTheRowToItsSortedPlaceAndKeepsItSelected) {
-    Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(4 * kDay, 4 * kDay + kHour), MakeEntry(2 * kDay, 2 * kDay + kHour)});
+    Fill(EntriesAt({kDay, 4 * kDay, 2 * kDay}, kHour));
     ASSERT_EQ(RowSlots(dlg), (std::vector<long>{0, 2, 1}));
     Select(2);  // Friday, slot 1
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(1, 6, 1, 7)));
@@ -193,15 +185,15 @@ TEST_F(ScheduleCommandsTest, EditMovesTheRowToItsSortedPlaceAndKeepsItSelected) 
 }
 
 TEST_F(ScheduleCommandsTest, EditAgainstAnotherEntryIsRefusedAndReopened) {
-    Fill({MakeEntry(kDay, kDay + 2 * kHour), MakeEntry(3 * kDay, 3 * kDay + kHour)});
+    Fill({DefaultEntry(kDay, kDay + 2 * kHour), DefaultEntry(3 * kDay, 3 * kDay + kHour)});
     Select(1);  // slot 1
     wxTEST_DIALOG(Click(IDC_EDIT), ItemOk(Times(2, 1, 2, 3)), ExpectOverlap(), ItemCancel());
-    EXPECT_EQ(dlg->Document().Image().Entry(1), MakeEntry(3 * kDay, 3 * kDay + kHour));
+    EXPECT_EQ(dlg->Document().Image().Entry(1), DefaultEntry(3 * kDay, 3 * kDay + kHour));
     EXPECT_FALSE(dlg->Document().IsModified());
 }
 
 TEST_F(ScheduleCommandsTest, DoubleClickEditsTheSelectedRow) {
-    Fill({MakeEntry(kDay, kDay + kHour)});
+    Fill({DefaultEntry(kDay, kDay + kHour)});
     Select(-1);
     wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, List(), uitest::ListItem(List(), 0));
     List()->ProcessWindowEvent(activated);  // nothing selected: no dialog
@@ -211,7 +203,7 @@ TEST_F(ScheduleCommandsTest, DoubleClickEditsTheSelectedRow) {
 }
 
 TEST_F(ScheduleCommandsTest, WithoutASelectionCopyEditAndDeleteDoNothing) {
-    Fill({MakeEntry(kDay, kDay + kHour)});
+    Fill({DefaultEntry(kDay, kDay + kHour)});
     Select(-1);
     ASSERT_EQ(Selected(), -1);
     // No dialog may open: any would fail the test.
@@ -221,9 +213,7 @@ TEST_F(ScheduleCommandsTest, WithoutASelectionCopyEditAndDeleteDoNothing) {
 }
 
 TEST_F(ScheduleCommandsTest, AFullScheduleRefusesNewAndCopyBeforeAnyDialogButEdits) {
-    std::vector<ScheduleEntry> entries;
-    for (WeekTime i = 0; i < kMaxEntries; ++i) entries.push_back(MakeEntry(i * 600, i * 600 + 300));
-    Fill(entries);
+    Fill(EntriesEvery(kMaxEntries, 0, 600, 300));
     Select(-1);
     ASSERT_EQ(Selected(), -1);
     wxTEST_DIALOG(Click(IDC_NEW), ExpectFull());
@@ -246,9 +236,7 @@ TEST_F(ScheduleCommandsTest, AFullScheduleRefusesNewAndCopyBeforeAnyDialogButEdi
 }
 
 TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
-    const std::vector<ScheduleEntry> entries = {MakeEntry(4 * kDay, 4 * kDay + kHour), MakeEntry(kDay, kDay + kHour),
-                                                MakeEntry(6 * kDay, 6 * kDay + kHour), MakeEntry(0, kHour),
-                                                MakeEntry(2 * kDay, 2 * kDay + kHour)};
+    const std::vector<ScheduleEntry> entries = EntriesAt({4 * kDay, kDay, 6 * kDay, 0, 2 * kDay}, kHour);
     Fill(entries);
     ASSERT_EQ(RowSlots(dlg), (std::vector<long>{3, 1, 4, 0, 2}));
     Select(1);  // slot 1, Tuesday
@@ -278,8 +266,7 @@ TEST_F(ScheduleCommandsTest, DeleteAsksThenCompactsTheSlotsAndKeepsRowsInStep) {
 }
 
 TEST_F(ScheduleCommandsTest, DeletingTheFirstSlotOfThreeKeepsTheOthersEditable) {
-    const std::vector<ScheduleEntry> entries = {MakeEntry(kDay, kDay + kHour), MakeEntry(2 * kDay, 2 * kDay + kHour),
-                                                MakeEntry(3 * kDay, 3 * kDay + kHour)};
+    const std::vector<ScheduleEntry> entries = EntriesAt({kDay, 2 * kDay, 3 * kDay}, kHour);
     Fill(entries);
     Select(0);
     wxTEST_DIALOG(Click(IDC_DELETE), ExpectDeleteItem(true));
@@ -293,7 +280,7 @@ TEST_F(ScheduleCommandsTest, DeletingTheFirstSlotOfThreeKeepsTheOthersEditable) 
 TEST_F(ScheduleCommandsTest, DeleteAllAsksAndLeavesTheModifiedFlagAsItWas) {
     for (bool modified : {false, true}) {
         SCOPED_TRACE(modified);
-        Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(0, kHour)});
+        Fill(EntriesAt({kDay, 0}, kHour));
         if (modified) dlg->Document().SetModified();
         wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectDeleteAll(false));
         EXPECT_EQ(Count(), 2u);
@@ -314,23 +301,15 @@ TEST_F(ScheduleCommandsTest, NewEntrySavedToFileGivesTheExpectedRecord) {
     // Tuesday 08:00:00 to Tuesday 17:30:15, rate position 9 (code 24), 20 kB, frame mode,
     // "Alarm 1 Level NO" for 120 s, video out off.
     auto edit = [](EntryForm& f) {
-        f.startDay = 2;
-        f.startTime = {8, 0, 0};
-        f.stopDay = 2;
-        f.stopTime = {17, 30, 15};
-        f.rateCode = 24;
-        f.sizeKB = 20;
-        f.frame = true;
-        f.trigger = 3;
-        f.duration = 120;
-        f.videoOut = false;
+        f = {.startTime = {8, 0, 0}, .stopTime = {17, 30, 15}, .startDay = 2, .stopDay = 2, .rateCode = 24,
+             .sizeKB = 20, .frame = true, .trigger = 3, .duration = 120, .videoOut = false};
     };
     wxTEST_DIALOG(Click(IDC_NEW), ItemOk(edit));
     EXPECT_EQ(RowTexts(List(), 0), (std::vector<std::string>{"08:00:00 on Tuesday", "17:30:15 on Tuesday", "1.0", "1.2",
                                                               "20kB", "Frame", "Alarm 1 Level NO", "120s", "Off"}));
     const auto path = File("new.DAT");
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(path));
-    const Bytes file = ReadFile(path);
+    const Bytes file = ReadBytes(path);
     ASSERT_EQ(file.size(), kImageSize);
     const Bytes expectedRecord = {
         0x00, 0xC2, 0x01, 0x00,  // start 115200

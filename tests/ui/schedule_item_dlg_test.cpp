@@ -140,19 +140,10 @@ public:
     CScheduleItemDlg* dlg = nullptr;
 };
 
+// A form differing from a new entry's in every field the operator sets.
 EntryForm SampleForm() {
-    EntryForm form = NewEntryForm();
-    form.startDay = 3;
-    form.startTime = {8, 15, 30};
-    form.stopDay = 5;
-    form.stopTime = {17, 45, 5};
-    form.rateCode = 24;
-    form.sizeKB = 20;
-    form.frame = true;
-    form.trigger = 6;
-    form.duration = 120;
-    form.videoOut = false;
-    return form;
+    return {.startTime = {8, 15, 30}, .stopTime = {17, 45, 5}, .startDay = 3, .stopDay = 5, .rateCode = 24,
+            .sizeKB = 20, .frame = true, .trigger = 6, .duration = 120, .videoOut = false};
 }
 
 TEST_F(ScheduleItemDlgTest, OpensOnTheDefaultsOfANewEntry) {
@@ -356,18 +347,9 @@ TEST_F(ScheduleItemDlgTest, OkStoresEveryControl) {
     Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->SetValue(false);
     EXPECT_EQ(PressOk(), wxID_OK);
 
-    EntryForm expected = NewEntryForm();
-    expected.startDay = 3;
-    expected.stopDay = 7;
-    expected.startTime = {6, 7, 8};
-    expected.stopTime = {23, 59, 59};
-    expected.rateCode = 49;
-    expected.sizeKB = 25;
-    expected.frame = true;
-    expected.trigger = 4;
-    expected.duration = 300;
-    expected.videoOut = false;
-    expected.ratePosition = 0;  // the position the dialog opened at
+    const EntryForm expected{.startTime = {6, 7, 8}, .stopTime = {23, 59, 59}, .startDay = 3, .stopDay = 7,
+                             .rateCode = 49, .sizeKB = 25, .frame = true, .trigger = 4, .duration = 300,
+                             .videoOut = false, .ratePosition = 0};  // the position the dialog opened at
     EXPECT_EQ(dlg->form, expected);
 
     // Opened again on that form, the dialog shows exactly it: Cancel has nothing to ask.

@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(ScheduleListAccessTest, ReadsAsATableOfTitledColumnsAndRowTexts) {
-    Fill({MakeEntry(4 * kSecondsPerDay + 8 * 3600, 4 * kSecondsPerDay + 17 * 3600), MakeEntry(0, 3600)});
+    Fill({DefaultEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour), DefaultEntry(0, kHour)});
     AtkObject* table = Table();
     ASSERT_TRUE(ATK_IS_TABLE(table));
     EXPECT_EQ(NameOf(table), "Recording Schedule");

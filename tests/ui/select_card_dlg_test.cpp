@@ -30,10 +30,10 @@ TEST_F(SelectCardDlgTest, OpensWithNothingSelectedAndOkDisabledEvenWithCards) {
 
 TEST_F(SelectCardDlgTest, ListsOnlyFoldersHoldingBothCardFiles) {
     media.Medium("EMPTY");
-    uitest::WriteFile(media.Medium("MARKER_ONLY") / kCardMarkerFile, {});
-    uitest::WriteFile(media.Medium("CONFIG_ONLY") / kCardConfigFile, ValidConfig());
-    media.Card("BROKEN", uitest::Filled(20, 0x55));  // offered: contents are judged on loading
-    uitest::WriteFile(media.Path() / "LOOSE_FILE", {});
+    WriteBytes(media.Medium("MARKER_ONLY") / kCardMarkerFile, {});
+    WriteBytes(media.Medium("CONFIG_ONLY") / kCardConfigFile, ValidConfig());
+    media.Card("BROKEN", Bytes(20, 0x55));  // offered: contents are judged on loading
+    WriteBytes(media.Path() / "LOOSE_FILE", {});
     CSelectCardDlg dialog(nullptr, media.Locator());
     dialog.InitDialog();
     EXPECT_EQ(Rows(dialog), Labels({"BROKEN"}));

@@ -19,7 +19,7 @@ protected:
 TEST_F(StatusLineTest, EachLoadAndSaveSaysWhereTheScheduleWent) {
     EXPECT_EQ(State(), "0 of 256 entries");
     const auto week = File("WEEK.DAT");
-    WriteImageFile(week, {MakeEntry(0, 60), MakeEntry(3600, 7200)});
+    WriteImageFile(week, {DefaultEntry(0, 60), DefaultEntry(3600, 7200)});
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(week));
     EXPECT_EQ(Action(), "WEEK.DAT loaded from " + FilesDir().string() + " (2 entries)");
     EXPECT_EQ(State(), "2 of 256 entries");
@@ -32,8 +32,8 @@ TEST_F(StatusLineTest, EachLoadAndSaveSaysWhereTheScheduleWent) {
 
     const std::filesystem::path card = CardsDir() / "CARD";
     std::filesystem::create_directories(card);
-    WriteFile(card / kCardMarkerFile, {});
-    WriteFile(card / kCardConfigFile, card_test::ValidConfig(3));
+    WriteBytes(card / kCardMarkerFile, {});
+    WriteBytes(card / kCardConfigFile, card_test::ValidConfig(3));
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), card_test::AnswerSelectCard("CARD", wxID_OK));
     EXPECT_EQ(Action(), "Loaded from card CARD");
     wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), card_test::AnswerSelectCard("CARD", wxID_OK));
@@ -41,7 +41,7 @@ TEST_F(StatusLineTest, EachLoadAndSaveSaysWhereTheScheduleWent) {
 }
 
 TEST_F(StatusLineTest, ARefusalNamesTheFileAndTheReasonAndChangesNothing) {
-    Fill({MakeEntry(0, 60)});
+    Fill({DefaultEntry(0, 60)});
     dlg->Document().SetModified();
     const auto nowhere = FilesDir() / "missing" / "week.DAT";
     wxTEST_DIALOG(Click(IDC_SAVE_TO_FILE), ExpectSaveFile(nowhere),
@@ -49,9 +49,9 @@ TEST_F(StatusLineTest, ARefusalNamesTheFileAndTheReasonAndChangesNothing) {
     EXPECT_EQ(Action(), "Not saved: There is no such file or folder");
     EXPECT_TRUE(dlg->Document().IsModified());
 
-    Bytes shortFile = ToBytes(MakeImage({}));
+    Bytes shortFile = ToBytes(ImageOf({}).bytes);
     shortFile.pop_back();
-    WriteFile(File("short.DAT"), shortFile);
+    WriteBytes(File("short.DAT"), shortFile);
     wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectDiscardCurrent(true), ExpectOpenFile(File("short.DAT")),
                   ExpectError(kMsgReadFailed)
                       .WithDetail(File("short.DAT").string() +

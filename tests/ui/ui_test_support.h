@@ -1,20 +1,13 @@
 #pragma once
-// Helpers shared by the window tests: temporary folders, files, configuration images, a
-// main window over a private card folder, and pressing buttons as the operator would.
+// Helpers shared by the window tests: dialogs expected and answered, a main window over a
+// private card folder, pressing buttons and keys as the operator would, the list's rows and
+// the layout of a shown window.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <initializer_list>
-#include <iterator>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include <wx/button.h>
@@ -23,15 +16,14 @@
 #include <wx/testing.h>
 #include <wx/window.h>
 
-#include "model/entry_form.h"
-#include "model/schedule_entry.h"
 #include "storage/card_probe.h"
-#include "storage/config_image.h"
+#include "support/entries.h"
+#include "support/images.h"
+#include "support/temp_dir.h"
 #include "ui/config_dlg.h"
 #include "ui/file_chooser.h"
 #include "ui/messages.h"
 #include "ui/schedule_list.h"
-#include "support/temp_dir.h"
 
 namespace uitest {
 
@@ -152,47 +144,6 @@ private:
     int answer_;
     Inspect inspect_;
 };
-
-using Bytes = std::vector<std::uint8_t>;
-
-inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-inline Bytes ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A bytes-for-bytes run of n times value.
-inline Bytes Filled(std::size_t n, std::uint8_t value) { return Bytes(n, value); }
-
-// An entry as the item dialog would compose it: field mode, 32 kB, continuous, video on,
-// from start to stop (week times in seconds).
-inline ScheduleEntry MakeEntry(WeekTime start, WeekTime stop) {
-    ScheduleEntry entry = EntryFromForm(NewEntryForm());
-    entry.start = start;
-    entry.stop = stop;
-    return entry;
-}
-
-// A valid version-7 image holding entries in slots 0 .. n-1, with the opening extension
-// words.
-inline ImageBytes MakeImage(const std::vector<ScheduleEntry>& entries) {
-    ConfigImage image;
-    for (std::size_t slot = 0; slot < entries.size(); ++slot) image.SetEntry(slot, entries[slot]);
-    image.SetEntryCount(static_cast<std::uint32_t>(entries.size()));
-    StampHeader(image);
-    return image.bytes;
-}
-
-inline Bytes ToBytes(const ImageBytes& image) { return Bytes(image.begin(), image.end()); }
-
-inline void WriteImageFile(const std::filesystem::path& path, const std::vector<ScheduleEntry>& entries) {
-    WriteFile(path, ToBytes(MakeImage(entries)));
-}
 
 // Presses the button with that id in window, through the button's own event handler, so the
 // event reaches the window's event table as a real click does.
@@ -359,9 +310,7 @@ protected:
     void Click(int id) { uitest::Click(dlg, id); }
     // Puts entries into the window as a load would, without a file: list rebuilt, not modified.
     void Fill(const std::vector<ScheduleEntry>& entries) {
-        ConfigImage image;
-        TakeIn(image, MakeImage(entries), 7);
-        dlg->Document().Load(image);
+        dlg->Document().Load(ImageOf(entries));
         wxTheApp->ProcessPendingEvents();  // the table shows the selection once it has its rows
     }
 

@@ -8,6 +8,7 @@
 #include <wx/settings.h>
 #include <wx/tooltip.h>
 
+#include "support/images.h"
 #include "ui/accessibility.h"
 #include "ui/week_strip.h"
 
@@ -52,9 +53,7 @@ protected:
 
     // The strip draws what the document holds, as after a load.
     void SetSchedule(const std::vector<ScheduleEntry>& entries) {
-        ConfigImage image;
-        for (const ScheduleEntry& entry : entries) AppendEntry(image, entry);
-        document_.Load(image);
+        document_.Load(ImageOf(entries));
         document_.SelectSlot(std::nullopt);
     }
 

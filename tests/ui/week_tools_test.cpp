@@ -1,6 +1,7 @@
 // The quicker ways to a working week, wired into the main window: Copy To Days, drawing an
 // entry on the week strip, the overlap named, undo and redo.
 #include "model/entry_texts.h"
+#include "support/forms.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/ids.h"
 #include "ui/schedule_item_dlg.h"
@@ -10,9 +11,6 @@
 using namespace uitest;
 
 namespace {
-constexpr WeekTime kHour = 3600;
-constexpr WeekTime kDay = kSecondsPerDay;
-
 // An error box with its secondary text as well.
 class ExpectDetailedError : public wxExpectModalBase<wxMessageDialog, ExpectDetailedError> {
 public:
@@ -64,7 +62,7 @@ protected:
 
 TEST_F(WeekToolsTest, CopyToDaysAddsEveryCopyAsOneStepOrNoneAndSaysWhichDaysOverlap) {
     // Monday office hours; Wednesday already taken in the afternoon.
-    Fill({MakeEntry(8 * kHour, 17 * kHour), MakeEntry(2 * kDay + 13 * kHour, 2 * kDay + 14 * kHour)});
+    Fill({DefaultEntry(8 * kHour, 17 * kHour), DefaultEntry(2 * kDay + 13 * kHour, 2 * kDay + 14 * kHour)});
     dlg->Document().SelectSlot(0);
     wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 3, 4}),
                   ExpectDetailedError(kMsgOverlap, "The copy for Wednesday overlaps another entry."));
@@ -81,15 +79,11 @@ TEST_F(WeekToolsTest, CopyToDaysAddsEveryCopyAsOneStepOrNoneAndSaysWhichDaysOver
 }
 
 TEST_F(WeekToolsTest, AnOverlapRefusalNamesTheEntryInTheWay) {
-    ScheduleEntry alarm = MakeEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour);
+    ScheduleEntry alarm = DefaultEntry(4 * kDay + 8 * kHour, 4 * kDay + 17 * kHour);
     alarm.control = 0x10000u | (3u << 12) | 30u;  // Alarm 1 Level NO
     Fill({alarm});
-    auto onFriday = [](EntryForm& form) {
-        form.startDay = form.stopDay = 5;
-        form.startTime = {9, 0, 0};
-        form.stopTime = {10, 0, 0};
-    };
-    wxTEST_DIALOG(Click(IDC_NEW), ExpectWindow<CScheduleItemDlg>(wxID_OK, [&](CScheduleItemDlg* item) { onFriday(item->form); }),
+    auto onFriday = [](CScheduleItemDlg* item) { item->form = WholeHoursForm(5, 9, 5, 10, item->form); };
+    wxTEST_DIALOG(Click(IDC_NEW), ExpectWindow<CScheduleItemDlg>(wxID_OK, onFriday),
                   ExpectDetailedError(kMsgOverlap, "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO)."),
                   ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
     EXPECT_EQ(dlg->Document().Image().EntryCount(), 1u);
@@ -114,7 +108,7 @@ TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
 }
 
 TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAgain) {
-    Fill({MakeEntry(kDay, kDay + kHour), MakeEntry(0, kHour)});
+    Fill(EntriesAt({kDay, 0}, kHour));
     wxTEST_DIALOG(Click(IDC_DELETE_ALL), ExpectQuestion(kMsgDeleteAll, kTitleConfirmDelete, true));
     EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_TRUE(PressCtrl('Z'));
