@@ -23,6 +23,24 @@ std::string WeekTimeText(WeekTime t) {
     return text;
 }
 
+std::string EntryLengthText(WeekTime start, WeekTime stop) {
+    // Taken round the week, so that a foreign time past Sunday cannot give a length beyond it.
+    const WeekTime from = start % kSecondsPerWeek, to = stop % kSecondsPerWeek;
+    WeekTime length = (to + kSecondsPerWeek - from) % kSecondsPerWeek;
+    if (length == 0) length = kSecondsPerWeek;
+    const DayTime split = SplitWeekTime(length);
+    const int days = split.day - 1;
+    std::string text = "Length:";
+    auto part = [&text](int value, const char* unit) {
+        if (value != 0) text += " " + std::to_string(value) + " " + unit;
+    };
+    part(days, days == 1 ? "day" : "days");
+    part(split.hour, "h");
+    part(split.minute, "min");
+    part(split.second, "s");
+    return text;
+}
+
 ColumnTexts EntryTexts(const ScheduleEntry& entry) {
     const int trigger = TriggerOf(entry);
     char size[32];

@@ -37,6 +37,32 @@ TEST(EntryTexts, WeekTimeTexts) {
     for (const Case& c : cases) EXPECT_EQ(WeekTimeText(c.t), c.text) << c.t;
 }
 
+TEST(EntryTexts, LengthTexts) {
+    constexpr WeekTime kHour = 3600, kDay = kSecondsPerDay;
+    struct Case {
+        WeekTime start, stop;
+        const char* text;
+    };
+    const Case cases[] = {
+        {8 * kHour, 18 * kHour + 1800, "Length: 10 h 30 min"},
+        {kDay, kDay + 2700, "Length: 45 min"},
+        {0, 90, "Length: 1 min 30 s"},
+        {0, 1, "Length: 1 s"},
+        {2 * kDay, 3 * kDay, "Length: 1 day"},
+        {0, 2 * kDay + 3 * kHour + 4 * 60 + 5, "Length: 2 days 3 h 4 min 5 s"},
+        {kDay + 3600, kDay + 3600 + 7 * 60 + 1, "Length: 7 min 1 s"},
+        // A stop before the start runs on round the week; start == stop is all of it.
+        {kDay + kHour, kDay, "Length: 6 days 23 h"},
+        {6 * kDay + 22 * kHour, 6 * kHour, "Length: 8 h"},
+        {0, 0, "Length: 7 days"},
+        {604799, 604799, "Length: 7 days"},
+        {604799, 0, "Length: 1 s"},
+        // Foreign times past Sunday are taken round the week.
+        {604800 + kHour, 2 * kHour, "Length: 1 h"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EntryLengthText(c.start, c.stop), c.text) << c.start << " " << c.stop;
+}
+
 TEST(EntryTexts, RateTextsOfEveryTableCode) {
     const char* pal[] = {"25.0", "12.5", "8.3", "6.2", "5.0", "4.1", "3.1", "2.0",
                          "1.6",  "1.0",  "0.8", "0.5", "0.4", "0.2", "0.1"};
