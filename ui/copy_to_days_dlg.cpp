@@ -5,7 +5,6 @@
 
 #include "model/week_time.h"
 #include "ui/app_icon.h"
-#include "ui/mnemonic_keys.h"
 
 namespace {
 constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
@@ -15,7 +14,6 @@ constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
 wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, CDialogBase)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKDAYS, CCopyToDaysDlg::OnWeekdays)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKEND, CCopyToDaysDlg::OnWeekend)
-    EVT_CHAR_HOOK(CCopyToDaysDlg::OnCharHook)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -54,7 +52,3 @@ void CCopyToDaysDlg::TickDays(int firstDay, int lastDay) {
 
 void CCopyToDaysDlg::OnWeekdays(wxCommandEvent&) { TickDays(kMonday, kFriday); }
 void CCopyToDaysDlg::OnWeekend(wxCommandEvent&) { TickDays(kSaturday, kSunday); }
-
-void CCopyToDaysDlg::OnCharHook(wxKeyEvent& event) {
-    if (!HandleMnemonicKey(this, event)) event.Skip();
-}

@@ -28,7 +28,6 @@ private:
     void TickDays(int firstDay, int lastDay);
     void OnWeekdays(wxCommandEvent& event);
     void OnWeekend(wxCommandEvent& event);
-    void OnCharHook(wxKeyEvent& event);
 
     int sourceDay_;
     std::array<wxCheckBox*, 7> days_{};

@@ -37,10 +37,14 @@ bool HandleMnemonicKey(wxWindow* window, const wxKeyEvent& event) {
     if (!(key >= 'A' && key <= 'Z') && !(key >= '0' && key <= '9')) return false;
     wxButton* button = FindMnemonicButton(window, static_cast<wxChar>(key));
     if (!button) return false;
+    QueueButtonClick(button);
+    return true;
+}
+
+void QueueButtonClick(wxWindow* button) {
     // Queued rather than run here: on Windows this key arrives inside a keyboard hook, where
     // a command's modal dialog must not start its own message loop.
     auto* click = new wxCommandEvent(wxEVT_BUTTON, button->GetId());
     click->SetEventObject(button);
     wxQueueEvent(button, click);
-    return true;
 }

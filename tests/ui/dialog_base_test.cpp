@@ -48,3 +48,46 @@ TEST(DialogBase, DialogsOpenCentredOnTheirParentWithTheFocusWhereTheyPutIt) {
 }
 
 }  // namespace
+
+namespace {
+// The window a key typed into control goes to: the text part of a time picker made of parts.
+wxWindow* KeyTarget(wxWindow* control) {
+    return control->GetChildren().empty() ? control : control->GetChildren().front();
+}
+
+// Enter presses the default button from every control but a button, which presses itself;
+// Escape presses Cancel from every control.
+TEST(DialogKeys, EnterPressesOkFromEveryControlButAButtonAndEscapeCancels) {
+    CScheduleItemDlg item(nullptr);
+    item.InitDialog();
+    CCopyToDaysDlg days(nullptr, 3);
+    // The clicks of OK and Cancel, which do nothing else meanwhile.
+    int ok = 0, cancel = 0;
+    for (wxDialog* dialog : {static_cast<wxDialog*>(&item), static_cast<wxDialog*>(&days)}) {
+        dialog->Bind(wxEVT_BUTTON, [&ok](wxCommandEvent&) { ++ok; }, wxID_OK);
+        dialog->Bind(wxEVT_BUTTON, [&cancel](wxCommandEvent&) { ++cancel; }, wxID_CANCEL);
+    }
+    const struct {
+        wxDialog* dialog;
+        int id;
+        bool enterPressesOk;
+    } cases[] = {
+        {&item, IDC_START_DAY, true},   {&item, IDC_START_TIME, true}, {&item, IDC_STOP_TIME, true},
+        {&item, IDC_RATE_SLIDER, true}, {&item, IDC_PAL_TEXT, true},   {&item, IDC_SIZE_SLIDER, true},
+        {&item, IDC_FIELD, true},       {&item, IDC_FRAME, true},      {&item, IDC_TRIGGER, true},
+        {&item, IDC_DURATION, true},    {&item, IDC_VIDEO_OUT, true},  {&item, wxID_OK, false},
+        {&item, wxID_CANCEL, false},    {&days, CCopyToDaysDlg::ID_FIRST_DAY, true},
+        {&days, CCopyToDaysDlg::ID_WEEKEND, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dialog->GetTitle() << " " << c.id);
+        ok = cancel = 0;
+        wxWindow* target = KeyTarget(c.dialog->FindWindow(c.id));
+        for (int key : {WXK_RETURN, WXK_NUMPAD_ENTER}) EXPECT_EQ(uitest::PressKey(target, key), c.enterPressesOk) << key;
+        uitest::PressKey(target, WXK_ESCAPE);
+        wxTheApp->ProcessPendingEvents();
+        EXPECT_EQ(ok, c.enterPressesOk ? 2 : 0);
+        EXPECT_EQ(cancel, 1);
+    }
+}
+}  // namespace
