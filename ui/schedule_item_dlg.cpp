@@ -16,11 +16,12 @@
 #include <wx/msw/wrapcctl.h>
 #endif
 
-#include "ui/messages.h"
 #include "model/rate_table.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"
 #include "ui/ids.h"
+#include "ui/messages.h"
+#include "ui/mnemonic_keys.h"
 
 namespace {
 constexpr int kCarrierYear = 2000;
@@ -120,6 +121,8 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, "Sche
 
 void CScheduleItemDlg::CreateControls() {
     // Groups and their controls are created in tab order; where they stand is the sizers' part.
+    // Each caption carries a letter of its own for Alt, but those of Image Mode and
+    // Miscellaneous, whose controls carry their own.
     auto group = [this](int orient, const char* caption) { return new wxStaticBoxSizer(orient, this, caption); };
     auto dayList = [](wxStaticBoxSizer* box, int id, const char* name) {
         auto* list = new wxChoice(box->GetStaticBox(), id);
@@ -155,24 +158,24 @@ void CScheduleItemDlg::CreateControls() {
     const wxSizerFlags item = wxSizerFlags().Border().CentreVertical();
     const wxSizerFlags wide = wxSizerFlags(1).Border().Expand();
 
-    wxStaticBoxSizer* start = group(wxHORIZONTAL, "Start");
+    wxStaticBoxSizer* start = group(wxHORIZONTAL, "&Start");
     startDay_ = dayList(start, IDC_START_DAY, "Start day");
     startTime_ = picker(start, IDC_START_TIME, "Start time");
     start->Add(startDay_, wxSizerFlags(item).Proportion(1));
     start->Add(startTime_, item);
 
-    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "Stop");
+    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "S&top");
     stopDay_ = dayList(stop, IDC_STOP_DAY, "Stop day");
     stopTime_ = picker(stop, IDC_STOP_TIME, "Stop time");
     stop->Add(stopDay_, wxSizerFlags(item).Proportion(1));
     stop->Add(stopTime_, item);
 
-    wxStaticBoxSizer* rates = group(wxVERTICAL, "Images Per Second");
+    wxStaticBoxSizer* rates = group(wxVERTICAL, "&Images Per Second");
     rate_ = slider(rates, IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1);
-    auto* palLabel = label(rates, wxID_ANY, "PAL", wxALIGN_RIGHT);
+    auto* palLabel = label(rates, wxID_ANY, "&PAL", wxALIGN_RIGHT);
     pal_ = readOnly(rates, IDC_PAL_TEXT, "PAL", "000.0");
     ntsc_ = readOnly(rates, IDC_NTSC_TEXT, "NTSC", "000.0");
-    auto* ntscLabel = label(rates, wxID_ANY, "NTSC", wxALIGN_LEFT);
+    auto* ntscLabel = label(rates, wxID_ANY, "&NTSC", wxALIGN_LEFT);
     auto* rateTexts = new wxBoxSizer(wxHORIZONTAL);
     rateTexts->Add(palLabel, item);
     rateTexts->Add(pal_, item);
@@ -182,19 +185,19 @@ void CScheduleItemDlg::CreateControls() {
     rates->Add(rate_, wide);
     rates->Add(rateTexts, wxSizerFlags().Expand());
 
-    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Size");
+    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Si&ze");
     size_ = slider(size, IDC_SIZE_SLIDER, "Image Size", kMaxSizeKB, kMinSizeKB, kMaxSizeKB);
     sizeText_ = readOnly(size, IDC_SIZE_TEXT, "Image Size in kB", "000kB");
     size->Add(size_, wxSizerFlags(item).Proportion(1));
     size->Add(sizeText_, item);
 
     wxStaticBoxSizer* mode = group(wxVERTICAL, "Image Mode");
-    field_ = modeButton(mode, IDC_FIELD, "Field", wxRB_GROUP);
-    frame_ = modeButton(mode, IDC_FRAME, "Frame", 0);
+    field_ = modeButton(mode, IDC_FIELD, "&Field", wxRB_GROUP);
+    frame_ = modeButton(mode, IDC_FRAME, "Fra&me", 0);
     mode->Add(field_, wxSizerFlags().Border().Expand());
     mode->Add(frame_, wxSizerFlags().Border().Expand());
 
-    wxStaticBoxSizer* trigger = group(wxVERTICAL, "Trigger");
+    wxStaticBoxSizer* trigger = group(wxVERTICAL, "T&rigger");
     trigger_ = new wxChoice(trigger->GetStaticBox(), IDC_TRIGGER);
     // The list index is the trigger code; "VMD" is not offered.
     for (int code = 0; code < kDialogTriggerCount; ++code) trigger_->Append(TriggerText(code));
@@ -203,7 +206,7 @@ void CScheduleItemDlg::CreateControls() {
                                wxTE_RIGHT, wxTextValidator(wxFILTER_DIGITS));
     SetAccessibleName(duration_, "Duration");
     FitToText(duration_, "0000000");
-    seconds_ = label(trigger, IDC_SECONDS, "seconds", wxALIGN_LEFT);
+    seconds_ = label(trigger, IDC_SECONDS, "s&econds", wxALIGN_LEFT);
     auto* durationRow = new wxBoxSizer(wxHORIZONTAL);
     durationRow->Add(duration_, item);
     durationRow->Add(seconds_, item);
@@ -211,9 +214,20 @@ void CScheduleItemDlg::CreateControls() {
     trigger->Add(durationRow);
 
     wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
-    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out", wxDefaultPosition, wxDefaultSize,
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "&Video Out", wxDefaultPosition, wxDefaultSize,
                                0, wxGenericValidator(&form.videoOut));
     misc->Add(videoOut_, item);
+
+    // The captions that name another control lead there: a group's to its first control, a
+    // label to the edit beside it.
+    SetMnemonicTarget(start->GetStaticBox(), startDay_);
+    SetMnemonicTarget(stop->GetStaticBox(), stopDay_);
+    SetMnemonicTarget(rates->GetStaticBox(), rate_);
+    SetMnemonicTarget(palLabel, pal_);
+    SetMnemonicTarget(ntscLabel, ntsc_);
+    SetMnemonicTarget(size->GetStaticBox(), size_);
+    SetMnemonicTarget(trigger->GetStaticBox(), trigger_);
+    SetMnemonicTarget(seconds_, duration_);
 
     // Two columns of about equal height: the times and rates on the left, the image, the
     // trigger and the rest on the right.

@@ -23,6 +23,9 @@
 #ifdef __WXMSW__
 #include <wx/msw/wrapwin.h>
 #endif
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 #include "model/entry_form.h"
 #include "ui/messages.h"
@@ -239,9 +242,9 @@ TEST_F(ScheduleItemDlgTest, ControlsStandInTabOrderAndAreNamed) {
         if (!e.name) continue;
         EXPECT_EQ(Str(GetAccessibleName(dlg->FindWindow(e.id))), e.name) << e.id;
     }
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_FIELD)->GetLabel()), "Field");
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_FRAME)->GetLabel()), "Frame");
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_VIDEO_OUT)->GetLabel()), "Video Out");
+    EXPECT_EQ(Str(Ctrl<wxRadioButton>(IDC_FIELD)->GetLabelText()), "Field");
+    EXPECT_EQ(Str(Ctrl<wxRadioButton>(IDC_FRAME)->GetLabelText()), "Frame");
+    EXPECT_EQ(Str(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetLabelText()), "Video Out");
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_PAL_TEXT)->HasFlag(wxTE_READONLY));
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_NTSC_TEXT)->HasFlag(wxTE_READONLY));
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_SIZE_TEXT)->HasFlag(wxTE_READONLY));
@@ -258,6 +261,61 @@ TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothingAndFitsASmallScreen) {
     ExpectCleanLayout(dlg);
     ExpectFitsSmallScreen(dlg);
     dlg->Hide();
+}
+
+// Alt and a caption's underlined letter reach its control from anywhere in the dialog, and
+// no two captions share a letter. GTK's own mnemonics lead the same way.
+TEST_F(ScheduleItemDlgTest, EveryCaptionHasALetterOfItsOwnThatLeadsToItsControl) {
+    Open(SampleForm());  // an alarm trigger, so the duration takes the focus
+    dlg->Show();
+    const struct {
+        char letter;
+        int control;
+        bool label;  // a label or a group's caption, not the control's own
+    } cases[] = {
+        {'S', IDC_START_DAY, true}, {'T', IDC_STOP_DAY, true},   {'I', IDC_RATE_SLIDER, true},
+        {'P', IDC_PAL_TEXT, true},  {'N', IDC_NTSC_TEXT, true},  {'Z', IDC_SIZE_SLIDER, true},
+        {'F', IDC_FIELD, false},    {'M', IDC_FRAME, false},     {'R', IDC_TRIGGER, true},
+        {'E', IDC_DURATION, true},  {'V', IDC_VIDEO_OUT, false},
+    };
+    wxWindow* ok = dlg->FindWindow(wxID_OK);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.letter);
+        wxWindow* control = dlg->FindWindow(c.control);
+        ok->SetFocus();
+        EXPECT_TRUE(PressKey(ok, c.letter, /*alt=*/true));
+        EXPECT_EQ(wxWindow::FindFocus(), control);
+#ifdef __WXGTK__
+        auto focusedIn = [&] {
+            GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(dlg->GetHandle()));
+            return focus && (focus == control->GetHandle() || gtk_widget_is_ancestor(focus, control->GetHandle()));
+        };
+        EXPECT_TRUE(focusedIn());
+        if (c.label) {
+            ok->SetFocus();
+            EXPECT_TRUE(gtk_window_mnemonic_activate(GTK_WINDOW(dlg->GetHandle()), gdk_unicode_to_keyval(wxTolower(c.letter)),
+                                                     GDK_MOD1_MASK));
+            EXPECT_TRUE(focusedIn()) << "GTK's own mnemonic";
+        }
+#endif
+    }
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue()) << "Alt+M chose Frame last";
+    EXPECT_TRUE(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetValue()) << "Alt+V ticked Video Out";
+    dlg->Hide();
+
+    std::multiset<wxChar> letters;
+    std::function<void(wxWindow*)> collect = [&](wxWindow* parent) {
+        for (wxWindow* child : parent->GetChildren()) {
+            wxString text;
+            const int at = wxControl::FindAccelIndex(child->GetLabel(), &text);
+            if (at != wxNOT_FOUND && dynamic_cast<wxControl*>(child)) letters.insert(wxToupper(text[at]));
+            collect(child);
+        }
+    };
+    collect(dlg);
+    for (wxChar letter : letters) EXPECT_EQ(letters.count(letter), 1u) << char(letter);
+    EXPECT_EQ(letters.size(), std::size(cases) + 2) << "OK and Cancel carry theirs";
 }
 
 TEST_F(ScheduleItemDlgTest, RateSliderShowsBothRatesAndOkStoresTheTableCode) {
