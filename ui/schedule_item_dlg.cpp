@@ -16,6 +16,7 @@
 #include <wx/msw/wrapcctl.h>
 #endif
 
+#include "model/entry_texts.h"
 #include "model/rate_table.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"
@@ -106,6 +107,10 @@ wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
     EVT_SLIDER(IDC_RATE_SLIDER, CScheduleItemDlg::OnSliderChanged)
     EVT_SLIDER(IDC_SIZE_SLIDER, CScheduleItemDlg::OnSliderChanged)
     EVT_CHOICE(IDC_TRIGGER, CScheduleItemDlg::OnTriggerChoice)
+    EVT_CHOICE(IDC_START_DAY, CScheduleItemDlg::OnDayChoice)
+    EVT_CHOICE(IDC_STOP_DAY, CScheduleItemDlg::OnDayChoice)
+    EVT_TIME_CHANGED(IDC_START_TIME, CScheduleItemDlg::OnTimeChanged)
+    EVT_TIME_CHANGED(IDC_STOP_TIME, CScheduleItemDlg::OnTimeChanged)
     EVT_BUTTON(wxID_OK, CScheduleItemDlg::OnOK)
     EVT_BUTTON(wxID_CANCEL, CScheduleItemDlg::OnCancel)
     EVT_CLOSE(CScheduleItemDlg::OnClose)
@@ -169,6 +174,11 @@ void CScheduleItemDlg::CreateControls() {
     stopTime_ = picker(stop, IDC_STOP_TIME, "Stop time");
     stop->Add(stopDay_, wxSizerFlags(item).Proportion(1));
     stop->Add(stopTime_, item);
+    // How long the entry runs, so that a stop before the start (an entry of six days and
+    // more) shows before OK. Wide enough for the longest length there is.
+    length_ = new wxStaticText(this, wxID_ANY, EntryLengthText(0, 0), wxDefaultPosition, wxDefaultSize,
+                               wxST_NO_AUTORESIZE);
+    length_->SetMinSize(wxSize(GetTextExtent(EntryLengthText(1, 0)).x, length_->GetBestSize().y));
 
     wxStaticBoxSizer* rates = group(wxVERTICAL, "&Images Per Second");
     rate_ = slider(rates, IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1);
@@ -234,6 +244,7 @@ void CScheduleItemDlg::CreateControls() {
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(start, wxSizerFlags().Expand());
     left->Add(stop, wxSizerFlags().Expand().Border(wxTOP));
+    left->Add(length_, wxSizerFlags().Expand().Border(wxLEFT | wxTOP));
     left->Add(rates, wxSizerFlags().Expand().Border(wxTOP));
     auto* modeAndTrigger = new wxBoxSizer(wxHORIZONTAL);
     modeAndTrigger->Add(mode, wxSizerFlags().Expand());
@@ -259,6 +270,7 @@ bool CScheduleItemDlg::TransferDataToWindow() {
     stopTime_->SetValue(PickerValue(form.stopTime));
     startDay_->SetSelection(DayIndex(form.startDay));
     stopDay_->SetSelection(DayIndex(form.stopDay));
+    ShowLength();
 
     form.ratePosition = RatePosition(static_cast<std::uint32_t>(form.rateCode));
     rate_->SetValue(form.ratePosition);
@@ -303,6 +315,23 @@ void CScheduleItemDlg::UpdateTriggerControls() {
     const bool alarm = trigger_->GetSelection() > kTriggerContinuous;
     duration_->Enable(alarm);
     seconds_->Enable(alarm);
+}
+
+void CScheduleItemDlg::ShowLength() {
+    const WeekTime start = ComposeWeekTime(SelectedDay(startDay_), PickerTime(startTime_->GetValue()));
+    const WeekTime stop = ComposeWeekTime(SelectedDay(stopDay_), PickerTime(stopTime_->GetValue()));
+    const wxString text = EntryLengthText(start, stop);
+    if (length_->GetLabel() != text) length_->SetLabel(text);
+}
+
+void CScheduleItemDlg::OnDayChoice(wxCommandEvent& event) {
+    event.Skip();
+    ShowLength();
+}
+
+void CScheduleItemDlg::OnTimeChanged(wxDateEvent& event) {
+    event.Skip();
+    ShowLength();
 }
 
 void CScheduleItemDlg::OnRateScroll(wxScrollEvent& event) {

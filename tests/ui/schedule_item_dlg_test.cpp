@@ -117,6 +117,19 @@ public:
         event.SetEventObject(slider);
         slider->ProcessWindowEvent(event);
     }
+    // A day or a time changed, with the notification the operator's change sends.
+    void ChooseDay(wxChoice* list, int index) {
+        list->SetSelection(index);
+        wxCommandEvent event(wxEVT_CHOICE, list->GetId());
+        event.SetInt(index);
+        event.SetEventObject(list);
+        list->ProcessWindowEvent(event);
+    }
+    void SetTime(wxTimePickerCtrl* picker, const TimeOfDay& time) {
+        picker->SetValue(PickerValue(time));
+        wxDateEvent event(picker, picker->GetValue(), wxEVT_TIME_CHANGED);
+        picker->ProcessWindowEvent(event);
+    }
     void ChooseTrigger(int index) {
         Trigger()->SetSelection(index);
         wxCommandEvent event(wxEVT_CHOICE, IDC_TRIGGER);
@@ -316,6 +329,30 @@ TEST_F(ScheduleItemDlgTest, EveryCaptionHasALetterOfItsOwnThatLeadsToItsControl)
     collect(dlg);
     for (wxChar letter : letters) EXPECT_EQ(letters.count(letter), 1u) << char(letter);
     EXPECT_EQ(letters.size(), std::size(cases) + 2) << "OK and Cancel carry theirs";
+}
+
+// The line under Start and Stop says how long the entry runs as the days and times change,
+// a stop before the start included.
+TEST_F(ScheduleItemDlgTest, LengthLineFollowsTheDaysAndTimes) {
+    Open(SampleForm());  // Wednesday 08:15:30 to Friday 17:45:05
+    EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), "Length: 2 days 9 h 29 min 35 s");
+    const struct {
+        std::function<void(ScheduleItemDlgTest&)> change;
+        const char* length;
+    } steps[] = {
+        {[](ScheduleItemDlgTest& t) { t.ChooseDay(t.StopDay(), 2); }, "Length: 9 h 29 min 35 s"},
+        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StopTime(), {8, 0, 0}); }, "Length: 6 days 23 h 44 min 30 s"},
+        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StartTime(), {8, 0, 0}); }, "Length: 7 days"},
+        {[](ScheduleItemDlgTest& t) { t.ChooseDay(t.StartDay(), 1); }, "Length: 1 day"},
+        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StopTime(), {8, 45, 0}); }, "Length: 1 day 45 min"},
+    };
+    for (const auto& step : steps) {
+        step.change(*this);
+        EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), step.length);
+    }
+    // Opened on another entry, the line shows that one's.
+    Open(NewEntryForm());
+    EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), "Length: 7 days");
 }
 
 TEST_F(ScheduleItemDlgTest, RateSliderShowsBothRatesAndOkStoresTheTableCode) {
