@@ -17,7 +17,7 @@ wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, CDialogBase)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
+CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays)
     : CDialogBase(parent, "Copy To Days"), sourceDay_(sourceDay) {
     SetIcons(AppIcons());
 
@@ -35,6 +35,8 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "&Weekdays"), wxSizerFlags().Border(wxRIGHT));
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weeke&nd"));
     group->Add(shortcuts, wxSizerFlags().Border());
+    for (int day : tickedDays)
+        if (day >= kMonday && day <= kSunday) DayBox(day)->SetValue(true);
     FinishLayout(group, wxOK | wxCANCEL);  // OK is the default button
 }
 

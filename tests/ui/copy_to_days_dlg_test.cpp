@@ -41,4 +41,24 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
     }
 }
 
+// Opened again with the operator's days, those stand ticked and are what OK gives back; days
+// outside the week are left out, the source day stays fixed.
+TEST(CopyToDaysDlg, OpensWithTheDaysItIsGiven) {
+    const struct {
+        int sourceDay;
+        std::vector<int> ticked, chosen;
+    } cases[] = {
+        {1, {2, 4, 5}, {2, 4, 5}},
+        {3, {7, 1, 3}, {1, 7}},
+        {5, {0, 8, -1, 6}, {6}},
+        {2, {}, {}},
+    };
+    for (const auto& c : cases) {
+        CCopyToDaysDlg dialog(nullptr, c.sourceDay, c.ticked);
+        EXPECT_EQ(dialog.ChosenDays(), c.chosen) << c.sourceDay;
+        EXPECT_TRUE(dialog.DayBox(c.sourceDay)->IsChecked());
+        EXPECT_FALSE(dialog.DayBox(c.sourceDay)->IsEnabled());
+    }
+}
+
 }  // namespace
