@@ -1,5 +1,7 @@
 #include "ui/dialog_base.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/settings.h>
@@ -32,6 +34,7 @@ bool IsOpenDropDown(wxWindow* control) {
 // clang-format off
 wxBEGIN_EVENT_TABLE(CDialogBase, wxDialog)
     EVT_CHAR_HOOK(CDialogBase::OnCharHook)
+    EVT_SIZE(CDialogBase::OnSize)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -70,4 +73,18 @@ void CDialogBase::OnCharHook(wxKeyEvent& event) {
         }
     }
     event.Skip();  // Escape goes on to wxDialog, which presses Cancel
+}
+
+void CDialogBase::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // GTK settles the size of some controls (edits, the time pickers' parts) only once the
+    // window is on screen, after the dialog was fitted; a dialog kept at its first size would
+    // squeeze its sliders and check boxes below their minimum. It grows instead, about its centre.
+    if (!GetSizer()) return;
+    const wxSize need = GetSizer()->ComputeFittingClientSize(this);
+    const wxSize have = GetClientSize();
+    const wxSize grow(std::max(need.x - have.x, 0), std::max(need.y - have.y, 0));
+    if (grow.x == 0 && grow.y == 0) return;
+    const wxRect now = GetRect();
+    SetSize(now.x - grow.x / 2, now.y - grow.y / 2, now.width + grow.x, now.height + grow.y);
 }

@@ -17,6 +17,7 @@ protected:
 
 private:
     void OnCharHook(wxKeyEvent& event);
+    void OnSize(wxSizeEvent& event);
 
     wxDECLARE_EVENT_TABLE();
 };
