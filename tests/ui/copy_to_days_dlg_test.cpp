@@ -29,7 +29,10 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
             EXPECT_EQ(dialog.DayBox(day)->IsEnabled(), day != c.sourceDay) << day;
         }
         EXPECT_TRUE(dialog.ChosenDays().empty());
+        dialog.Show();
         uitest::ExpectCleanLayout(&dialog);
+        uitest::ExpectFitsSmallScreen(&dialog);
+        dialog.Hide();
 
         if (c.tickedFirst) dialog.DayBox(c.tickedFirst)->SetValue(true);
         uitest::Click(&dialog, CCopyToDaysDlg::ID_WEEKEND);
