@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "model/entry_texts.h"
 #include "model/rate_table.h"
@@ -39,28 +40,12 @@ TEST(EntryTexts, WeekTimeTexts) {
 
 TEST(EntryTexts, LengthTexts) {
     constexpr WeekTime kHour = 3600, kDay = kSecondsPerDay;
-    struct Case {
-        WeekTime start, stop;
-        const char* text;
-    };
-    const Case cases[] = {
-        {8 * kHour, 18 * kHour + 1800, "Length: 10 h 30 min"},
-        {kDay, kDay + 2700, "Length: 45 min"},
-        {0, 90, "Length: 1 min 30 s"},
-        {0, 1, "Length: 1 s"},
-        {2 * kDay, 3 * kDay, "Length: 1 day"},
-        {0, 2 * kDay + 3 * kHour + 4 * 60 + 5, "Length: 2 days 3 h 4 min 5 s"},
-        {kDay + 3600, kDay + 3600 + 7 * 60 + 1, "Length: 7 min 1 s"},
-        // A stop before the start runs on round the week; start == stop is all of it.
-        {kDay + kHour, kDay, "Length: 6 days 23 h"},
-        {6 * kDay + 22 * kHour, 6 * kHour, "Length: 8 h"},
-        {0, 0, "Length: 7 days"},
-        {604799, 604799, "Length: 7 days"},
-        {604799, 0, "Length: 1 s"},
-        // Foreign times past Sunday are taken round the week.
-        {604800 + kHour, 2 * kHour, "Length: 1 h"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(EntryLengthText(c.start, c.stop), c.text) << c.start << " " << c.stop;
+    const std::tuple<WeekTime, WeekTime, const char*> cases[] = {
+        {8 * kHour, 18 * kHour + 1800, "Length: 10 h 30 min"}, {0, 90, "Length: 1 min 30 s"},
+        {2 * kDay, 3 * kDay, "Length: 1 day"}, {0, 2 * kDay + 3 * kHour + 5, "Length: 2 days 3 h 5 s"},
+        {kDay + kHour, kDay, "Length: 6 days 23 h"},  // a stop before the start runs round the week
+        {604799, 604799, "Length: 7 days"}, {604800 + kHour, 2 * kHour, "Length: 1 h"}};  // past Sunday: round it
+    for (const auto& [start, stop, text] : cases) EXPECT_EQ(EntryLengthText(start, stop), text) << start << " " << stop;
 }
 
 TEST(EntryTexts, RateTextsOfEveryTableCode) {

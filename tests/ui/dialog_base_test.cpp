@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 #include <wx/frame.h>
@@ -47,47 +48,29 @@ TEST(DialogBase, DialogsOpenCentredOnTheirParentWithTheFocusWhereTheyPutIt) {
     }
 }
 
-}  // namespace
-
-namespace {
-// The window a key typed into control goes to: the text part of a time picker made of parts.
-wxWindow* KeyTarget(wxWindow* control) {
-    return control->GetChildren().empty() ? control : control->GetChildren().front();
-}
-
-// Enter presses the default button from every control but a button, which presses itself;
-// Escape presses Cancel from every control.
+// Enter presses the default button from every kind of control but a button, which presses
+// itself; Escape presses Cancel from all of them.
 TEST(DialogKeys, EnterPressesOkFromEveryControlButAButtonAndEscapeCancels) {
     CScheduleItemDlg item(nullptr);
-    item.InitDialog();
     CCopyToDaysDlg days(nullptr, 3);
-    // The clicks of OK and Cancel, which do nothing else meanwhile.
-    int ok = 0, cancel = 0;
-    for (wxDialog* dialog : {static_cast<wxDialog*>(&item), static_cast<wxDialog*>(&days)}) {
+    int ok = 0, cancel = 0;  // clicks, which do nothing else meanwhile
+    for (wxDialog* dialog : std::initializer_list<wxDialog*>{&item, &days}) {
         dialog->Bind(wxEVT_BUTTON, [&ok](wxCommandEvent&) { ++ok; }, wxID_OK);
         dialog->Bind(wxEVT_BUTTON, [&cancel](wxCommandEvent&) { ++cancel; }, wxID_CANCEL);
     }
-    const struct {
-        wxDialog* dialog;
-        int id;
-        bool enterPressesOk;
-    } cases[] = {
-        {&item, IDC_START_DAY, true},   {&item, IDC_START_TIME, true}, {&item, IDC_STOP_TIME, true},
-        {&item, IDC_RATE_SLIDER, true}, {&item, IDC_PAL_TEXT, true},   {&item, IDC_SIZE_SLIDER, true},
-        {&item, IDC_FIELD, true},       {&item, IDC_FRAME, true},      {&item, IDC_TRIGGER, true},
-        {&item, IDC_DURATION, true},    {&item, IDC_VIDEO_OUT, true},  {&item, wxID_OK, false},
-        {&item, wxID_CANCEL, false},    {&days, CCopyToDaysDlg::ID_FIRST_DAY, true},
-        {&days, CCopyToDaysDlg::ID_WEEKEND, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dialog->GetTitle() << " " << c.id);
+    const std::tuple<wxDialog*, int, bool> cases[] = {  // dialog, control, whether Enter presses OK
+        {&item, IDC_START_TIME, true}, {&item, IDC_START_DAY, true}, {&item, IDC_RATE_SLIDER, true},
+        {&item, IDC_DURATION, true},   {&item, IDC_FIELD, true},     {&item, IDC_VIDEO_OUT, true},
+        {&item, wxID_CANCEL, false},   {&days, CCopyToDaysDlg::ID_WEEKEND, false}};
+    for (const auto& [dialog, id, pressesOk] : cases) {
         ok = cancel = 0;
-        wxWindow* target = KeyTarget(c.dialog->FindWindow(c.id));
-        for (int key : {WXK_RETURN, WXK_NUMPAD_ENTER}) EXPECT_EQ(uitest::PressKey(target, key), c.enterPressesOk) << key;
-        uitest::PressKey(target, WXK_ESCAPE);
+        wxWindow* control = dialog->FindWindow(id);
+        wxWindow* target = control->GetChildren().empty() ? control : control->GetChildren().front();  // a picker's text
+        for (int key : {WXK_RETURN, WXK_NUMPAD_ENTER, WXK_ESCAPE}) uitest::PressKey(target, key);
         wxTheApp->ProcessPendingEvents();
-        EXPECT_EQ(ok, c.enterPressesOk ? 2 : 0);
-        EXPECT_EQ(cancel, 1);
+        EXPECT_EQ(ok, pressesOk ? 2 : 0) << id;
+        EXPECT_EQ(cancel, 1) << id;
     }
 }
+
 }  // namespace

