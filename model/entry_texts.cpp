@@ -1,6 +1,7 @@
 #include "model/entry_texts.h"
 
 #include <cstdio>
+#include <string>
 
 #include "model/rate_table.h"
 #include "model/week_time.h"
@@ -32,7 +33,11 @@ std::string EntryLengthText(WeekTime start, WeekTime stop) {
     const int days = split.day - 1;
     std::string text = "Length:";
     auto part = [&text](int value, const char* unit) {
-        if (value != 0) text += " " + std::to_string(value) + " " + unit;
+        if (value == 0) return;
+        text += ' ';
+        text += std::to_string(value);
+        text += ' ';
+        text += unit;
     };
     part(days, days == 1 ? "day" : "days");
     part(split.hour, "h");
