@@ -1,6 +1,7 @@
 #include "model/entry_texts.h"
 
 #include <cstdio>
+#include <string>
 
 #include "model/rate_table.h"
 #include "model/week_time.h"
@@ -20,6 +21,28 @@ std::string WeekTimeText(WeekTime t) {
         std::snprintf(text, sizeof text, "%02d:%02d:%02d on Day %d", split.hour, split.minute, split.second,
                       split.day);
     }
+    return text;
+}
+
+std::string EntryLengthText(WeekTime start, WeekTime stop) {
+    // Taken round the week, so that a foreign time past Sunday cannot give a length beyond it.
+    const WeekTime from = start % kSecondsPerWeek, to = stop % kSecondsPerWeek;
+    WeekTime length = (to + kSecondsPerWeek - from) % kSecondsPerWeek;
+    if (length == 0) length = kSecondsPerWeek;
+    const DayTime split = SplitWeekTime(length);
+    const int days = split.day - 1;
+    std::string text = "Length:";
+    auto part = [&text](int value, const char* unit) {
+        if (value == 0) return;
+        text += ' ';
+        text += std::to_string(value);
+        text += ' ';
+        text += unit;
+    };
+    part(days, days == 1 ? "day" : "days");
+    part(split.hour, "h");
+    part(split.minute, "min");
+    part(split.second, "s");
     return text;
 }
 

@@ -30,5 +30,10 @@ extern const PerColumn<int> kColumnWidths;
 // "%02d:%02d:%02d on <weekday>"; a week time of 604800 or more reads "... on Day N".
 std::string WeekTimeText(WeekTime t);
 
+// "Length: " and how long an entry from start to stop runs, in days, hours, minutes and
+// seconds, each part only when it is not zero ("Length: 6 days 23 h", "Length: 1 min 30 s").
+// A stop before the start wraps past Sunday; start == stop is the whole week, "Length: 7 days".
+std::string EntryLengthText(WeekTime start, WeekTime stop);
+
 // What the list shows for an entry.
 ColumnTexts EntryTexts(const ScheduleEntry& entry);

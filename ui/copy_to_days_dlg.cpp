@@ -5,7 +5,6 @@
 
 #include "model/week_time.h"
 #include "ui/app_icon.h"
-#include "ui/mnemonic_keys.h"
 
 namespace {
 constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
@@ -15,11 +14,10 @@ constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
 wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, CDialogBase)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKDAYS, CCopyToDaysDlg::OnWeekdays)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKEND, CCopyToDaysDlg::OnWeekend)
-    EVT_CHAR_HOOK(CCopyToDaysDlg::OnCharHook)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
+CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays)
     : CDialogBase(parent, "Copy To Days"), sourceDay_(sourceDay) {
     SetIcons(AppIcons());
 
@@ -37,6 +35,8 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay)
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "&Weekdays"), wxSizerFlags().Border(wxRIGHT));
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weeke&nd"));
     group->Add(shortcuts, wxSizerFlags().Border());
+    for (int day : tickedDays)
+        if (day >= kMonday && day <= kSunday) DayBox(day)->SetValue(true);
     FinishLayout(group, wxOK | wxCANCEL);  // OK is the default button
 }
 
@@ -54,7 +54,3 @@ void CCopyToDaysDlg::TickDays(int firstDay, int lastDay) {
 
 void CCopyToDaysDlg::OnWeekdays(wxCommandEvent&) { TickDays(kMonday, kFriday); }
 void CCopyToDaysDlg::OnWeekend(wxCommandEvent&) { TickDays(kSaturday, kSunday); }
-
-void CCopyToDaysDlg::OnCharHook(wxKeyEvent& event) {
-    if (!HandleMnemonicKey(this, event)) event.Skip();
-}

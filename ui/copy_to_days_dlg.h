@@ -1,6 +1,7 @@
 #pragma once
 // The Copy To Days dialog: the operator ticks the days an entry is to be copied to. The
-// entry's own start day stands ticked and cannot be changed.
+// entry's own start day stands ticked and cannot be changed. Opened again after a refusal, it
+// can show the days the operator had ticked.
 #include <array>
 #include <vector>
 
@@ -16,8 +17,9 @@ public:
         ID_FIRST_DAY,  // Monday's check box; Sunday's is ID_FIRST_DAY + 6
     };
 
-    // sourceDay is the entry's start day, 1 = Monday .. 7 = Sunday (no day is fixed outside it).
-    CCopyToDaysDlg(wxWindow* parent, int sourceDay);
+    // sourceDay is the entry's start day, 1 = Monday .. 7 = Sunday (no day is fixed outside it);
+    // tickedDays (days 1 to 7, any order, others ignored) open ticked, as ChosenDays gave them.
+    CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays = {});
 
     // The days ticked besides the source's own, in weekday order; read after OK.
     std::vector<int> ChosenDays() const;
@@ -28,7 +30,6 @@ private:
     void TickDays(int firstDay, int lastDay);
     void OnWeekdays(wxCommandEvent& event);
     void OnWeekend(wxCommandEvent& event);
-    void OnCharHook(wxKeyEvent& event);
 
     int sourceDay_;
     std::array<wxCheckBox*, 7> days_{};

@@ -16,11 +16,13 @@
 #include <wx/msw/wrapcctl.h>
 #endif
 
-#include "ui/messages.h"
+#include "model/entry_texts.h"
 #include "model/rate_table.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"
 #include "ui/ids.h"
+#include "ui/messages.h"
+#include "ui/mnemonic_keys.h"
 
 namespace {
 constexpr int kCarrierYear = 2000;
@@ -105,6 +107,10 @@ wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
     EVT_SLIDER(IDC_RATE_SLIDER, CScheduleItemDlg::OnSliderChanged)
     EVT_SLIDER(IDC_SIZE_SLIDER, CScheduleItemDlg::OnSliderChanged)
     EVT_CHOICE(IDC_TRIGGER, CScheduleItemDlg::OnTriggerChoice)
+    EVT_CHOICE(IDC_START_DAY, CScheduleItemDlg::OnDayChoice)
+    EVT_CHOICE(IDC_STOP_DAY, CScheduleItemDlg::OnDayChoice)
+    EVT_TIME_CHANGED(IDC_START_TIME, CScheduleItemDlg::OnTimeChanged)
+    EVT_TIME_CHANGED(IDC_STOP_TIME, CScheduleItemDlg::OnTimeChanged)
     EVT_BUTTON(wxID_OK, CScheduleItemDlg::OnOK)
     EVT_BUTTON(wxID_CANCEL, CScheduleItemDlg::OnCancel)
     EVT_CLOSE(CScheduleItemDlg::OnClose)
@@ -120,6 +126,8 @@ CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, "Sche
 
 void CScheduleItemDlg::CreateControls() {
     // Groups and their controls are created in tab order; where they stand is the sizers' part.
+    // Each caption carries a letter of its own for Alt, but those of Image Mode and
+    // Miscellaneous, whose controls carry their own.
     auto group = [this](int orient, const char* caption) { return new wxStaticBoxSizer(orient, this, caption); };
     auto dayList = [](wxStaticBoxSizer* box, int id, const char* name) {
         auto* list = new wxChoice(box->GetStaticBox(), id);
@@ -155,24 +163,29 @@ void CScheduleItemDlg::CreateControls() {
     const wxSizerFlags item = wxSizerFlags().Border().CentreVertical();
     const wxSizerFlags wide = wxSizerFlags(1).Border().Expand();
 
-    wxStaticBoxSizer* start = group(wxHORIZONTAL, "Start");
+    wxStaticBoxSizer* start = group(wxHORIZONTAL, "&Start");
     startDay_ = dayList(start, IDC_START_DAY, "Start day");
     startTime_ = picker(start, IDC_START_TIME, "Start time");
     start->Add(startDay_, wxSizerFlags(item).Proportion(1));
     start->Add(startTime_, item);
 
-    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "Stop");
+    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "S&top");
     stopDay_ = dayList(stop, IDC_STOP_DAY, "Stop day");
     stopTime_ = picker(stop, IDC_STOP_TIME, "Stop time");
     stop->Add(stopDay_, wxSizerFlags(item).Proportion(1));
     stop->Add(stopTime_, item);
+    // How long the entry runs, so that a stop before the start (an entry of six days and
+    // more) shows before OK. Wide enough for the longest length there is.
+    length_ = new wxStaticText(this, wxID_ANY, EntryLengthText(0, 0), wxDefaultPosition, wxDefaultSize,
+                               wxST_NO_AUTORESIZE);
+    length_->SetMinSize(wxSize(GetTextExtent(EntryLengthText(1, 0)).x, length_->GetBestSize().y));
 
-    wxStaticBoxSizer* rates = group(wxVERTICAL, "Images Per Second");
+    wxStaticBoxSizer* rates = group(wxVERTICAL, "&Images Per Second");
     rate_ = slider(rates, IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1);
-    auto* palLabel = label(rates, wxID_ANY, "PAL", wxALIGN_RIGHT);
+    auto* palLabel = label(rates, wxID_ANY, "&PAL", wxALIGN_RIGHT);
     pal_ = readOnly(rates, IDC_PAL_TEXT, "PAL", "000.0");
     ntsc_ = readOnly(rates, IDC_NTSC_TEXT, "NTSC", "000.0");
-    auto* ntscLabel = label(rates, wxID_ANY, "NTSC", wxALIGN_LEFT);
+    auto* ntscLabel = label(rates, wxID_ANY, "&NTSC", wxALIGN_LEFT);
     auto* rateTexts = new wxBoxSizer(wxHORIZONTAL);
     rateTexts->Add(palLabel, item);
     rateTexts->Add(pal_, item);
@@ -182,19 +195,19 @@ void CScheduleItemDlg::CreateControls() {
     rates->Add(rate_, wide);
     rates->Add(rateTexts, wxSizerFlags().Expand());
 
-    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Size");
+    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Si&ze");
     size_ = slider(size, IDC_SIZE_SLIDER, "Image Size", kMaxSizeKB, kMinSizeKB, kMaxSizeKB);
     sizeText_ = readOnly(size, IDC_SIZE_TEXT, "Image Size in kB", "000kB");
     size->Add(size_, wxSizerFlags(item).Proportion(1));
     size->Add(sizeText_, item);
 
     wxStaticBoxSizer* mode = group(wxVERTICAL, "Image Mode");
-    field_ = modeButton(mode, IDC_FIELD, "Field", wxRB_GROUP);
-    frame_ = modeButton(mode, IDC_FRAME, "Frame", 0);
+    field_ = modeButton(mode, IDC_FIELD, "&Field", wxRB_GROUP);
+    frame_ = modeButton(mode, IDC_FRAME, "Fra&me", 0);
     mode->Add(field_, wxSizerFlags().Border().Expand());
     mode->Add(frame_, wxSizerFlags().Border().Expand());
 
-    wxStaticBoxSizer* trigger = group(wxVERTICAL, "Trigger");
+    wxStaticBoxSizer* trigger = group(wxVERTICAL, "T&rigger");
     trigger_ = new wxChoice(trigger->GetStaticBox(), IDC_TRIGGER);
     // The list index is the trigger code; "VMD" is not offered.
     for (int code = 0; code < kDialogTriggerCount; ++code) trigger_->Append(TriggerText(code));
@@ -203,7 +216,7 @@ void CScheduleItemDlg::CreateControls() {
                                wxTE_RIGHT, wxTextValidator(wxFILTER_DIGITS));
     SetAccessibleName(duration_, "Duration");
     FitToText(duration_, "0000000");
-    seconds_ = label(trigger, IDC_SECONDS, "seconds", wxALIGN_LEFT);
+    seconds_ = label(trigger, IDC_SECONDS, "s&econds", wxALIGN_LEFT);
     auto* durationRow = new wxBoxSizer(wxHORIZONTAL);
     durationRow->Add(duration_, item);
     durationRow->Add(seconds_, item);
@@ -211,15 +224,27 @@ void CScheduleItemDlg::CreateControls() {
     trigger->Add(durationRow);
 
     wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
-    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "Video Out", wxDefaultPosition, wxDefaultSize,
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "&Video Out", wxDefaultPosition, wxDefaultSize,
                                0, wxGenericValidator(&form.videoOut));
     misc->Add(videoOut_, item);
+
+    // The captions that name another control lead there: a group's to its first control, a
+    // label to the edit beside it.
+    SetMnemonicTarget(start->GetStaticBox(), startDay_);
+    SetMnemonicTarget(stop->GetStaticBox(), stopDay_);
+    SetMnemonicTarget(rates->GetStaticBox(), rate_);
+    SetMnemonicTarget(palLabel, pal_);
+    SetMnemonicTarget(ntscLabel, ntsc_);
+    SetMnemonicTarget(size->GetStaticBox(), size_);
+    SetMnemonicTarget(trigger->GetStaticBox(), trigger_);
+    SetMnemonicTarget(seconds_, duration_);
 
     // Two columns of about equal height: the times and rates on the left, the image, the
     // trigger and the rest on the right.
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(start, wxSizerFlags().Expand());
     left->Add(stop, wxSizerFlags().Expand().Border(wxTOP));
+    left->Add(length_, wxSizerFlags().Expand().Border(wxLEFT | wxTOP));
     left->Add(rates, wxSizerFlags().Expand().Border(wxTOP));
     auto* modeAndTrigger = new wxBoxSizer(wxHORIZONTAL);
     modeAndTrigger->Add(mode, wxSizerFlags().Expand());
@@ -245,6 +270,7 @@ bool CScheduleItemDlg::TransferDataToWindow() {
     stopTime_->SetValue(PickerValue(form.stopTime));
     startDay_->SetSelection(DayIndex(form.startDay));
     stopDay_->SetSelection(DayIndex(form.stopDay));
+    ShowLength();
 
     form.ratePosition = RatePosition(static_cast<std::uint32_t>(form.rateCode));
     rate_->SetValue(form.ratePosition);
@@ -289,6 +315,23 @@ void CScheduleItemDlg::UpdateTriggerControls() {
     const bool alarm = trigger_->GetSelection() > kTriggerContinuous;
     duration_->Enable(alarm);
     seconds_->Enable(alarm);
+}
+
+void CScheduleItemDlg::ShowLength() {
+    const WeekTime start = ComposeWeekTime(SelectedDay(startDay_), PickerTime(startTime_->GetValue()));
+    const WeekTime stop = ComposeWeekTime(SelectedDay(stopDay_), PickerTime(stopTime_->GetValue()));
+    const wxString text = EntryLengthText(start, stop);
+    if (length_->GetLabel() != text) length_->SetLabel(text);
+}
+
+void CScheduleItemDlg::OnDayChoice(wxCommandEvent& event) {
+    event.Skip();
+    ShowLength();
+}
+
+void CScheduleItemDlg::OnTimeChanged(wxDateEvent& event) {
+    event.Skip();
+    ShowLength();
 }
 
 void CScheduleItemDlg::OnRateScroll(wxScrollEvent& event) {

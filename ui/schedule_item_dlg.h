@@ -5,6 +5,7 @@
 // and TransferDataFromWindow writes form back, on OK only.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dateevt.h>
 #include <wx/datetime.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
@@ -43,11 +44,15 @@ public:
     void ShowRates();
     void ShowSize();
     void UpdateTriggerControls();
+    // The line under Start and Stop that says how long the entry runs.
+    wxStaticText* LengthLine() const { return length_; }
 
 private:
     void CreateControls();
     bool ControlsDifferFromForm() const;
     int SelectedDay(const wxChoice* list) const;
+    // The length line, from the days and times the controls hold.
+    void ShowLength();
     void CloseWith(int result);
 
     void OnInitDialog(wxInitDialogEvent& event);
@@ -55,12 +60,15 @@ private:
     void OnSizeScroll(wxScrollEvent& event);
     void OnSliderChanged(wxCommandEvent& event);
     void OnTriggerChoice(wxCommandEvent& event);
+    void OnDayChoice(wxCommandEvent& event);
+    void OnTimeChanged(wxDateEvent& event);
     void OnClose(wxCloseEvent& event);
 
     wxChoice* startDay_ = nullptr;
     wxTimePickerCtrl* startTime_ = nullptr;
     wxChoice* stopDay_ = nullptr;
     wxTimePickerCtrl* stopTime_ = nullptr;
+    wxStaticText* length_ = nullptr;
     wxSlider* rate_ = nullptr;
     wxTextCtrl* pal_ = nullptr;
     wxTextCtrl* ntsc_ = nullptr;

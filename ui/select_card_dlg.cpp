@@ -1,5 +1,7 @@
 #include "ui/select_card_dlg.h"
 
+#include <algorithm>
+
 #include <wx/event.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -16,6 +18,8 @@ constexpr int kRescanTimerId = 0;
 
 // What the dialog waits for while no card is listed.
 constexpr const char* kWaitingText = "Insert a card that holds R0000001.DAT and CONFIG01.DAT.";
+// Why OK went disabled when the selected card's row went away.
+constexpr const char* kRemovedText = "The card was removed. Insert it again or choose another.";
 // The list's height, in dialog units: room for a few cards.
 constexpr int kListHeightDlu = 50;
 
@@ -72,6 +76,7 @@ wxBEGIN_EVENT_TABLE(CSelectCardDlg, CDialogBase)
     EVT_INIT_DIALOG(CSelectCardDlg::OnInitDialog)
     EVT_TIMER(kRescanTimerId, CSelectCardDlg::OnTimer)
     EVT_LISTBOX(IDC_CARD_LIST, CSelectCardDlg::OnSelectionChanged)
+    EVT_LISTBOX_DCLICK(IDC_CARD_LIST, CSelectCardDlg::OnDoubleClick)
     EVT_BUTTON(wxID_OK, CSelectCardDlg::OnOK)
 wxEND_EVENT_TABLE()
 // clang-format on
@@ -89,12 +94,14 @@ void CSelectCardDlg::CreateControls() {
     const int listWidth = GetTextExtent(kTypicalLabel).x + 4 * GetCharWidth() +
                           wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
     list_->SetMinSize(wxSize(listWidth, ConvertDialogToPixels(wxSize(0, kListHeightDlu)).y));
-    waiting_ = new wxStaticText(this, wxID_ANY, kWaitingText);
+    hint_ = new wxStaticText(this, wxID_ANY, kWaitingText, wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+    hint_->SetMinSize(wxSize(std::max(GetTextExtent(kWaitingText).x, GetTextExtent(kRemovedText).x),
+                             hint_->GetBestSize().y));
 
     auto* content = new wxBoxSizer(wxVERTICAL);
     content->Add(list_, wxSizerFlags(1).Expand());
-    // The line keeps its room while hidden, so the dialog never changes size.
-    content->Add(waiting_, wxSizerFlags().DoubleBorder(wxTOP).ReserveSpaceEvenIfHidden());
+    // The line has room for either text and keeps it while hidden, so the dialog never changes size.
+    content->Add(hint_, wxSizerFlags().Expand().DoubleBorder(wxTOP).ReserveSpaceEvenIfHidden());
     // OK is the default button; it stays disabled until a card is selected.
     ok_ = FinishLayout(content, wxOK | wxCANCEL)->GetAffirmativeButton();
     ok_->Disable();
@@ -103,6 +110,7 @@ void CSelectCardDlg::CreateControls() {
 void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();
     ok_->Disable();
+    removed_ = false;
     Rescan();
     timer_.Start(kRescanPeriodMs);
     // The cards are what the dialog is for. Windows would give the focus to Cancel, OK being
@@ -142,10 +150,10 @@ void CSelectCardDlg::Rescan() {
             list_->SetSelection(wxNOT_FOUND);
         else if (list_->GetSelection() != row)
             list_->SetSelection(row);
+        if (!selected.empty() && row == wxNOT_FOUND) removed_ = true;
     }
     PlaceCursorWithoutSelecting(list_);
-    waiting_->Show(list_->IsEmpty());
-    UpdateOk();
+    UpdateOkAndHint();
 }
 
 const CSelectCardDlg::Offered* CSelectCardDlg::FindCard(const wxString& shown) const {
@@ -154,18 +162,30 @@ const CSelectCardDlg::Offered* CSelectCardDlg::FindCard(const wxString& shown) c
     return nullptr;
 }
 
-void CSelectCardDlg::UpdateOk() { ok_->Enable(list_->GetSelection() != wxNOT_FOUND); }
+void CSelectCardDlg::UpdateOkAndHint() {
+    const bool selected = list_->GetSelection() != wxNOT_FOUND;
+    if (selected) removed_ = false;
+    ok_->Enable(selected);
+    const wxString hint = removed_ ? kRemovedText : kWaitingText;
+    if (hint_->GetLabel() != hint) hint_->SetLabel(hint);
+    hint_->Show(removed_ || list_->IsEmpty());
+}
 
-void CSelectCardDlg::OnSelectionChanged(wxCommandEvent&) { UpdateOk(); }
+void CSelectCardDlg::OnSelectionChanged(wxCommandEvent&) { UpdateOkAndHint(); }
+
+void CSelectCardDlg::OnDoubleClick(wxCommandEvent& event) { OnOK(event); }
 
 void CSelectCardDlg::OnOK(wxCommandEvent&) {
-    chosenLabel_.clear();
-    chosenRoot_.clear();
+    // A click may arrive after the rescan that took the selected card's row away (a key
+    // pressed just then, a click queued before): the dialog then stays open, OK disabled.
     const int row = list_->GetSelection();
-    if (row != wxNOT_FOUND) {
-        chosenLabel_ = list_->GetString(row);
-        if (const Offered* card = FindCard(chosenLabel_)) chosenRoot_ = card->root;
+    const Offered* card = row == wxNOT_FOUND ? nullptr : FindCard(list_->GetString(row));
+    if (!card) {
+        UpdateOkAndHint();
+        return;
     }
+    chosenLabel_ = card->shown;
+    chosenRoot_ = card->root;
     // EndDialog sets the result only for a modal run; set it for any run.
     SetReturnCode(wxID_OK);
     EndDialog(wxID_OK);

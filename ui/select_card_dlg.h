@@ -20,22 +20,24 @@ public:
 
     // Brings the list in step with the cards present: new cards are added unselected,
     // rows of cards that went away are removed, rows still present keep their selection.
-    // OK is enabled exactly when a row is selected; the waiting line shows while the list is empty.
+    // OK is enabled exactly when a row is selected. The hint line under the list says the
+    // selected card was removed once its row went, until another row is selected, and
+    // otherwise, while the list is empty, what the dialog waits for.
     void Rescan();
 
-    // After OK: the label of the selected card and its root; both empty when nothing was
-    // selected (and always empty after Cancel).
+    // After OK: the label of the selected card and its root. OK, Enter and a double-click
+    // close the dialog only with a card selected, so both are empty only after Cancel.
     const wxString& ChosenLabel() const { return chosenLabel_; }
     const std::filesystem::path& ChosenRoot() const { return chosenRoot_; }
 
     wxListBox* List() const { return list_; }
     wxButton* OkButton() const { return ok_; }
-    wxStaticText* WaitingText() const { return waiting_; }
+    wxStaticText* Hint() const { return hint_; }
     bool IsRescanning() const { return timer_.IsRunning(); }
 
 private:
     void CreateControls();
-    void UpdateOk();
+    void UpdateOkAndHint();
     struct Offered {
         wxString shown;  // the row's text
         std::filesystem::path root;
@@ -46,12 +48,14 @@ private:
     void OnTimer(wxTimerEvent& event);
     void OnSelectionChanged(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
+    void OnDoubleClick(wxCommandEvent& event);
 
     CardLocator locator_;
     std::vector<Offered> present_;  // the cards found by the last rescan
     wxListBox* list_ = nullptr;
     wxButton* ok_ = nullptr;
-    wxStaticText* waiting_ = nullptr;  // says what the dialog waits for while no card is listed
+    wxStaticText* hint_ = nullptr;  // what the dialog waits for, or that the selected card went
+    bool removed_ = false;           // the selected card's row went and no row was selected since
     wxTimer timer_;
     wxString chosenLabel_;
     std::filesystem::path chosenRoot_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "model/entry_texts.h"
 #include "model/rate_table.h"
@@ -35,6 +36,16 @@ TEST(EntryTexts, WeekTimeTexts) {
         {4294967295u, "06:28:15 on Day 49711"},
     };
     for (const Case& c : cases) EXPECT_EQ(WeekTimeText(c.t), c.text) << c.t;
+}
+
+TEST(EntryTexts, LengthTexts) {
+    constexpr WeekTime kHour = 3600, kDay = kSecondsPerDay;
+    const std::tuple<WeekTime, WeekTime, const char*> cases[] = {
+        {8 * kHour, 18 * kHour + 1800, "Length: 10 h 30 min"}, {0, 90, "Length: 1 min 30 s"},
+        {2 * kDay, 3 * kDay, "Length: 1 day"}, {0, 2 * kDay + 3 * kHour + 5, "Length: 2 days 3 h 5 s"},
+        {kDay + kHour, kDay, "Length: 6 days 23 h"},  // a stop before the start runs round the week
+        {604799, 604799, "Length: 7 days"}, {604800 + kHour, 2 * kHour, "Length: 1 h"}};  // past Sunday: round it
+    for (const auto& [start, stop, text] : cases) EXPECT_EQ(EntryLengthText(start, stop), text) << start << " " << stop;
 }
 
 TEST(EntryTexts, RateTextsOfEveryTableCode) {

@@ -1,6 +1,8 @@
 // The Copy To Days dialog as it opens, and what its Weekdays and Weekend buttons tick.
 #include "ui/copy_to_days_dlg.h"
 
+#include <tuple>
+
 #include <wx/button.h>
 
 #include "tests/ui/ui_test_support.h"
@@ -29,7 +31,10 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
             EXPECT_EQ(dialog.DayBox(day)->IsEnabled(), day != c.sourceDay) << day;
         }
         EXPECT_TRUE(dialog.ChosenDays().empty());
+        dialog.Show();
         uitest::ExpectCleanLayout(&dialog);
+        uitest::ExpectFitsSmallScreen(&dialog);
+        dialog.Hide();
 
         if (c.tickedFirst) dialog.DayBox(c.tickedFirst)->SetValue(true);
         uitest::Click(&dialog, CCopyToDaysDlg::ID_WEEKEND);
@@ -38,6 +43,17 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
         EXPECT_EQ(dialog.ChosenDays(), c.afterBoth);
         EXPECT_TRUE(dialog.DayBox(c.sourceDay)->IsChecked());
         EXPECT_FALSE(dialog.DayBox(c.sourceDay)->IsEnabled());
+    }
+}
+
+// Opened again with the operator's days, those stand ticked; days outside the week are left out.
+TEST(CopyToDaysDlg, OpensWithTheDaysItIsGiven) {
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {  // source day, given, chosen
+        {1, {2, 4, 5}, {2, 4, 5}}, {3, {7, 1, 3}, {1, 7}}, {5, {0, 8, 6}, {6}}};
+    for (const auto& [source, given, chosen] : cases) {
+        CCopyToDaysDlg dialog(nullptr, source, given);
+        EXPECT_EQ(dialog.ChosenDays(), chosen) << source;
+        EXPECT_FALSE(dialog.DayBox(source)->IsEnabled());
     }
 }
 

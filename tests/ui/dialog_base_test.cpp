@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 #include <wx/frame.h>
@@ -44,6 +45,31 @@ TEST(DialogBase, DialogsOpenCentredOnTheirParentWithTheFocusWhereTheyPutIt) {
         EXPECT_TRUE(card_test::WaitFor(focused, 2s)) << "focus on " << focus;
         dialog->Hide();
 #endif
+    }
+}
+
+// Enter presses the default button from every kind of control but a button, which presses
+// itself; Escape presses Cancel from all of them.
+TEST(DialogKeys, EnterPressesOkFromEveryControlButAButtonAndEscapeCancels) {
+    CScheduleItemDlg item(nullptr);
+    CCopyToDaysDlg days(nullptr, 3);
+    int ok = 0, cancel = 0;  // clicks, which do nothing else meanwhile
+    for (wxDialog* dialog : std::initializer_list<wxDialog*>{&item, &days}) {
+        dialog->Bind(wxEVT_BUTTON, [&ok](wxCommandEvent&) { ++ok; }, wxID_OK);
+        dialog->Bind(wxEVT_BUTTON, [&cancel](wxCommandEvent&) { ++cancel; }, wxID_CANCEL);
+    }
+    const std::tuple<wxDialog*, int, bool> cases[] = {  // dialog, control, whether Enter presses OK
+        {&item, IDC_START_TIME, true}, {&item, IDC_START_DAY, true}, {&item, IDC_RATE_SLIDER, true},
+        {&item, IDC_DURATION, true},   {&item, IDC_FIELD, true},     {&item, IDC_VIDEO_OUT, true},
+        {&item, wxID_CANCEL, false},   {&days, CCopyToDaysDlg::ID_WEEKEND, false}};
+    for (const auto& [dialog, id, pressesOk] : cases) {
+        ok = cancel = 0;
+        wxWindow* control = dialog->FindWindow(id);
+        wxWindow* target = control->GetChildren().empty() ? control : control->GetChildren().front();  // a picker's text
+        for (int key : {WXK_RETURN, WXK_NUMPAD_ENTER, WXK_ESCAPE}) uitest::PressKey(target, key);
+        wxTheApp->ProcessPendingEvents();
+        EXPECT_EQ(ok, pressesOk ? 2 : 0) << id;
+        EXPECT_EQ(cancel, 1) << id;
     }
 }
 

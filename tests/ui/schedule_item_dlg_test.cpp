@@ -23,6 +23,9 @@
 #ifdef __WXMSW__
 #include <wx/msw/wrapwin.h>
 #endif
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 #include "model/entry_form.h"
 #include "ui/messages.h"
@@ -230,9 +233,9 @@ TEST_F(ScheduleItemDlgTest, ControlsStandInTabOrderAndAreNamed) {
         if (!e.name) continue;
         EXPECT_EQ(Str(GetAccessibleName(dlg->FindWindow(e.id))), e.name) << e.id;
     }
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_FIELD)->GetLabel()), "Field");
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_FRAME)->GetLabel()), "Frame");
-    EXPECT_EQ(Str(dlg->FindWindow(IDC_VIDEO_OUT)->GetLabel()), "Video Out");
+    EXPECT_EQ(Str(Ctrl<wxRadioButton>(IDC_FIELD)->GetLabelText()), "Field");
+    EXPECT_EQ(Str(Ctrl<wxRadioButton>(IDC_FRAME)->GetLabelText()), "Frame");
+    EXPECT_EQ(Str(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetLabelText()), "Video Out");
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_PAL_TEXT)->HasFlag(wxTE_READONLY));
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_NTSC_TEXT)->HasFlag(wxTE_READONLY));
     EXPECT_TRUE(Ctrl<wxTextCtrl>(IDC_SIZE_TEXT)->HasFlag(wxTE_READONLY));
@@ -249,6 +252,53 @@ TEST_F(ScheduleItemDlgTest, LayoutClipsAndOverlapsNothingAndFitsASmallScreen) {
     ExpectCleanLayout(dlg);
     ExpectFitsSmallScreen(dlg);
     dlg->Hide();
+}
+
+// Alt and a caption's letter reach its control from anywhere in the dialog, each letter its
+// own; GTK's own mnemonics lead the same way.
+TEST_F(ScheduleItemDlgTest, EveryCaptionHasALetterOfItsOwnThatLeadsToItsControl) {
+    Open(SampleForm());  // an alarm trigger, so the duration can take the focus
+    dlg->Show();
+    const std::pair<char, int> cases[] = {
+        {'S', IDC_START_DAY}, {'T', IDC_STOP_DAY},    {'I', IDC_RATE_SLIDER}, {'P', IDC_PAL_TEXT},
+        {'N', IDC_NTSC_TEXT}, {'Z', IDC_SIZE_SLIDER}, {'R', IDC_TRIGGER},     {'E', IDC_DURATION},
+        {'F', IDC_FIELD},     {'M', IDC_FRAME},       {'V', IDC_VIDEO_OUT}};
+    wxWindow* ok = dlg->FindWindow(wxID_OK);
+    for (const auto& [letter, id] : cases) {
+        wxWindow* control = dlg->FindWindow(id);
+        ok->SetFocus();
+        EXPECT_TRUE(PressKey(ok, letter, /*alt=*/true)) << letter;
+        EXPECT_EQ(wxWindow::FindFocus(), control) << letter;
+#ifdef __WXGTK__
+        if (id == IDC_FIELD || id == IDC_FRAME || id == IDC_VIDEO_OUT) continue;  // captions of their own
+        ok->SetFocus();
+        auto* window = GTK_WINDOW(dlg->GetHandle());
+        EXPECT_TRUE(gtk_window_mnemonic_activate(window, gdk_unicode_to_keyval(wxTolower(letter)), GDK_MOD1_MASK));
+        GtkWidget* focus = gtk_window_get_focus(window);
+        EXPECT_TRUE(focus == control->GetHandle() || gtk_widget_is_ancestor(focus, control->GetHandle())) << letter;
+#endif
+    }
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_TRUE(Ctrl<wxRadioButton>(IDC_FRAME)->GetValue()) << "Alt+M chose it";
+    EXPECT_TRUE(Ctrl<wxCheckBox>(IDC_VIDEO_OUT)->GetValue()) << "Alt+V ticked it";
+    dlg->Hide();
+}
+
+// The line under Start and Stop follows the days and times, a stop before the start included.
+TEST_F(ScheduleItemDlgTest, LengthLineFollowsTheDaysAndTimes) {
+    Open(SampleForm());  // Wednesday 08:15:30 to Friday 17:45:05
+    auto length = [this] { return Str(dlg->LengthLine()->GetLabel()); };
+    EXPECT_EQ(length(), "Length: 2 days 9 h 29 min 35 s");
+    StopDay()->SetSelection(2);
+    wxCommandEvent chosen(wxEVT_CHOICE, IDC_STOP_DAY);
+    StopDay()->ProcessWindowEvent(chosen);
+    EXPECT_EQ(length(), "Length: 9 h 29 min 35 s");
+    for (wxTimePickerCtrl* picker : {StopTime(), StartTime()}) {
+        picker->SetValue(PickerValue({8, 0, 0}));
+        wxDateEvent changed(picker, picker->GetValue(), wxEVT_TIME_CHANGED);
+        picker->ProcessWindowEvent(changed);
+    }
+    EXPECT_EQ(length(), "Length: 7 days");
 }
 
 TEST_F(ScheduleItemDlgTest, RateSliderShowsBothRatesAndOkStoresTheTableCode) {

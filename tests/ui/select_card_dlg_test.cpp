@@ -100,8 +100,7 @@ TEST_F(SelectCardDlgTest, OkHandsBackTheSelectedLabelAndItsRoot) {
     struct Case {
         wxString select;
         fs::path root;
-    } cases[] = {{"", {}},
-                 {"E", e},
+    } cases[] = {{"E", e},
                  {wxString::FromUTF8("KARTE_\xC3\x84"), utf8},
                  {wxString::FromUTF8("CARTE_\xC3\xA9"), latin1}};
     for (const Case& c : cases) {
@@ -142,13 +141,13 @@ TEST_F(SelectCardDlgTest, TypicalLabelsAreShownWholeAndTheLayoutFitsASmallScreen
 }
 
 // The line under the list says what the dialog waits for exactly while no card is listed,
-// and the dialog keeps its size as it comes and goes.
+// and the dialog keeps its size as the line comes and goes.
 TEST_F(SelectCardDlgTest, WaitingLineShowsOnlyWhileTheListIsEmpty) {
     CSelectCardDlg dialog(nullptr, media.Locator());
     dialog.InitDialog();
     const wxSize size = dialog.GetSize();
-    EXPECT_TRUE(dialog.WaitingText()->IsShown());
-    EXPECT_FALSE(dialog.WaitingText()->GetLabel().empty());
+    EXPECT_TRUE(dialog.Hint()->IsShown());
+    EXPECT_FALSE(dialog.Hint()->GetLabel().empty());
     const fs::path e = media.Card("E"), g = media.Card("G");
     const struct {
         fs::path removed;  // before the rescan
@@ -157,8 +156,37 @@ TEST_F(SelectCardDlgTest, WaitingLineShowsOnlyWhileTheListIsEmpty) {
     for (const auto& step : steps) {
         if (!step.removed.empty()) fs::remove_all(step.removed);
         dialog.Rescan();
-        EXPECT_EQ(dialog.WaitingText()->IsShown(), step.waiting) << step.removed;
+        EXPECT_EQ(dialog.Hint()->IsShown(), step.waiting) << step.removed;
         EXPECT_EQ(dialog.GetSize(), size) << step.removed;
+    }
+}
+
+// OK may come just after the rescan that took the selected card's row away (a key already
+// pressed, a click already queued): the dialog stays open and says why. Enter in the list and
+// a double-click are OK.
+TEST_F(SelectCardDlgTest, OkEnterAndDoubleClickCloseOnlyWithACardSelected) {
+    const fs::path e = media.Card("E");
+    const std::function<void(CSelectCardDlg&)> ways[] = {
+        [](CSelectCardDlg& d) { uitest::Click(&d, wxID_OK); },
+        [](CSelectCardDlg& d) { uitest::PressKey(d.List(), WXK_RETURN); wxTheApp->ProcessPendingEvents(); },
+        [](CSelectCardDlg& d) { wxCommandEvent twice(wxEVT_LISTBOX_DCLICK, IDC_CARD_LIST); d.List()->ProcessWindowEvent(twice); }};
+    for (const auto& way : ways) {
+        const fs::path g = media.Card("G");
+        CSelectCardDlg dialog(nullptr, media.Locator());
+        dialog.InitDialog();
+        SelectLabel(dialog, "G");
+        fs::remove_all(g);
+        dialog.Rescan();  // as the timer does
+        way(dialog);
+        EXPECT_EQ(dialog.GetReturnCode(), 0) << "closed without a card";
+        EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+        EXPECT_TRUE(dialog.Hint()->IsShown());
+        EXPECT_EQ(dialog.Hint()->GetLabel(), "The card was removed. Insert it again or choose another.");
+        SelectLabel(dialog, "E");
+        EXPECT_FALSE(dialog.Hint()->IsShown());
+        way(dialog);
+        EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
+        EXPECT_EQ(dialog.ChosenRoot(), e);
     }
 }
 
