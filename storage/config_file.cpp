@@ -23,38 +23,41 @@ private:
     const std::filesystem::path& path_;
 };
 
-// Reads the first 6656 bytes of path into buffer.
-StorageOutcome ReadImage(FileSystem& fs, const std::filesystem::path& path, ImageBytes& buffer,
-                         StorageStep openStep, StorageStep readStep) {
+// Reads the first 6656 bytes of path into buffer; the failure, when it fails.
+std::optional<StorageOutcome> ReadImage(FileSystem& fs, const std::filesystem::path& path, ImageBytes& buffer,
+                                        StorageStep openStep, StorageStep readStep) {
     const Outcomes outcome(fs, path);
     const FileSystem::Handle file = fs.Open(path, FileSystem::Mode::Read);
     if (file == FileSystem::kNoHandle) return outcome.Failed(openStep);
     const std::size_t got = fs.Read(file, buffer.data(), buffer.size());
-    StorageOutcome read = got == buffer.size() ? outcome.Done() : outcome.Failed(readStep);
-    if (!read.Succeeded()) read.size = got;
+    std::optional<StorageOutcome> failure;
+    if (got != buffer.size()) {
+        failure = outcome.Failed(readStep);
+        failure->size = got;
+    }
     fs.Close(file);  // nothing was written: a failed close loses nothing
-    return read;
+    return failure;
 }
 
 bool TooLargeToOverwrite(std::optional<std::uintmax_t> size) { return size && *size > kMaxOverwriteSize; }
 
-// Writes the image over the start of an open file and makes sure it reached the medium.
-// The file is closed in every case.
-StorageOutcome WriteImage(FileSystem& fs, const Outcomes& outcome, FileSystem::Handle file, const ImageBytes& bytes) {
-    StorageOutcome result = outcome.Done();
+// Writes the image over the start of an open file and makes sure it reached the medium; the
+// failure, when it fails. The file is closed in every case.
+std::optional<StorageOutcome> WriteImage(FileSystem& fs, const Outcomes& outcome, FileSystem::Handle file,
+                                         const ImageBytes& bytes) {
+    std::optional<StorageOutcome> failure;
     if (fs.Write(file, bytes.data(), bytes.size()) != bytes.size() || !fs.Flush(file))
-        result = outcome.Failed(StorageStep::kWrite);
+        failure = outcome.Failed(StorageStep::kWrite);
     else if (!fs.Sync(file))
-        result = outcome.Failed(StorageStep::kSync);
-    if (!fs.Close(file) && result.Succeeded()) result = outcome.Failed(StorageStep::kWrite);
-    return result;
+        failure = outcome.Failed(StorageStep::kSync);
+    if (!fs.Close(file) && !failure) failure = outcome.Failed(StorageStep::kWrite);
+    return failure;
 }
 }  // namespace
 
 StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
     ImageBytes buffer{};
-    if (StorageOutcome read = ReadImage(fs, path, buffer, StorageStep::kOpen, StorageStep::kRead); !read.Succeeded())
-        return read;
+    if (auto failure = ReadImage(fs, path, buffer, StorageStep::kOpen, StorageStep::kRead)) return *failure;
     const int version = ValidateImage(buffer);
     if (version == 0) return Outcomes(fs, path).Refused(StorageStep::kValidate);
     TakeIn(image, buffer, version);
@@ -86,16 +89,14 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
             return refused;
         }
     }
-    if (StorageOutcome written = WriteImage(fs, outcome, file, image.bytes); !written.Succeeded()) return written;
+    if (auto failure = WriteImage(fs, outcome, file, image.bytes)) return *failure;
     // A new file is only there for good once its folder entry is on the medium too.
     if (!exists && !fs.SyncFolder(path.parent_path())) return outcome.Failed(StorageStep::kSync);
 
     // The card may be pulled as soon as we say it is saved: check what the medium holds,
     // through a fresh open, before saying so.
     ImageBytes readBack{};
-    if (StorageOutcome read = ReadImage(fs, path, readBack, StorageStep::kReadBack, StorageStep::kReadBack);
-        !read.Succeeded())
-        return read;
+    if (auto failure = ReadImage(fs, path, readBack, StorageStep::kReadBack, StorageStep::kReadBack)) return *failure;
     if (readBack != image.bytes) return outcome.Refused(StorageStep::kReadBack);
     return outcome.Done();
 }

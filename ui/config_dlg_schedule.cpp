@@ -63,10 +63,16 @@ void CConfigDlg::OnCopyToDays(wxCommandEvent&) {
     if (Refused(document_.CanAdd())) return;
     const OptionalSlot slot = document_.SelectedSlot();
     if (!slot || Refused(document_.CanCopyToDays(*slot))) return;
-    CCopyToDaysDlg dlg(this, SplitWeekTime(document_.Image().Entry(*slot).start).day);
-    if (dlg.ShowModal() != wxID_OK) return;
-    const std::vector<int> days = dlg.ChosenDays();
-    if (!days.empty()) Refused(document_.CopyToDays(*slot, days));
+    // After an overlap the dialog opens again with the days the operator ticked.
+    std::vector<int> days;
+    for (;;) {
+        CCopyToDaysDlg dlg(this, SplitWeekTime(document_.Image().Entry(*slot).start).day, days);
+        if (dlg.ShowModal() != wxID_OK) return;
+        days = dlg.ChosenDays();
+        if (days.empty()) return;
+        const EditOutcome outcome = document_.CopyToDays(*slot, days);
+        if (!Refused(outcome) || outcome.result != EditOutcome::Result::kDaysOverlap) return;
+    }
 }
 
 void CConfigDlg::OnEdit(wxCommandEvent&) {

@@ -381,7 +381,7 @@ bool CScheduleItemDlg::ControlsDifferFromForm() const {
 
 void CScheduleItemDlg::OnCancel(wxCommandEvent&) {
     if (ControlsDifferFromForm() &&
-        wxMessageBox(kMsgDiscardChanges, kTitleConfirmCancel, wxYES_NO | wxICON_QUESTION, this) != wxYES)
+        wxMessageBox(kMsgDiscardChanges, kTitleConfirmCancel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
         return;
     CloseWith(wxID_CANCEL);
 }

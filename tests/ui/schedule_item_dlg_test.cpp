@@ -137,7 +137,9 @@ public:
         return dlg->GetReturnCode();
     }
     static ExpectMessage ExpectDiscardChanges(bool yes) {
-        return ExpectQuestion(kMsgDiscardChanges, kTitleConfirmCancel, yes);
+        // No is the default answer: Enter keeps the operator's values.
+        return ExpectMessage(kMsgDiscardChanges, kTitleConfirmCancel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                             yes ? wxID_YES : wxID_NO);
     }
 
     CScheduleItemDlg* dlg = nullptr;

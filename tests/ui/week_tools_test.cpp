@@ -11,25 +11,6 @@
 using namespace uitest;
 
 namespace {
-// An error box with its secondary text as well.
-class ExpectDetailedError : public wxExpectModalBase<wxMessageDialog, ExpectDetailedError> {
-public:
-    ExpectDetailedError(const wxString& message, const wxString& detail) : message_(message), detail_(detail) {
-        m_description = "message box \"" + message + "\"";
-    }
-
-protected:
-    int OnInvoked(wxMessageDialog* dlg) const override {
-        EXPECT_EQ(dlg->GetMessage().utf8_string(), message_.utf8_string());
-        EXPECT_EQ(dlg->GetExtendedMessage().utf8_string(), detail_.utf8_string());
-        EXPECT_EQ(dlg->GetTitle(), kTitleError);
-        return wxID_OK;
-    }
-
-private:
-    wxString message_, detail_;
-};
-
 class WeekToolsTest : public ConfigDlgTest {
 protected:
     ExpectWindow<CCopyToDaysDlg> TickDays(std::vector<int> days) {
@@ -64,8 +45,11 @@ TEST_F(WeekToolsTest, CopyToDaysAddsEveryCopyAsOneStepOrNoneAndSaysWhichDaysOver
     // Monday office hours; Wednesday already taken in the afternoon.
     Fill({DefaultEntry(8 * kHour, 17 * kHour), DefaultEntry(2 * kDay + 13 * kHour, 2 * kDay + 14 * kHour)});
     dlg->Document().SelectSlot(0);
+    // Refused: the dialog opens again with the days that were ticked.
+    const auto stillTicked = [](CCopyToDaysDlg* days) { EXPECT_EQ(days->ChosenDays(), (std::vector<int>{2, 3, 4})); };
     wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 3, 4}),
-                  ExpectDetailedError(kMsgOverlap, "The copy for Wednesday overlaps another entry."));
+                  ExpectError(kMsgOverlap).WithDetail("The copy for Wednesday overlaps another entry."),
+                  ExpectWindow<CCopyToDaysDlg>(wxID_CANCEL, stillTicked));
     EXPECT_EQ(dlg->Document().Image().EntryCount(), 2u);
     EXPECT_FALSE(dlg->Document().IsModified());
 
@@ -84,7 +68,7 @@ TEST_F(WeekToolsTest, AnOverlapRefusalNamesTheEntryInTheWay) {
     Fill({alarm});
     auto onFriday = [](CScheduleItemDlg* item) { item->form = WholeHoursForm(5, 9, 5, 10, item->form); };
     wxTEST_DIALOG(Click(IDC_NEW), ExpectWindow<CScheduleItemDlg>(wxID_OK, onFriday),
-                  ExpectDetailedError(kMsgOverlap, "It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO)."),
+                  ExpectError(kMsgOverlap).WithDetail("It overlaps 08:00:00 on Friday to 17:00:00 on Friday (Alarm 1 Level NO)."),
                   ExpectWindow<CScheduleItemDlg>(wxID_CANCEL));
     EXPECT_EQ(dlg->Document().Image().EntryCount(), 1u);
 }
