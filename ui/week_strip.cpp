@@ -53,6 +53,7 @@ constexpr int kOutline = 2;      // the selected entry's outline
 constexpr int kPreferredAxisWidth = kHours * 12;
 constexpr int kMinDragDistance = 3;  // when the system names no drag threshold
 constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars below show
+constexpr double kMovedFrom = 0.4;  // how much colour an entry keeps where it is moved away from
 constexpr int kEndZone = 4;  // how near an end of a bar the pointer takes hold of that end
 
 // Where the pointer rests on nothing: what the mouse and the keys do here.
@@ -432,15 +433,18 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
         const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
         FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
     }
-    // The selected entry's bars last, so that no neighbour covers their outline.
+    // The selected entry's bars last, so that no neighbour covers their outline. While it is
+    // being moved they are faded, so that the ghost stands out over them.
     const OptionalSlot selected = SelectedSlot();
     if (!selected) return;
+    const bool movedFrom = drag_ == Drag::kMoving && grabbed_.slot == selected;
+    const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
     const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
     for (const WeekSegment& segment : segments_) {
         if (segment.slot != selected) continue;
         const wxRect bar = BarRect(g, segment);
-        const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
-        FillEdgedRect(dc, bar, TriggerColour(trigger, dark));
+        const wxColour colour = TriggerColour(ClassOfTrigger(TriggerOf(entries_[segment.slot])), dark);
+        FillEdgedRect(dc, bar, movedFrom ? Blend(plotBack, colour, kMovedFrom) : colour);
         FrameRect(dc, bar, FromDIP(kOutline), outline);
     }
 }

@@ -283,6 +283,7 @@ TEST_F(WeekStripTest, TheGhostShowsWhereTheEntryWouldGoAndWhetherItMay) {
     const wxColour continuous = CWeekStrip::TriggerColour(TriggerClass::Continuous, wxSystemSettings::GetAppearance().IsDark());
     EXPECT_NE(fits, empty);
     EXPECT_NE(fits, continuous);  // see-through
+    EXPECT_NE(Pixel(Rendered(kStripSize), PointAt(1, 9 * H)), continuous);  // faded where it leaves
 
     Mouse(wxEVT_MOTION, PointAt(1, 15 * H), true);  // 13:00 to 17:00 would overlap
     EXPECT_EQ(strip_->GetToolTipText(), "13:00:00 on Monday to 17:00:00 on Monday\n"
