@@ -251,9 +251,7 @@ TEST_F(WeekStripTest, DraggingABarMovesOrResizesItsEntryAsOneUndoStep) {
         EXPECT_FALSE(strip_->IsMoving());
         EXPECT_FALSE(strip_->HasCapture());
         EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kSystem);
-        ScheduleEntry after = before;
-        after.start = c.start;
-        after.stop = c.stop_;
+        const ScheduleEntry after = DefaultEntry(c.start, c.stop_);
         EXPECT_EQ(document_.Image().Entry(c.slot), after);
         EXPECT_EQ(strip_->SelectedSlot(), OptionalSlot(c.slot));
         // A change is one undo step; no change leaves none.
