@@ -108,12 +108,29 @@ EditOutcome ConfigDocument::Edit(SlotIndex slot, const EntryForm& form) {
     const OptionalRow row = RowOfSlot(slot);
     if (slot >= EntryCount() || !row) return Refusal(EditOutcome::Result::kNoSuchEntry);
     if (const OptionalSlot other = FirstOverlap(form, slot)) return OverlapWith(*other);
+    ReplaceEntry(slot, *row, EntryFromForm(form));
+    return {};
+}
+
+EditOutcome ConfigDocument::SetTimes(SlotIndex slot, WeekTime start, WeekTime stop) {
+    const OptionalRow row = RowOfSlot(slot);
+    if (slot >= EntryCount() || !row) return Refusal(EditOutcome::Result::kNoSuchEntry);
+    if (start >= kSecondsPerWeek || stop >= kSecondsPerWeek) return Refusal(EditOutcome::Result::kOutsideWeek);
+    ScheduleEntry entry = image_.Entry(slot);
+    if (entry.start == start && entry.stop == stop) return {};
+    if (const OptionalSlot other = ::FirstOverlap(Entries(), start, stop, slot)) return OverlapWith(*other);
+    entry.start = start;
+    entry.stop = stop;
+    ReplaceEntry(slot, *row, entry);
+    return {};
+}
+
+void ConfigDocument::ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry) {
     history_.Record(Take());
-    image_.SetEntry(slot, EntryFromForm(form));
-    RemoveRow(*row);
+    image_.SetEntry(slot, entry);
+    RemoveRow(row);
     InsertRow(slot);
     SetModified();
-    return {};
 }
 
 bool ConfigDocument::Delete(SlotIndex slot) {

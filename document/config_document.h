@@ -24,7 +24,7 @@ struct EditOutcome {
         kFull,          // the schedule has no room for another entry
         kOverlap,       // the entry would claim a second of another entry (overlapping says which)
         kDaysOverlap,   // copies for some days would overlap other entries (overlappingDays)
-        kOutsideWeek,   // the source of a copy has a time past Sunday
+        kOutsideWeek,   // the source of a copy, or the new times of a move, lie past Sunday
         kNoSuchEntry,   // the slot holds no entry
     };
     Result result = Result::kDone;
@@ -86,6 +86,10 @@ public:
     // Edit: the slot takes the form's entry and its row moves to its sorted place, selected;
     // modified. Refused for a slot beyond the schedule or an overlap with another entry.
     EditOutcome Edit(SlotIndex slot, const EntryForm& form);
+    // A move or resize on the week strip: the slot's entry takes start and stop and keeps every
+    // other word; its row moves to its sorted place, selected; modified. Refused for a slot
+    // beyond the schedule, a time past Sunday or an overlap; the same times change nothing.
+    EditOutcome SetTimes(SlotIndex slot, WeekTime start, WeekTime stop);
     // Delete: later slots move down one place and their rows keep showing them; nothing is
     // selected afterwards; modified. False for a slot beyond the schedule.
     bool Delete(SlotIndex slot);
@@ -123,6 +127,7 @@ private:
     // The slot of the first entry the form's times collide with, the edited slot left out.
     OptionalSlot FirstOverlap(const EntryForm& form, OptionalSlot editing) const;
     void AddEntries(std::span<const ScheduleEntry> entries);  // one undo step
+    void ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry);  // one undo step
     void InsertRow(SlotIndex slot);  // at its sorted place, selected
     void RemoveRow(RowIndex row);
     void Notify(ChangeKind kind, RowIndex row = 0);

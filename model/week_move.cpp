@@ -156,6 +156,12 @@ ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32
     return WithSpan(entry, start, ResizedLength(stop - start, length, grid));
 }
 
+ScheduleEntry MoveStopByDays(const ScheduleEntry& entry, int days, std::uint32_t step) {
+    if (!OnTheWeek(entry)) return entry;
+    const std::int64_t length = LengthOf(entry);
+    return WithSpan(entry, entry.start, ResizedLength(length + days * kDay, length, GridOf(step)));
+}
+
 OptionalSlot SlotInTheWay(std::span<const ScheduleEntry> entries, SlotIndex slot, const ScheduleEntry& moved) {
     return FirstOverlap(entries, moved.start, moved.stop, slot);
 }

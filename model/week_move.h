@@ -50,6 +50,9 @@ ScheduleEntry MoveByDays(const ScheduleEntry& entry, int days);
 // The entry with its stop on the steps-th grid line after it (before it when negative).
 ScheduleEntry MoveStopBySteps(const ScheduleEntry& entry, int steps, std::uint32_t step);
 
+// The entry with its stop moved by whole days, either way, its length kept as a resize keeps it.
+ScheduleEntry MoveStopByDays(const ScheduleEntry& entry, int days, std::uint32_t step);
+
 // The slot of the first other entry that moved (slot's entry, changed) overlaps; none when it fits.
 OptionalSlot SlotInTheWay(std::span<const ScheduleEntry> entries, SlotIndex slot, const ScheduleEntry& moved);
 

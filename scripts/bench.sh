@@ -45,7 +45,7 @@ if [ -x "$startup" ]; then
 fi
 
 # figure>baseline pairs of benchmarks not named after the baseline_ convention.
-pairs="BM_RescanNoCard>BM_Stat24,WeekStrip/render_256_entries_900x140>WeekStrip/clear_900x140"
+pairs="BM_RescanNoCard>BM_Stat24,WeekStrip/render_256_entries_900x140>WeekStrip/clear_900x140,WeekStrip/ghost_move_256_entries_900x140>WeekStrip/clear_900x140"
 
 echo "== Summary: each figure beside its baselines (real time; ratio = figure / baseline)"
 for csv in "$results"/*.csv; do

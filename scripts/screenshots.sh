@@ -3,8 +3,8 @@
 # sample week loaded through Load From File), schedule-item.png (Edit of an alarm entry),
 # select-card.png (Save To Card with one card inserted), about.png, week-drag.png (a new
 # entry being drawn on the week strip), copy-to-days.png and week-copied.png (that entry
-# copied to the weekdays), all taken during one operator's session driven by
-# scripts/ui-session.sh on a 1366x768 screen.
+# copied to the weekdays), week-move.png (Monday's entry being moved), all taken during one
+# operator's session driven by scripts/ui-session.sh on a 1366x768 screen.
 # Usage: scripts/screenshots.sh [preset]   (default: default, i.e. build/default/ui/dvr-config)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -217,10 +217,10 @@ if [ -n "$shots" ]; then
   gone "Confirm Delete"
   pause 0.5
   eval "$(xdotool getwindowgeometry --shell "$main")"
-  # The strip stands at the bottom of the window: its plot runs from 49 pixels from the
-  # left to 133 from the right, Monday's row 150 pixels above the bottom, a row every 17.
+  # The strip stands above the status line: its plot runs from 49 pixels from the left to
+  # 133 from the right, Monday's row 167 pixels above the bottom, a row every 17.
   x_at() { python3 -c "print(int($X + 49 + ($WIDTH - 182) * $1 / 24))"; }
-  row_y=$((Y + HEIGHT - 150))
+  row_y=$((Y + HEIGHT - 167))
   xdotool mousemove "$(x_at 7.5)" "$row_y" mousedown 1
   for hour in 9 11 13 15 17 18; do xdotool mousemove "$(x_at $hour)" "$row_y"; pause 0.1; done
   pause 0.5
@@ -243,13 +243,22 @@ if [ -n "$shots" ]; then
   gone "Copy To Days"
   pause 0.5
   shot "$main" week-copied.png
+  # Monday's hours moved two hours later by the middle of their bar: the picture with the
+  # button down shows the ghost and its tip; the release moves the entry, Ctrl+Z puts it back.
+  xdotool mousemove "$(x_at 12)" "$row_y" mousedown 1
+  for hour in 12.5 13 13.5 14; do xdotool mousemove "$(x_at $hour)" "$row_y"; pause 0.1; done
+  pause 0.5
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/week-move.png"
+  xdotool mouseup 1
+  pause 0.5
+  keys "$main" ctrl+z
 fi
 
 close_window "$main"
 if [ -n "$shots" ]; then
-  # The drawn week is not saved: closing asks first, and Yes lets it go.
+  # The drawn week is not saved: closing asks first, and Yes (Alt+Y; No is the default) lets it go.
   ask=$(window_of "Confirm")
-  keys "$ask" Return
+  keys "$ask" alt+y
 fi
 status=0
 for _ in $(seq $((100 * slow))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done

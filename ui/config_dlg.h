@@ -82,6 +82,7 @@ private:
     void OnAboutCommand(wxCommandEvent& event);
     void OnWeekStripActivate(wxCommandEvent& event);
     void OnWeekStripDrawn(wxCommandEvent& event);
+    void OnWeekStripMoved(wxCommandEvent& event);
     void OnListContextMenu(wxDataViewEvent& event);
 
     ConfigDocument document_;

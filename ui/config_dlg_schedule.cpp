@@ -1,12 +1,14 @@
 // The schedule commands: New, Copy, Copy To Days, Edit, Delete and Delete All, and an entry
-// drawn on the week strip.
+// drawn, moved or resized on the week strip.
 #include <wx/msgdlg.h>
 
 #include "model/week_drag.h"
+#include "model/week_move.h"
 #include "ui/config_dlg.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/messages.h"
 #include "ui/schedule_item_dlg.h"
+#include "ui/status_line.h"
 #include "ui/week_strip.h"
 
 bool CConfigDlg::Refused(const EditOutcome& outcome) {
@@ -57,6 +59,18 @@ void CConfigDlg::OnCopy(wxCommandEvent&) {
 void CConfigDlg::OnWeekStripDrawn(wxCommandEvent&) {
     // The drawn span opens as a new entry, with the new-entry defaults for everything else.
     AddThroughDialog(SpanForm(weekStrip_->DrawnSpan()));
+}
+
+void CConfigDlg::OnWeekStripMoved(wxCommandEvent& event) {
+    // The strip has handed the document a move or resize: the status line says how it went.
+    const EditOutcome& outcome = weekStrip_->MoveOutcome();
+    if (outcome.result == EditOutcome::Result::kOverlap) {
+        const ScheduleEntry other = document_.Image().Entry(*outcome.overlapping);
+        statusLine_->SetLastAction("Not changed: " + wxString::FromUTF8(OverlapDetailText(other)));
+    } else if (outcome.Done()) {
+        const ScheduleEntry entry = document_.Image().Entry(static_cast<SlotIndex>(event.GetInt()));
+        statusLine_->SetLastAction("Entry now " + wxString::FromUTF8(DragTipText(entry)));
+    }
 }
 
 void CConfigDlg::OnCopyToDays(wxCommandEvent&) {

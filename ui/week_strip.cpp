@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <span>
 
 #include <wx/dcbuffer.h>
 #include <wx/graphics.h>
@@ -18,6 +19,7 @@
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
 wxDEFINE_EVENT(wxEVT_WEEK_STRIP_DRAWN, wxCommandEvent);
+wxDEFINE_EVENT(wxEVT_WEEK_STRIP_MOVED, wxCommandEvent);
 
 namespace {
 constexpr int kDays = 7;
@@ -51,6 +53,21 @@ constexpr int kOutline = 2;      // the selected entry's outline
 constexpr int kPreferredAxisWidth = kHours * 12;
 constexpr int kMinDragDistance = 3;  // when the system names no drag threshold
 constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars below show
+constexpr double kMovedFrom = 0.4;  // how much colour an entry keeps where it is moved away from
+constexpr int kEndZone = 4;  // how near an end of a bar the pointer takes hold of that end
+
+// Where the pointer rests on nothing: what the mouse and the keys do here.
+constexpr const char* kStripTip =
+    "Drag a bar to move its entry, an end of it to move that end;\n"
+    "drag across an empty stretch to draw a new entry. Shift: by the minute.\n"
+    "Alt+Left, Alt+Right: move the selected entry by 15 minutes\n"
+    "Alt+Up, Alt+Down: move it by a day\n"
+    "Ctrl+Left, Ctrl+Right: move its stop by 15 minutes\n"
+    "Ctrl+Up, Ctrl+Down: move its stop by a day\n"
+    "With Shift as well: by 1 minute";
+
+// A ghost that may not go where it is: a colour none of the triggers takes (Okabe-Ito vermilion).
+const wxColour kRefusedColour(0xD5, 0x5E, 0x00);
 
 wxString HourText(int hour) { return wxString::Format("%02d:00", hour); }
 
@@ -99,6 +116,22 @@ void FrameRect(wxDC& dc, const wxRect& rect, int thickness, const wxColour& colo
 }
 
 bool IsDarkTheme() { return wxSystemSettings::GetAppearance().IsDark(); }
+
+// wxGTK draws wxCURSOR_SIZING as the X font's "sizing" glyph, which cursor themes lack; its
+// four arrows, as Windows shows them for wxCURSOR_SIZING, are wxCURSOR_SIZENWSE ("fleur").
+wxCursor CursorOf(CWeekStrip::Pointer pointer) {
+    switch (pointer) {
+        case CWeekStrip::Pointer::kSystem: break;
+        case CWeekStrip::Pointer::kResize: return wxCursor(wxCURSOR_SIZEWE);
+#ifdef __WXGTK__
+        case CWeekStrip::Pointer::kMove: return wxCursor(wxCURSOR_SIZENWSE);
+#else
+        case CWeekStrip::Pointer::kMove: return wxCursor(wxCURSOR_SIZING);
+#endif
+        case CWeekStrip::Pointer::kRefused: return wxCursor(wxCURSOR_NO_ENTRY);
+    }
+    return wxNullCursor;
+}
 }  // namespace
 
 // clang-format off
@@ -127,6 +160,7 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
     SetAccessibleDescription(this, Description());
+    SetToolTip(kStripTip);
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
 
@@ -138,11 +172,13 @@ CWeekStrip::~CWeekStrip() {
 void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
     if (change.kind == ConfigDocument::ChangeKind::kModified) return;
     if (change.kind != ConfigDocument::ChangeKind::kSelection) {
+        // The entry being moved may have changed or gone: let it be.
+        if (drag_ == Drag::kPressedOnEntry || drag_ == Drag::kMoving) EndDrag(false);
         entries_ = document_.Entries();
         segments_ = WeekSegments(entries_);
         if (hovered_) {
             hovered_.reset();
-            UnsetToolTip();
+            SetToolTip(kStripTip);
         }
     }
     SetAccessibleDescription(this, Description());
@@ -158,7 +194,7 @@ wxString CWeekStrip::Description() const {
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
-    if (DropDragOnEscape(event)) return;
+    if (DropDragOnEscape(event) || MoveByKey(event)) return;
 #ifdef __WXMSW__
     // The strip wants its arrow keys, so Windows hands it Tab too; it passes the focus on.
     // (GTK moves the focus on Tab itself, before the strip sees the key.)
@@ -183,6 +219,27 @@ void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
     if (row) next = step > 0 ? std::min(*row + 1, rows - 1) : (*row == 0 ? 0 : *row - 1);
     document_.SelectRow(next);
     SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, document_.SlotOfRow(next));
+}
+
+bool CWeekStrip::MoveByKey(const wxKeyEvent& event) {
+    const int modifiers = event.GetModifiers() & ~wxMOD_SHIFT;
+    if (modifiers != wxMOD_ALT && modifiers != wxMOD_CONTROL) return false;
+    const int key = event.GetKeyCode();
+    int steps = 0;
+    int days = 0;
+    if (key == WXK_LEFT || key == WXK_NUMPAD_LEFT) steps = -1;
+    if (key == WXK_RIGHT || key == WXK_NUMPAD_RIGHT) steps = 1;
+    if (key == WXK_UP || key == WXK_NUMPAD_UP) days = -1;
+    if (key == WXK_DOWN || key == WXK_NUMPAD_DOWN) days = 1;
+    const OptionalSlot slot = SelectedSlot();
+    if ((steps == 0 && days == 0) || !slot || *slot >= entries_.size()) return false;
+    const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
+    const ScheduleEntry& entry = entries_[*slot];
+    if (modifiers == wxMOD_ALT)
+        ApplyMove(*slot, days != 0 ? MoveByDays(entry, days) : MoveBySteps(entry, steps, step));
+    else
+        ApplyMove(*slot, days != 0 ? MoveStopByDays(entry, days, step) : MoveStopBySteps(entry, steps, step));
+    return true;
 }
 
 void CWeekStrip::OnFocus(wxFocusEvent& event) {
@@ -280,6 +337,21 @@ StripPoint CWeekStrip::PointOnStrip(const Geometry& g, const wxPoint& point) con
     return at;
 }
 
+StripHit CWeekStrip::HitAtPoint(const Geometry& g, const wxPoint& point) const {
+    const int zone = FromDIP(kEndZone);
+    const wxRect rows(g.plotLeft - zone, g.rowsTop, g.plotRight - g.plotLeft + 2 * zone, kDays * g.rowHeight);
+    if (!rows.Contains(point)) return {};
+    const StripPoint at = PointOnStrip(g, point);
+    const std::int64_t width = g.plotRight - g.plotLeft;
+    const auto tolerance = static_cast<std::uint32_t>(zone * std::int64_t{kSecondsPerDay} / width);
+    const StripHit hit = HitEntry(segments_, at.day, at.secondOfDay, tolerance);
+    // The drawn bar decides which entry, so that one too short to fill a pixel is still taken;
+    // beside the bars only an end is, never the gap between two rows' bars.
+    const OptionalSlot drawn = SlotAtPoint(point);
+    if (!drawn) return hit.part == EntryPart::Body ? StripHit{} : hit;
+    return hit.slot == drawn ? hit : StripHit{drawn, EntryPart::Body};
+}
+
 wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const {
     return BarRect(Measure(area), segment);
 }
@@ -307,6 +379,7 @@ void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     DrawGrid(dc, g);
     DrawBars(dc, g);
     if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
+    if (drag_ == Drag::kMoving) DrawGhost(dc, g);
     DrawLegend(dc, g);
     if (HasFocus()) {
         // The keyboard focus: a frame in the selection colour around the rows.
@@ -360,15 +433,18 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
         const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
         FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
     }
-    // The selected entry's bars last, so that no neighbour covers their outline.
+    // The selected entry's bars last, so that no neighbour covers their outline. While it is
+    // being moved they are faded, so that the ghost stands out over them.
     const OptionalSlot selected = SelectedSlot();
     if (!selected) return;
+    const bool movedFrom = drag_ == Drag::kMoving && grabbed_.slot == selected;
+    const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
     const wxColour outline = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
     for (const WeekSegment& segment : segments_) {
         if (segment.slot != selected) continue;
         const wxRect bar = BarRect(g, segment);
-        const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
-        FillEdgedRect(dc, bar, TriggerColour(trigger, dark));
+        const wxColour colour = TriggerColour(ClassOfTrigger(TriggerOf(entries_[segment.slot])), dark);
+        FillEdgedRect(dc, bar, movedFrom ? Blend(plotBack, colour, kMovedFrom) : colour);
         FrameRect(dc, bar, FromDIP(kOutline), outline);
     }
 }
@@ -389,11 +465,22 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
 }
 
 void CWeekStrip::DrawSpan(wxDC& dc, const Geometry& g) const {
-    // A new entry records continuously until the operator picks otherwise: its colour, see-
-    // through so that an entry it would overlap stays visible, with a solid edge.
-    const wxColour colour = TriggerColour(TriggerClass::Continuous, IsDarkTheme());
+    // A new entry records continuously until the operator picks otherwise.
+    DrawSeeThrough(dc, g, SpanSegments(drawing_), TriggerColour(TriggerClass::Continuous, IsDarkTheme()));
+}
+
+void CWeekStrip::DrawGhost(wxDC& dc, const Geometry& g) const {
+    if (!ghost_) return;
+    const wxColour colour =
+        ghostInTheWay_ ? kRefusedColour : TriggerColour(ClassOfTrigger(TriggerOf(*ghost_)), IsDarkTheme());
+    DrawSeeThrough(dc, g, WeekSegments(std::span(&*ghost_, 1)), colour);
+}
+
+void CWeekStrip::DrawSeeThrough(wxDC& dc, const Geometry& g, const std::vector<WeekSegment>& bars,
+                                const wxColour& colour) const {
+    // See-through, so that an entry below stays visible, with a solid edge.
     const wxColour fill(colour.Red(), colour.Green(), colour.Blue(), kSpanAlpha);
-    for (const WeekSegment& segment : SpanSegments(drawing_)) {
+    for (const WeekSegment& segment : bars) {
         const wxRect bar = BarRect(g, segment);
         FillRect(dc, bar, fill);
         if (bar.width >= 3 && bar.height >= 3) FrameRect(dc, wxRect(bar).Deflate(1), 1, colour);
@@ -424,11 +511,17 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
     if (const OptionalSlot slot = SlotAtPoint(event.GetPosition())) {
         document_.SelectSlot(slot);
         SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *slot);
-        return;
     }
+    // On a bar, or just beside an end of one, the press may become a move; elsewhere on the
+    // rows a new span.
     const Geometry g = Measure(GetClientSize());
-    if (!InPlot(g, event.GetPosition())) return;
-    drag_ = Drag::kPressed;
+    grabbed_ = HitAtPoint(g, event.GetPosition());
+    if (grabbed_.part != EntryPart::None)
+        drag_ = Drag::kPressedOnEntry;
+    else if (InPlot(g, event.GetPosition()))
+        drag_ = Drag::kPressed;
+    else
+        return;
     pressPixel_ = event.GetPosition();
     pressPoint_ = PointOnStrip(g, pressPixel_);
 }
@@ -436,7 +529,8 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
 void CWeekStrip::OnLeftUp(wxMouseEvent& event) {
     event.Skip();
     if (drag_ == Drag::kDrawing) FollowDrag(event);
-    EndDrag(drag_ == Drag::kDrawing);
+    if (drag_ == Drag::kMoving) FollowMove(event);
+    EndDrag(drag_ == Drag::kDrawing || drag_ == Drag::kMoving);
 }
 
 void CWeekStrip::OnLeftDClick(wxMouseEvent& event) {
@@ -452,15 +546,29 @@ void CWeekStrip::OnMotion(wxMouseEvent& event) {
     event.Skip();
     // Without the mouse captured the release may have happened outside: drop the drag.
     if (drag_ != Drag::kNone && !event.LeftIsDown()) EndDrag(false);
-    if (drag_ == Drag::kPressed && PastDragThreshold(event.GetPosition())) {
-        drag_ = Drag::kDrawing;
+    const bool pressed = drag_ == Drag::kPressed || drag_ == Drag::kPressedOnEntry;
+    if (pressed && PastDragThreshold(event.GetPosition())) {
+        drag_ = drag_ == Drag::kPressed ? Drag::kDrawing : Drag::kMoving;
         if (!HasCapture()) CaptureMouse();
+        // An end taken from beside its bar: the entry being changed is the selected one.
+        if (drag_ == Drag::kMoving && SelectedSlot() != grabbed_.slot) {
+            document_.SelectSlot(grabbed_.slot);
+            SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *grabbed_.slot);
+        }
     }
     if (drag_ == Drag::kDrawing) {
         FollowDrag(event);
         return;
     }
+    if (drag_ == Drag::kMoving) {
+        FollowMove(event);
+        return;
+    }
     ShowHover(SlotAtPoint(event.GetPosition()));
+    if (drag_ == Drag::kNone) {
+        const EntryPart part = HitAtPoint(Measure(GetClientSize()), event.GetPosition()).part;
+        ShowPointer(part == EntryPart::Start || part == EntryPart::Stop ? Pointer::kResize : Pointer::kSystem);
+    }
 }
 
 bool CWeekStrip::PastDragThreshold(const wxPoint& point) const {
@@ -480,22 +588,56 @@ void CWeekStrip::FollowDrag(const wxMouseEvent& event) {
     Refresh();
 }
 
-void CWeekStrip::EndDrag(bool drawn) {
-    const bool wasDrawing = drag_ == Drag::kDrawing;
+void CWeekStrip::FollowMove(const wxMouseEvent& event) {
+    // Any change to the entries ends the move first, so the grabbed slot is still the entry's.
+    const Geometry g = Measure(GetClientSize());
+    const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
+    const ScheduleEntry& entry = entries_[*grabbed_.slot];
+    const ScheduleEntry ghost = DragEntry(entry, grabbed_.part, pressPoint_, PointOnStrip(g, event.GetPosition()), step);
+    if (ghost == ghost_) return;
+    ghost_ = ghost;
+    ghostInTheWay_ = SlotInTheWay(entries_, *grabbed_.slot, ghost);
+    wxString tip = wxString::FromUTF8(DragTipText(ghost));
+    if (ghostInTheWay_) tip += "\n" + wxString::FromUTF8(OverlapDetailText(entries_[*ghostInTheWay_]));
+    hovered_.reset();
+    SetToolTip(tip);
+    if (ghostInTheWay_)
+        ShowPointer(Pointer::kRefused);
+    else
+        ShowPointer(grabbed_.part == EntryPart::Body ? Pointer::kMove : Pointer::kResize);
+    Refresh();
+}
+
+void CWeekStrip::EndDrag(bool apply) {
+    const Drag was = drag_;
     const DragSpan span = drawing_;
+    const std::optional<ScheduleEntry> ghost = ghost_;
     drag_ = Drag::kNone;
     drawing_ = DragSpan{};
+    ghost_.reset();
+    ghostInTheWay_.reset();
     if (HasCapture()) ReleaseMouse();
-    if (!wasDrawing) return;
+    if (was != Drag::kDrawing && was != Drag::kMoving) return;
     hovered_.reset();
-    UnsetToolTip();
+    SetToolTip(kStripTip);
+    ShowPointer(Pointer::kSystem);
     Refresh();
-    if (!drawn) return;
-    // Sent only once the mouse is free and the strip is at rest: the handler opens a dialog.
+    if (!apply) return;
+    // Told only once the mouse is free and the strip is at rest: a handler may open a dialog.
+    if (was == Drag::kMoving) {
+        if (ghost) ApplyMove(*grabbed_.slot, *ghost);
+        return;
+    }
     drawn_ = span;
     wxCommandEvent event(wxEVT_WEEK_STRIP_DRAWN, GetId());
     event.SetEventObject(this);
     ProcessWindowEvent(event);
+}
+
+void CWeekStrip::ApplyMove(SlotIndex slot, const ScheduleEntry& moved) {
+    if (slot >= entries_.size() || moved == entries_[slot]) return;
+    moveOutcome_ = document_.SetTimes(slot, moved.start, moved.stop);
+    SendSlotEvent(wxEVT_WEEK_STRIP_MOVED, slot);
 }
 
 void CWeekStrip::OnCaptureLost(wxMouseCaptureLostEvent&) { EndDrag(false); }
@@ -515,15 +657,18 @@ bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
 void CWeekStrip::ShowHover(OptionalSlot slot) {
     if (slot == hovered_) return;
     hovered_ = slot;
-    if (slot)
-        SetToolTip(TooltipText(*slot));
-    else
-        UnsetToolTip();
+    SetToolTip(slot ? TooltipText(*slot) : wxString(kStripTip));
+}
+
+void CWeekStrip::ShowPointer(Pointer pointer) {
+    if (pointer == pointer_) return;
+    pointer_ = pointer;
+    SetCursor(CursorOf(pointer));
 }
 
 void CWeekStrip::OnLeave(wxMouseEvent& event) {
     event.Skip();
-    if (drag_ != Drag::kDrawing) ShowHover(std::nullopt);
+    if (drag_ != Drag::kDrawing && drag_ != Drag::kMoving) ShowHover(std::nullopt);
 }
 
 bool CWeekStrip::SetFont(const wxFont& font) {

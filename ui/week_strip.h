@@ -4,7 +4,10 @@
 // draws the document's entries and selection. Clicking a bar selects its entry,
 // double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
 // the selection from entry to entry in the order of the list. Dragging along the rows from
-// an empty spot draws a span for a new entry; Escape drops it.
+// an empty spot draws a span for a new entry; dragging a bar moves its entry, dragging an end
+// of it moves that end, the entry following as a see-through ghost; Escape drops either.
+// Alt+arrows move the selected entry, Ctrl+arrows its stop. Moves go to the document.
+#include <optional>
 #include <vector>
 
 #include <wx/control.h>
@@ -13,6 +16,7 @@
 #include "document/config_document.h"
 #include "model/schedule_entry.h"
 #include "model/week_drag.h"
+#include "model/week_move.h"
 #include "model/week_segments.h"
 
 // Sent when a bar is clicked (SELECT) or double-clicked (ACTIVATE); GetInt() is the slot.
@@ -20,10 +24,14 @@ wxDECLARE_EVENT(wxEVT_WEEK_STRIP_SELECT, wxCommandEvent);
 wxDECLARE_EVENT(wxEVT_WEEK_STRIP_ACTIVATE, wxCommandEvent);
 // Sent when a drag from an empty spot ends; the strip's DrawnSpan() is the span drawn.
 wxDECLARE_EVENT(wxEVT_WEEK_STRIP_DRAWN, wxCommandEvent);
+// Sent when a move or resize has gone to the document; GetInt() is the slot, the strip's
+// MoveOutcome() what became of it.
+wxDECLARE_EVENT(wxEVT_WEEK_STRIP_MOVED, wxCommandEvent);
 
 #define EVT_WEEK_STRIP_SELECT(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_SELECT, id, wxCommandEventHandler(fn))
 #define EVT_WEEK_STRIP_ACTIVATE(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_ACTIVATE, id, wxCommandEventHandler(fn))
 #define EVT_WEEK_STRIP_DRAWN(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_DRAWN, id, wxCommandEventHandler(fn))
+#define EVT_WEEK_STRIP_MOVED(id, fn) wx__DECLARE_EVT1(wxEVT_WEEK_STRIP_MOVED, id, wxCommandEventHandler(fn))
 
 class CWeekStrip : public wxControl {
 public:
@@ -41,6 +49,14 @@ public:
     DragSpan DrawnSpan() const { return drawn_; }
     // Whether a span is being drawn: the button is down and the pointer has moved away.
     bool IsDrawing() const { return drag_ == Drag::kDrawing; }
+    // Whether an entry is being moved or resized: pressed on a bar, the pointer moved away.
+    bool IsMoving() const { return drag_ == Drag::kMoving; }
+    // What the document made of the last move or resize the strip handed it.
+    const EditOutcome& MoveOutcome() const { return moveOutcome_; }
+    // The pointer over the strip: the system's own, an end to resize, an entry to move, or a
+    // place the entry may not go.
+    enum class Pointer { kSystem, kResize, kMove, kRefused };
+    Pointer PointerShown() const { return pointer_; }
 
     // Where a bar is drawn, in a drawing area of the given size or of the client size.
     wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
@@ -88,18 +104,30 @@ private:
     bool InPlot(const Geometry& g, const wxPoint& point) const;
     // The row and second under a point; left or right of the axis counts as its ends.
     StripPoint PointOnStrip(const Geometry& g, const wxPoint& point) const;
+    // The entry and part a press at a point takes hold of: a bar where one is drawn, or an
+    // end just beside it; none elsewhere.
+    StripHit HitAtPoint(const Geometry& g, const wxPoint& point) const;
 
     void DrawGrid(wxDC& dc, const Geometry& g) const;
     void DrawBars(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
     void DrawSpan(wxDC& dc, const Geometry& g) const;
+    void DrawGhost(wxDC& dc, const Geometry& g) const;
+    void DrawSeeThrough(wxDC& dc, const Geometry& g, const std::vector<WeekSegment>& bars, const wxColour& colour) const;
 
     // A press on an empty spot becomes a drag once the pointer has moved a few pixels.
     bool PastDragThreshold(const wxPoint& point) const;
     void FollowDrag(const wxMouseEvent& event);
-    void EndDrag(bool drawn);
+    void FollowMove(const wxMouseEvent& event);
+    // Ends a drag; apply hands a drawn span to the window, a moved entry to the document.
+    void EndDrag(bool apply);
     bool DropDragOnEscape(const wxKeyEvent& event);  // true when it did
+    // Alt+arrows move the selected entry, Ctrl+arrows its stop; true when the key was one of them.
+    bool MoveByKey(const wxKeyEvent& event);
+    // Hands the slot's entry, moved, to the document and tells the window; no change, no call.
+    void ApplyMove(SlotIndex slot, const ScheduleEntry& moved);
     void ShowHover(OptionalSlot slot);
+    void ShowPointer(Pointer pointer);
 
     void OnDocumentChange(const ConfigDocument::Change& change);
     void SendSlotEvent(wxEventType type, SlotIndex slot);
@@ -122,12 +150,18 @@ private:
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
     OptionalSlot hovered_;  // the slot whose tooltip is set
-    enum class Drag { kNone, kPressed, kDrawing };
+    // kPressed and kDrawing on an empty spot, kPressedOnEntry and kMoving on an entry's bar.
+    enum class Drag { kNone, kPressed, kDrawing, kPressedOnEntry, kMoving };
     Drag drag_ = Drag::kNone;
     wxPoint pressPixel_;
     StripPoint pressPoint_;
     DragSpan drawing_;  // while drag_ is kDrawing
     DragSpan drawn_;
+    StripHit grabbed_;                     // from kPressedOnEntry on
+    std::optional<ScheduleEntry> ghost_;   // where the grabbed entry would go, while kMoving
+    OptionalSlot ghostInTheWay_;           // the entry the ghost would overlap
+    EditOutcome moveOutcome_;
+    Pointer pointer_ = Pointer::kSystem;
     mutable TextMetrics metrics_;
 
     wxDECLARE_EVENT_TABLE();

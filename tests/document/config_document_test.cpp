@@ -142,6 +142,10 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
         {"copies onto Tuesday and Thursday", doc.CopyToDays(1, std::vector<int>{1, 2, 6}), Result::kDaysOverlap, {}, {2}},
         {"copies of a time past Sunday", doc.CopyToDays(2, std::vector<int>{1}), Result::kOutsideWeek, {}, {}},
         {"copies of no entry", doc.CopyToDays(kMaxEntries, std::vector<int>{1}), Result::kNoSuchEntry, {}, {}},
+        {"a move onto Thursday's", doc.SetTimes(0, 3 * D + 30, 3 * D + 90), Result::kOverlap, 1, {}},
+        {"a move past Sunday", doc.SetTimes(0, 7 * D, 7 * D + 60), Result::kOutsideWeek, {}, {}},
+        {"a move of no entry", doc.SetTimes(kMaxEntries, 0, 60), Result::kNoSuchEntry, {}, {}},
+        {"a move to where it is", doc.SetTimes(0, D, D + 60), Result::kDone, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -156,6 +160,22 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     EXPECT_FALSE(doc.CanUndo());
     // The entry being edited does not stand in its own way.
     EXPECT_TRUE(doc.Edit(0, WholeHoursForm(2, 7, 2, 9)).Done());
+}
+
+TEST(ConfigDocument, SetTimesKeepsEveryOtherWordAndMovesTheRowToItsPlace) {
+    ConfigDocument doc;
+    // Words no dialog writes: a foreign control word, resolution, rate and size.
+    const ScheduleEntry foreign{8 * H, 12 * H, 0xFFFFFFFFu, 7, 0xFFFFFFFFu, 12345};
+    doc.Load(ImageOf({foreign, DefaultEntry(13 * H, 14 * H), DefaultEntry(D + 8 * H, D + 9 * H)}));
+    Recorder changes(doc);
+    ASSERT_TRUE(doc.SetTimes(0, D + 10 * H, D + 12 * H).Done());
+    ScheduleEntry moved = foreign;
+    moved.start = D + 10 * H;
+    moved.stop = D + 12 * H;
+    EXPECT_EQ(doc.Image().Entry(0), moved);
+    EXPECT_EQ(Rows(doc), (std::vector<SlotIndex>{1, 2, 0}));
+    EXPECT_EQ(doc.SelectedSlot(), 0u);
+    EXPECT_EQ(changes.Take(), "-0 +2:0 sel mod ");
 }
 
 TEST(ConfigDocument, SelectingASlotWithoutARowSelectsNothing) {
@@ -199,6 +219,8 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     ASSERT_TRUE(doc.CopyToDays(2, std::vector<int>{3, 5}).Done());  // two copies, one step
     states.push_back(state());
     ASSERT_TRUE(doc.Edit(0, WholeHoursForm(7, 1, 7, 2)).Done());
+    states.push_back(state());
+    ASSERT_TRUE(doc.SetTimes(0, 6 * D, 6 * D + H).Done());
     states.push_back(state());
     ASSERT_TRUE(doc.Delete(2));
     states.push_back(state());

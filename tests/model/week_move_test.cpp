@@ -72,6 +72,11 @@ TEST(WeekMove, KeyboardSteps) {
         {MoveStopBySteps(Span(D, D), -1, Q), D, D - 15 * M},
         {MoveBySteps(Span(W, H), 1, Q), W, H},
         {MoveByDays(Span(H, W), 1), H, W},
+        {MoveStopByDays(Span(8 * H, 12 * H), 1, Q), 8 * H, D + 12 * H},
+        {MoveStopByDays(Span(8 * H, 12 * H), -1, Q), 8 * H, 8 * H + 15 * M},
+        {MoveStopByDays(Span(6 * D + 20 * H, 6 * D + 23 * H), 1, Q), 6 * D + 20 * H, 23 * H},
+        {MoveStopByDays(Span(D, D), -1, Q), D, 0},
+        {MoveStopByDays(Span(D, D), 1, Q), D, D},
     };
     for (const Case& c : cases) EXPECT_EQ(c.moved, Span(c.start, c.stop)) << c.start << "-" << c.stop;
 }

@@ -8,6 +8,7 @@
 #include <wx/settings.h>
 #include <wx/tooltip.h>
 
+#include "support/entries.h"
 #include "support/images.h"
 #include "ui/accessibility.h"
 #include "ui/week_strip.h"
@@ -70,6 +71,14 @@ protected:
     wxPoint PointAt(int day, WeekTime second) const {
         const wxRect bar = strip_->BarRect(WeekSegment{day, second, second + 1, 0});
         return wxPoint(bar.x, bar.y + bar.height / 2);
+    }
+    void Key(int code, int modifiers) {
+        wxKeyEvent event(wxEVT_KEY_DOWN);
+        event.m_keyCode = code;
+        event.SetAltDown((modifiers & wxMOD_ALT) != 0);
+        event.SetControlDown((modifiers & wxMOD_CONTROL) != 0);
+        event.SetShiftDown((modifiers & wxMOD_SHIFT) != 0);
+        strip_->GetEventHandler()->ProcessEvent(event);
     }
     void Mouse(wxEventType type, const wxPoint& at, bool leftDown = false, bool shift = false) {
         wxMouseEvent event(type);
@@ -168,7 +177,7 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         SCOPED_TRACE(c.name);
         selects_.clear();
         drawn_.clear();
-        document_.SelectSlot(std::nullopt);
+        SetSchedule(OfficeWeek());  // a press on a bar moves its entry
         Mouse(wxEVT_LEFT_DOWN, c.press);
         for (const wxPoint& at : c.moves) Mouse(wxEVT_MOTION, at, true, c.shift);
         EXPECT_EQ(strip_->IsDrawing(), c.stop != Stop::kRelease || c.drawn.has_value());
@@ -193,6 +202,125 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         EXPECT_NEAR(drawn_[0].stop, c.drawn->stop, slack);
         EXPECT_EQ(drawn_[0].start % (c.shift ? kFineDragStep : kDragStep), 0u);
         EXPECT_EQ(strip_->DrawnSpan(), drawn_[0]);
+    }
+}
+
+// Monday 08:00 to 12:00, Monday 16:00 to 18:00 in the way, a night from Sunday 22:00 to Monday 02:00.
+std::vector<ScheduleEntry> MondayWithNeighbours() {
+    return {DefaultEntry(8 * H, 12 * H), DefaultEntry(16 * H, 18 * H), DefaultEntry(6 * D + 22 * H, 2 * H)};
+}
+
+TEST_F(WeekStripTest, DraggingABarMovesOrResizesItsEntryAsOneUndoStep) {
+    frame_->Show();  // a drag captures the mouse, which takes a window on the screen
+    enum class Stop { kRelease, kEscape, kCaptureLost, kReload };
+    struct Case {
+        const char* name;
+        int slot;
+        wxPoint press, release;
+        Stop stop;
+        WeekTime start, stop_;  // the entry afterwards
+    };
+    SetSchedule(MondayWithNeighbours());
+    const Case cases[] = {
+        {"middle, three hours right", 0, PointAt(1, 10 * H), PointAt(1, 13 * H), Stop::kRelease, 11 * H, 15 * H},
+        {"middle, a row down", 0, PointAt(1, 10 * H), PointAt(2, 10 * H), Stop::kRelease, D + 8 * H, D + 12 * H},
+        {"stop end, two hours right", 0, PointAt(1, 12 * H - 60), PointAt(1, 14 * H - 60), Stop::kRelease, 8 * H,
+         14 * H},
+        {"start end, an hour left", 0, PointAt(1, 8 * H + 60), PointAt(1, 7 * H + 60), Stop::kRelease, 7 * H, 12 * H},
+        {"the night's Monday piece moves all of it", 2, PointAt(1, H), PointAt(1, 3 * H), Stop::kRelease, 0, 4 * H},
+        {"onto the entry in the way", 0, PointAt(1, 10 * H), PointAt(1, 17 * H), Stop::kRelease, 8 * H, 12 * H},
+        {"Escape", 0, PointAt(1, 10 * H), PointAt(1, 13 * H), Stop::kEscape, 8 * H, 12 * H},
+        {"capture lost", 0, PointAt(1, 10 * H), PointAt(1, 13 * H), Stop::kCaptureLost, 8 * H, 12 * H},
+        {"a load meanwhile", 2, PointAt(1, H), PointAt(1, 3 * H), Stop::kReload, 6 * D + 22 * H, 2 * H},
+        {"a click", 0, PointAt(1, 10 * H), PointAt(1, 10 * H) + wxPoint(1, 0), Stop::kRelease, 8 * H, 12 * H},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetSchedule(MondayWithNeighbours());
+        const ScheduleEntry before = document_.Image().Entry(c.slot);
+        Mouse(wxEVT_LEFT_DOWN, c.press);
+        EXPECT_EQ(strip_->SelectedSlot(), OptionalSlot(c.slot));
+        Mouse(wxEVT_MOTION, c.release, true);
+        if (c.stop == Stop::kEscape) Key(WXK_ESCAPE, 0);
+        if (c.stop == Stop::kCaptureLost) {
+            wxMouseCaptureLostEvent lost(strip_->GetId());
+            strip_->GetEventHandler()->ProcessEvent(lost);
+        }
+        if (c.stop == Stop::kReload) document_.Load(ImageOf(MondayWithNeighbours()));  // selects the last
+        Mouse(wxEVT_LEFT_UP, c.release);
+        EXPECT_FALSE(strip_->IsMoving());
+        EXPECT_FALSE(strip_->HasCapture());
+        EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kSystem);
+        const ScheduleEntry after = DefaultEntry(c.start, c.stop_);
+        EXPECT_EQ(document_.Image().Entry(c.slot), after);
+        EXPECT_EQ(strip_->SelectedSlot(), OptionalSlot(c.slot));
+        // A change is one undo step; no change leaves none.
+        EXPECT_EQ(document_.CanUndo(), after != before);
+        document_.Undo();
+        EXPECT_EQ(document_.Image().Entry(c.slot), before);
+    }
+}
+
+TEST_F(WeekStripTest, TheGhostShowsWhereTheEntryWouldGoAndWhetherItMay) {
+    SetSchedule(MondayWithNeighbours());
+    frame_->Show();
+    const wxPoint beside = PointAt(1, 13 * H);  // where only the ghost will be
+    const wxColour empty = Pixel(Rendered(kStripSize), beside);
+    // Near an end the pointer offers to resize; in the middle of a bar it does not.
+    Mouse(wxEVT_MOTION, PointAt(1, 12 * H - 60));
+    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kResize);
+    Mouse(wxEVT_MOTION, PointAt(1, 10 * H));
+    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kSystem);
+
+    Mouse(wxEVT_LEFT_DOWN, PointAt(1, 10 * H));
+    Mouse(wxEVT_MOTION, PointAt(1, 12 * H), true);  // fits: 10:00 to 14:00
+    ASSERT_TRUE(strip_->IsMoving());
+    EXPECT_EQ(strip_->GetToolTipText(), "10:00:00 on Monday to 14:00:00 on Monday");
+    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kMove);
+    const wxColour fits = Pixel(Rendered(kStripSize), beside);
+    const wxColour continuous = CWeekStrip::TriggerColour(TriggerClass::Continuous, wxSystemSettings::GetAppearance().IsDark());
+    EXPECT_NE(fits, empty);
+    EXPECT_NE(fits, continuous);  // see-through
+    EXPECT_NE(Pixel(Rendered(kStripSize), PointAt(1, 9 * H)), continuous);  // faded where it leaves
+
+    Mouse(wxEVT_MOTION, PointAt(1, 15 * H), true);  // 13:00 to 17:00 would overlap
+    EXPECT_EQ(strip_->GetToolTipText(), "13:00:00 on Monday to 17:00:00 on Monday\n"
+                                        "It overlaps 16:00:00 on Monday to 18:00:00 on Monday (Continuous).");
+    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kRefused);
+    const wxColour refused = Pixel(Rendered(kStripSize), beside);
+    EXPECT_NE(refused, empty);
+    EXPECT_NE(refused, fits);
+    Key(WXK_ESCAPE, 0);
+}
+
+TEST_F(WeekStripTest, AltArrowsMoveTheSelectedEntryAndCtrlArrowsItsStop) {
+    constexpr WeekTime M = 60;
+    struct Case {
+        int key, modifiers;
+        WeekTime start, stop;  // of Monday 08:00 to 12:00 afterwards
+        bool refused;
+    };
+    const int alt = wxMOD_ALT, ctrl = wxMOD_CONTROL, shift = wxMOD_SHIFT;
+    const Case cases[] = {
+        {WXK_RIGHT, alt, 8 * H + 15 * M, 12 * H + 15 * M, false},
+        {WXK_LEFT, alt | shift, 8 * H - M, 12 * H - M, false},
+        {WXK_DOWN, alt, D + 8 * H, D + 12 * H, false},
+        {WXK_UP, alt, 6 * D + 8 * H, 6 * D + 12 * H, false},
+        {WXK_RIGHT, ctrl, 8 * H, 12 * H + 15 * M, false},
+        {WXK_NUMPAD_LEFT, ctrl | shift, 8 * H, 12 * H - M, false},
+        {WXK_DOWN, ctrl, 8 * H, 12 * H, true},  // over Monday 16:00
+        {WXK_UP, ctrl, 8 * H, 8 * H + 15 * M, false},  // never shorter than a step
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " with " << c.modifiers);
+        SetSchedule(MondayWithNeighbours());
+        document_.SelectSlot(0);
+        Key(c.key, c.modifiers);
+        const ScheduleEntry expected = DefaultEntry(c.start, c.stop);
+        EXPECT_EQ(document_.Image().Entry(0), expected);
+        EXPECT_EQ(strip_->MoveOutcome().result, c.refused ? EditOutcome::Result::kOverlap : EditOutcome::Result::kDone);
+        // A screen reader hears the new times.
+        EXPECT_EQ(GetAccessibleDescription(strip_), wxString::FromUTF8(DragTipText(expected) + ", Continuous"));
     }
 }
 
@@ -309,8 +437,9 @@ TEST_F(WeekStripTest, HoveringABarShowsItsTimesTriggerAndRate) {
         Mouse(wxEVT_MOTION, CentreOf(c.slot, c.day));
         EXPECT_EQ(strip_->GetToolTipText(), wxString(c.text) + ", 25.0 / 30.0 images per second (PAL / NTSC)");
     }
+    // Off the bars the tip tells what the mouse and the keys do.
     Mouse(wxEVT_MOTION, PointAt(1, 20 * H));
-    EXPECT_EQ(strip_->GetToolTip(), nullptr);
+    EXPECT_TRUE(strip_->GetToolTipText().Contains("Ctrl+Up, Ctrl+Down: move its stop by a day"));
     EXPECT_EQ(strip_->TooltipText(-1), "");
     EXPECT_EQ(strip_->TooltipText(9), "");
 }

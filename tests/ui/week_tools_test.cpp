@@ -1,10 +1,11 @@
 // The quicker ways to a working week, wired into the main window: Copy To Days, drawing an
-// entry on the week strip, the overlap named, undo and redo.
+// entry on the week strip, moving one there, the overlap named, undo and redo.
 #include "model/entry_texts.h"
 #include "support/forms.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/ids.h"
 #include "ui/schedule_item_dlg.h"
+#include "ui/status_line.h"
 #include "ui/week_strip.h"
 #include "ui_test_support.h"
 
@@ -89,6 +90,32 @@ TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
     EXPECT_EQ(opened.sizeKB, NewEntryForm().sizeKB);
     ASSERT_EQ(dlg->Document().Image().EntryCount(), 1u);
     EXPECT_EQ(RowTexts(List(), 0)[0], "18:00:00 on Tuesday");
+}
+
+TEST_F(WeekToolsTest, ABarMovedByMouseOrKeyChangesAtOnceAndTheStatusLineSaysHow) {
+    Fill({DefaultEntry(8 * kHour, 12 * kHour), DefaultEntry(16 * kHour, 18 * kHour)});
+    auto drag = [&](const wxPoint& from, const wxPoint& to) {
+        Mouse(wxEVT_LEFT_DOWN, from);
+        Mouse(wxEVT_MOTION, to);
+        Mouse(wxEVT_LEFT_UP, to);
+        wxTheApp->ProcessPendingEvents();
+    };
+    drag(PointAt(1, 10 * kHour), PointAt(1, 17 * kHour));  // onto 16:00 to 18:00
+    EXPECT_EQ(dlg->StatusLine()->LastAction(),
+              "Not changed: It overlaps 16:00:00 on Monday to 18:00:00 on Monday (Continuous).");
+    drag(PointAt(1, 10 * kHour), PointAt(1, 13 * kHour));  // three hours later by its middle
+    EXPECT_EQ(RowTexts(List(), 0)[1], "15:00:00 on Monday");
+    EXPECT_EQ(uitest::ListSelection(List()), 0);
+    EXPECT_EQ(dlg->StatusLine()->LastAction(), "Entry now 11:00:00 on Monday to 15:00:00 on Monday");
+
+    // The window leaves Alt+arrows to the strip, which moves the selected entry.
+    CWeekStrip* strip = dlg->WeekStrip();
+    EXPECT_FALSE(PressKey(strip, WXK_DOWN, true));
+    wxKeyEvent down(wxEVT_KEY_DOWN);
+    down.m_keyCode = WXK_DOWN;
+    down.SetAltDown(true);
+    strip->ProcessWindowEvent(down);
+    EXPECT_EQ(dlg->StatusLine()->LastAction(), "Entry now 11:00:00 on Tuesday to 15:00:00 on Tuesday");
 }
 
 TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAgain) {
