@@ -31,10 +31,17 @@ struct Recorder {
             using K = ConfigDocument::ChangeKind;
             switch (c.kind) {
                 case K::kRowInserted:
-                    log += "+" + std::to_string(c.row) + ":" +
-                           (c.row < doc_.RowCount() ? std::to_string(doc_.SlotOfRow(c.row)) : "?") + " ";
+                    log += "+";
+                    log += std::to_string(c.row);
+                    log += ":";
+                    log += c.row < doc_.RowCount() ? std::to_string(doc_.SlotOfRow(c.row)) : "?";
+                    log += " ";
                     break;
-                case K::kRowRemoved: log += "-" + std::to_string(c.row) + " "; break;
+                case K::kRowRemoved:
+                    log += "-";
+                    log += std::to_string(c.row);
+                    log += " ";
+                    break;
                 case K::kReset: log += "reset "; break;
                 case K::kAllDeleted: log += "all "; break;
                 case K::kSelection: log += "sel "; break;

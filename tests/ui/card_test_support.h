@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 // A saved configuration holding entryCount entries, then extra bytes behind it.
 inline Bytes ValidConfig(std::size_t entryCount = 0, const std::string& behind = "") {
     Bytes bytes = ToBytes(ImageOf(EntriesEvery(entryCount, kHour, 2 * kHour, kHour)).bytes);
-    bytes.insert(bytes.end(), behind.begin(), behind.end());
+    for (char c : behind) bytes.push_back(static_cast<std::uint8_t>(c));
     return bytes;
 }
 
