@@ -31,6 +31,12 @@ public:
     CWeekStrip* WeekStrip() const { return weekStrip_; }
     CStatusLine* StatusLine() const { return statusLine_; }
 
+    // Loads the file at path as Load From File does, for a file named on the command line or
+    // dropped on the window: "Discard current changes" first when modified, ".DAT" added to a
+    // name that names nothing, the result in the status line and a failure in a message box.
+    // False when nothing was loaded.
+    bool OpenFile(const wxString& path);
+
 private:
     // "Discard current changes" when modified; false when the operator answers No.
     bool AskDiscard();

@@ -5,13 +5,11 @@
 #include "ui/messages.h"
 #include "ui/status_line.h"
 
+#include <system_error>
+
 #include <wx/datetime.h>
 
 namespace {
-wxString EntriesText(std::size_t count) {
-    return count == 1 ? wxString("1 entry") : wxString::Format("%zu entries", count);
-}
-
 wxString TimeNow() { return wxDateTime::Now().Format("%H:%M"); }
 }  // namespace
 
@@ -47,6 +45,15 @@ bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card)
     statusLine_->SetLastAction(card.empty() ? wxString::Format("Saved to %s at %s", PathText(outcome.path), TimeNow())
                                             : wxString::Format("Saved to card %s at %s", card, TimeNow()));
     return true;
+}
+
+bool CConfigDlg::OpenFile(const wxString& path) {
+    if (!AskDiscard()) return false;
+    // A name from the command line may be relative: the status line names the folder.
+    std::error_code ignored;
+    const std::filesystem::path named = PathOf(FileToOpen(path));
+    const std::filesystem::path absolute = std::filesystem::absolute(named, ignored);
+    return LoadConfig(absolute.empty() ? named : absolute);
 }
 
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {

@@ -45,5 +45,7 @@ const char* StorageFailureMessage(StorageStep step);
 // files above 1 MiB are never overwritten", or the system's own text. onCard words a full
 // medium as the card.
 std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard);
+// "1 entry", "12 entries".
+std::string EntriesText(std::size_t count);
 // "6,656": a count with a comma between each three digits.
 std::string GroupedDigits(std::uintmax_t number);

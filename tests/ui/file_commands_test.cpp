@@ -6,9 +6,14 @@
 #include <gtk/gtk.h>
 #endif
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "ui/messages.h"
 #include "ui/ids.h"
+#include "ui/status_line.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -67,12 +72,18 @@ TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
     WriteBytes(File("short.DAT"), Bytes(kImageSize - 1, 0));
     WriteBytes(File("invalid.DAT"), invalid);
     std::filesystem::create_directory(File("folder.DAT"));
+#ifndef _WIN32
+    ::mkfifo(File("fifo.DAT").c_str(), 0666);  // no writer: an open that waited would hang
+#endif
     const struct {
         const char* name;
         const char* message;
     } cases[] = {
         {"missing.DAT", kMsgOpenForReading},
         {"folder.DAT", kMsgOpenForReading},
+#ifndef _WIN32
+        {"fifo.DAT", kMsgOpenForReading},
+#endif
         {"short.DAT", kMsgReadFailed},
         {"invalid.DAT", kMsgInvalidFile},
     };
@@ -87,8 +98,43 @@ TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
                 wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File(c.name)), ExpectError(c.message));
             }
             ExpectPrepared(modified);
+            // A file named on the command line or dropped meets the same refusal.
+            bool loaded = true;
+            if (modified) {
+                wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File(c.name))), ExpectDiscardCurrent(true),
+                              ExpectError(c.message));
+            } else {
+                wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File(c.name))), ExpectError(c.message));
+            }
+            EXPECT_FALSE(loaded);
+            ExpectPrepared(modified);
         }
     }
+}
+
+// The command line and a drop: a relative name, and a name without its extension, load as
+// Load From File would; No to the question keeps the schedule.
+TEST_F(FileCommandsTest, OpenFileLoadsAsLoadFromFileDoes) {
+    WriteImageFile(File("week.DAT"), EntriesAt({0, kDay, 2 * kDay}, 60));
+    Prepare(true);
+    bool loaded = true;
+    wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File("week.DAT"))), ExpectDiscardCurrent(false));
+    EXPECT_FALSE(loaded);
+    ExpectPrepared(true);
+
+    const wxString before = wxGetCwd();
+    ASSERT_TRUE(wxSetWorkingDirectory(PathText(FilesDir())));
+    for (const char* name : {"week.DAT", "week"}) {
+        SCOPED_TRACE(name);
+        Prepare(true);
+        wxTEST_DIALOG(loaded = dlg->OpenFile(name), ExpectDiscardCurrent(true));
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
+        EXPECT_FALSE(dlg->Document().IsModified());
+        EXPECT_EQ(dlg->StatusLine()->LastAction().utf8_string(),
+                  "week.DAT loaded from " + FilesDir().string() + " (3 entries)");
+    }
+    wxSetWorkingDirectory(before);
 }
 
 TEST_F(FileCommandsTest, LoadStopsWhenDiscardIsRefusedOrTheDialogCancelled) {
