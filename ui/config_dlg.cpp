@@ -14,6 +14,7 @@
 #include "ui/about_dlg.h"
 #include "ui/app_icon.h"
 #include "ui/command_menu.h"
+#include "ui/config_drop_target.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
@@ -69,6 +70,7 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     documentListener_ = document_.AddListener([this](const ConfigDocument::Change&) { EnableCommands(); });
     EnableCommands();
     InstallAboutAccess(this);
+    SetDropTarget(new CConfigDropTarget(this));
     SizeToDisplay();
 }
 

@@ -36,6 +36,9 @@ public:
     // name that names nothing, the result in the status line and a failure in a message box.
     // False when nothing was loaded.
     bool OpenFile(const wxString& path);
+    // Files dropped on the window: one file is opened as OpenFile does; more than one, or a
+    // folder, is refused with a message before anything is asked, and nothing changes.
+    bool OpenDropped(const wxArrayString& paths);
 
 private:
     // "Discard current changes" when modified; false when the operator answers No.

@@ -1,11 +1,14 @@
-// Load and save at a path, and the file commands Load From File and Save To File.
+// Load and save at a path; the file commands Load From File and Save To File; a file named on
+// the command line or dropped on the window.
 #include "storage/config_file.h"
+#include "storage/dropped_files.h"
 #include "ui/config_dlg.h"
 #include "ui/file_chooser.h"
 #include "ui/messages.h"
 #include "ui/status_line.h"
 
 #include <system_error>
+#include <vector>
 
 #include <wx/datetime.h>
 
@@ -54,6 +57,25 @@ bool CConfigDlg::OpenFile(const wxString& path) {
     const std::filesystem::path named = PathOf(FileToOpen(path));
     const std::filesystem::path absolute = std::filesystem::absolute(named, ignored);
     return LoadConfig(absolute.empty() ? named : absolute);
+}
+
+bool CConfigDlg::OpenDropped(const wxArrayString& paths) {
+    std::vector<std::filesystem::path> dropped;
+    for (const wxString& path : paths) dropped.push_back(PathOf(path));
+    switch (JudgeDrop(dropped)) {
+        case DropVerdict::kLoad: return OpenFile(paths.front());
+        case DropVerdict::kSeveral: {
+            const wxString count = wxString::Format("%zu files or folders were dropped", paths.size());
+            statusLine_->SetLastAction("Not loaded: " + count);
+            ShowError(kMsgDropOneFile, count + "; nothing was loaded.");
+            return false;
+        }
+        case DropVerdict::kFolder:
+            statusLine_->SetLastAction("Not loaded: a folder was dropped");
+            ShowError(kMsgDropFolder, PathText(dropped.front()) + "\nNothing was loaded.");
+            return false;
+    }
+    return false;
 }
 
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {

@@ -28,6 +28,8 @@ constexpr const char* kMsgInvalidFile = "This is not a valid configuration file"
 constexpr const char* kMsgCannotOverwrite = "Unable to overwrite this file";
 constexpr const char* kMsgWriteFailed = "Unable to write to this file";
 constexpr const char* kMsgReservedName = "This is a reserved file name";
+constexpr const char* kMsgDropOneFile = "Drop one configuration file at a time";
+constexpr const char* kMsgDropFolder = "Drop a configuration file, not a folder";
 
 // The second line of the overlap message: what a refused entry collides with,
 // "It overlaps <start> to <stop> (<trigger>).", in the texts of the list.

@@ -5,8 +5,10 @@
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
+#include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
+#include <wx/modalhook.h>
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -135,6 +137,72 @@ TEST_F(FileCommandsTest, OpenFileLoadsAsLoadFromFileDoes) {
                   "week.DAT loaded from " + FilesDir().string() + " (3 entries)");
     }
     wxSetWorkingDirectory(before);
+}
+
+TEST_F(FileCommandsTest, ADropOfOneFileLoadsItSeveralOrAFolderAreRefusedUnasked) {
+    WriteImageFile(File("week.DAT"), EntriesAt({0, kDay, 2 * kDay}, 60));
+    std::filesystem::create_directory(File("folder"));
+    const wxString week = PathText(File("week.DAT"));
+    const struct {
+        wxArrayString dropped;
+        const char* refusal;  // nullptr: loaded
+    } cases[] = {
+        {wxArrayString(1, &week), nullptr},
+        {wxSplit(week + "\n" + week, '\n'), kMsgDropOneFile},
+        {wxArrayString(1, PathText(File("folder"))), kMsgDropFolder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(wxJoin(c.dropped, ' ').utf8_string());
+        Prepare(true);
+        // As the window's drop target takes it: handed on once the drop is over.
+        auto* target = dynamic_cast<wxFileDropTarget*>(dlg->GetDropTarget());
+        ASSERT_NE(target, nullptr);
+        EXPECT_TRUE(target->OnDropFiles(10, 10, c.dropped));
+        if (c.refusal) {
+            wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectError(c.refusal));
+            ExpectPrepared(true);
+        } else {
+            wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectDiscardCurrent(true));
+            EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
+        }
+    }
+}
+
+// Answers every dialog with Cancel before it shows; registered before the window, it stands
+// behind the window's own hook, which so sees a dialog open until it is told it closed.
+class AnswerUnseen : public wxModalDialogHook {
+protected:
+    int Enter(wxDialog*) override { return wxID_CANCEL; }
+};
+
+TEST_F(FileCommandsTest, NoDropIsTakenWhileADialogStandsOverTheWindowOrItIsDisabled) {
+    AnswerUnseen answer;
+    answer.Register();
+    delete dlg;
+    dlg = new CConfigDlg(nullptr, CardLocator({CardsDir()}, false));
+    dlg->Show();
+    WriteImageFile(File("week.DAT"), EntriesAt({0}, 60));
+    const wxArrayString week(1, PathText(File("week.DAT")));
+    auto* target = dynamic_cast<wxFileDropTarget*>(dlg->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    auto expectRefused = [&] {
+        EXPECT_EQ(target->OnDragOver(10, 10, wxDragCopy), wxDragNone);
+        EXPECT_FALSE(target->OnDropFiles(10, 10, week));
+        wxTheApp->ProcessPendingEvents();
+        EXPECT_EQ(dlg->Document().EntryCount(), 0u);
+    };
+
+    wxDialog over(dlg, wxID_ANY, "Schedule Item");
+    ASSERT_EQ(wxModalDialogHook::CallEnter(&over), wxID_CANCEL);
+    expectRefused();
+    wxModalDialogHook::CallExit(&over);
+    dlg->Disable();  // as under the print preview, or a Windows dialog
+    expectRefused();
+    dlg->Enable();
+    EXPECT_EQ(target->OnDragOver(10, 10, wxDragCopy), wxDragCopy);
+    EXPECT_TRUE(target->OnDropFiles(10, 10, week));
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_EQ(dlg->Document().EntryCount(), 1u);
 }
 
 TEST_F(FileCommandsTest, LoadStopsWhenDiscardIsRefusedOrTheDialogCancelled) {
