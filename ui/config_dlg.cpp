@@ -55,6 +55,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_MENU(IDC_COPY_TO_DAYS, CConfigDlg::OnCopyToDays)
     EVT_MENU(IDC_EDIT, CConfigDlg::OnEdit)
     EVT_MENU(IDC_DELETE, CConfigDlg::OnDelete)
+    EVT_MENU(wxID_PRINT, CConfigDlg::OnPrint)
+    EVT_MENU(wxID_PREVIEW, CConfigDlg::OnPrintPreview)
     EVT_MENU(wxID_UNDO, CConfigDlg::OnUndo)
     EVT_MENU(wxID_REDO, CConfigDlg::OnRedo)
 wxEND_EVENT_TABLE()
@@ -195,6 +197,11 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
     }
     if (event.GetModifiers() == (wxMOD_CONTROL | wxMOD_SHIFT) && key == 'Z') {
         document_.Redo();
+        return;
+    }
+    if (event.GetModifiers() == wxMOD_CONTROL && key == 'P') {
+        wxCommandEvent none;
+        OnPrint(none);
         return;
     }
     // Enter in the table would activate its row; only a double-click edits.

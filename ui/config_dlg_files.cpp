@@ -31,6 +31,7 @@ bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& c
         return false;
     }
     document_.Load(loaded);
+    source_ = card.empty() ? PathText(path) : "Card " + card;
     statusLine_->SetLastAction(card.empty() ? wxString::Format("%s loaded from %s (%s)", PathText(path.filename()),
                                                                PathText(path.parent_path()),
                                                                EntriesText(document_.EntryCount()))
@@ -45,6 +46,7 @@ bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card)
         return false;
     }
     document_.ClearModified();
+    source_ = card.empty() ? PathText(outcome.path) : "Card " + card;
     statusLine_->SetLastAction(card.empty() ? wxString::Format("Saved to %s at %s", PathText(outcome.path), TimeNow())
                                             : wxString::Format("Saved to card %s at %s", card, TimeNow()));
     return true;

@@ -31,6 +31,10 @@ constexpr const char* kMsgReservedName = "This is a reserved file name";
 constexpr const char* kMsgDropOneFile = "Drop one configuration file at a time";
 constexpr const char* kMsgDropFolder = "Drop a configuration file, not a folder";
 
+// Printing.
+constexpr const char* kMsgPrintFailed = "Unable to print";
+constexpr const char* kMsgPreviewFailed = "Unable to show the print preview";
+
 // The second line of the overlap message: what a refused entry collides with,
 // "It overlaps <start> to <stop> (<trigger>).", in the texts of the list.
 std::string OverlapDetailText(const ScheduleEntry& other);
