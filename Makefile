@@ -51,7 +51,7 @@ package:
 
 # One operator's session, driven through the real windows under Xvfb; memcheck runs it
 # with the editor under valgrind.
-SESSION_DEPS = xvfb xauth xdotool util-linux python3
+SESSION_DEPS = xvfb xauth xdotool util-linux python3 poppler-utils
 session: build
 	@bash scripts/install-deps.sh $(SESSION_DEPS)
 	bash scripts/ui-session.sh $(PRESET)
