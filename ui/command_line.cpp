@@ -9,6 +9,10 @@
 
 #include "ui/version.h"
 
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
+
 namespace {
 constexpr const char* kVersionSwitch = "version";
 
@@ -20,6 +24,17 @@ public:
 protected:
     void Output(const wxString& message) override { text += message; }
 };
+
+#ifdef __WXMSW__
+// A Windows program with windows starts without standard output unless it was redirected: the
+// answer then goes to the console of the command prompt it was started from, if there is one.
+void ReachParentConsole() {
+    if (::GetFileType(::GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN) return;
+    if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+}
+#endif
 }  // namespace
 
 CommandLine ReadCommandLine(const wxArrayString& args) {
@@ -31,6 +46,9 @@ CommandLine ReadCommandLine(const wxArrayString& args) {
     argv.push_back(nullptr);
 
     wxCmdLineParser parser(static_cast<int>(copies.size()), argv.data());
+    // Options start with "-" on every system, so that any path is a file, "/data/WEEK.DAT" on
+    // Windows too (wx would take a "/" there for an option).
+    parser.SetSwitchChars("-");
     parser.AddSwitch("h", "help", "show this help and exit", wxCMD_LINE_OPTION_HELP);
     parser.AddLongSwitch(kVersionSwitch, "show the version and exit");
     parser.AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
@@ -59,6 +77,9 @@ CommandLine ReadCommandLine(const wxArrayString& args) {
 }
 
 int AnswerCommandLine(const CommandLine& line) {
+#ifdef __WXMSW__
+    ReachParentConsole();
+#endif
     const bool wrong = line.action == CommandLine::Action::kWrong;
     wxMessageOutputStderr(wrong ? stderr : stdout).Output(line.answer);
     return wrong ? 2 : 0;
