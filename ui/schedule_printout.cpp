@@ -5,6 +5,7 @@
 
 #include <wx/control.h>
 #include <wx/dc.h>
+#include <wx/dcclient.h>
 
 #include "model/entry_texts.h"
 #include "ui/messages.h"
@@ -40,6 +41,7 @@ void CSchedulePrintout::OnPreparePrinting() {
     const wxSize best = strip_.GetBestSize();
     picture_ = wxSize(content_.width, std::min(body / 2, content_.width * best.y / std::max(1, best.x)));
 
+    MeasureHeader();
     MeasureTable();
     // Rounded up: rows drawn scaled must never reach past the page's body.
     const int row = int(std::ceil(rowHeight_ * tableScale_));
@@ -86,19 +88,25 @@ bool CSchedulePrintout::OnPrintPage(int page) {
     return true;
 }
 
+void CSchedulePrintout::MeasureHeader() {
+    // Measured on the screen, like everything else the page lays out in screen pixels.
+    stamp_ = "Printed " + printed_.Format("%Y-%m-%d %H:%M");
+    stampWidth_ = strip_.GetTextExtent(stamp_).x;
+    // A long path gives way in its middle, as on the status line.
+    wxClientDC screen(const_cast<CWeekStrip*>(&strip_));
+    screen.SetFont(font_);
+    header_ = wxControl::Ellipsize(source_ + ", " + wxString(EntriesText(document_.EntryCount())), screen,
+                                   wxELLIPSIZE_MIDDLE, content_.width - stampWidth_ - 2 * kGap);
+}
+
 void CSchedulePrintout::DrawHeaderAndFooter(wxDC& dc, int page) const {
     dc.SetFont(font_);
     dc.SetTextForeground(*wxBLACK);
-    const wxString stamp = "Printed " + printed_.Format("%Y-%m-%d %H:%M");
-    const int stampWidth = dc.GetTextExtent(stamp).x;
-    // A long path gives way in its middle, as on the status line.
-    const wxString what = wxControl::Ellipsize(source_ + ", " + wxString(EntriesText(document_.EntryCount())), dc,
-                                               wxELLIPSIZE_MIDDLE, content_.width - stampWidth - 2 * kGap);
-    dc.DrawText(what, content_.x, content_.y);
-    dc.DrawText(stamp, content_.GetRight() - stampWidth, content_.y);
+    dc.DrawText(header_, content_.x, content_.y);
+    dc.DrawText(stamp_, content_.GetRight() - stampWidth_, content_.y);
     const wxString number = wxString::Format("Page %d of %zu", page, pages_.size());
-    dc.DrawText(number, content_.x + (content_.width - dc.GetTextExtent(number).x) / 2,
-                content_.GetBottom() - dc.GetCharHeight());
+    dc.DrawText(number, content_.x + (content_.width - strip_.GetTextExtent(number).x) / 2,
+                content_.GetBottom() - strip_.GetCharHeight());
 }
 
 void CSchedulePrintout::DrawPicture(wxDC& dc) {

@@ -30,6 +30,7 @@ public:
     bool OnPrintPage(int page) override;
 
 private:
+    void MeasureHeader();
     void MeasureTable();
     void DrawHeaderAndFooter(wxDC& dc, int page) const;
     void DrawPicture(wxDC& dc);
@@ -44,6 +45,9 @@ private:
     // The layout, in screen pixels, once OnPreparePrinting has run.
     wxRect content_;               // the page within its margins
     int line_ = 0;                 // a line of the header or the foot
+    wxString header_;              // where the schedule came from and its entries
+    wxString stamp_;               // the date printed, at the header's right end
+    int stampWidth_ = 0;
     wxSize picture_;               // the week picture
     std::vector<int> columnWidths_;  // the table's columns at their natural widths
     int rowHeight_ = 0;            // a row of the table at its natural size

@@ -14,6 +14,7 @@
 #include "ui/command_menu.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/schedule_item_dlg.h"
+#include "ui/schedule_printout.h"
 #include "ui/week_strip.h"
 #include "ui/ids.h"
 #include "ui/version.h"
@@ -319,6 +320,12 @@ TEST_F(MainWindowTest, CtrlPOpensThePrintDialogAndPrintPreviewItsWindow) {
     }
 
     wxCommandEvent preview(wxEVT_MENU, wxID_PREVIEW);
+    // Windows lays the preview out for the default printer: without one (as under Wine) the
+    // command says it cannot show the pages.
+    if (!wxPrintPreview(new CSchedulePrintout(dlg->Document(), *dlg->WeekStrip(), "")).IsOk()) {
+        wxTEST_DIALOG(dlg->ProcessWindowEvent(preview), ExpectError(kMsgPreviewFailed));
+        return;
+    }
     dlg->ProcessWindowEvent(preview);
     wxPreviewFrame* frame = nullptr;
     for (wxWindow* window : wxTopLevelWindows)

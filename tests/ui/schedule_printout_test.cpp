@@ -32,6 +32,7 @@ std::vector<Page> PagesOf(const std::filesystem::path& file) {
     double y = 0;
     std::smatch match;
     for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CRLF on Windows
         if (line.rfind("%%Page:", 0) == 0) pages.emplace_back();
         else if (std::regex_match(line, match, moveto)) y = std::stod(match[1]);
         else if (std::regex_match(line, match, text) && !pages.empty()) pages.back().push_back({match[1], y});
