@@ -60,7 +60,10 @@ void CSchedulePrintout::MeasureTable() {
             columnWidths_[c] = std::max(columnWidths_[c], strip_.GetTextExtent(wxString::FromUTF8(texts.values[c])).x);
     }
     int total = 0;
-    for (int& width : columnWidths_) total += width += 2 * kCellPadding;
+    for (int& width : columnWidths_) {
+        width += 2 * kCellPadding;
+        total += width;
+    }
     tableScale_ = std::min(1.0, double(content_.width) / std::max(1, total));
     rowHeight_ = strip_.GetCharHeight() + 2 * kRowPadding;
 }
