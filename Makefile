@@ -30,7 +30,7 @@ test: build
 
 # The benchmarks and the package come from the optimised build (the release preset).
 BENCH_DEPS = libbenchmark-dev libx11-dev
-PACKAGE_DEPS = libbenchmark-dev dpkg-dev
+PACKAGE_DEPS = libbenchmark-dev dpkg-dev desktop-file-utils appstream
 
 bench:
 	@bash scripts/install-deps.sh $(BENCH_DEPS)
@@ -39,16 +39,19 @@ bench:
 	bash scripts/bench.sh release
 
 # The package holds the editor only: build just it, and let cpack install without
-# building every other target of the tree first.
+# building every other target of the tree first. The desktop entry and the metainfo are
+# checked before they are packed.
 package:
 	@bash scripts/install-deps.sh $(PACKAGE_DEPS)
+	desktop-file-validate data/io.github.dvrconfig.dvrconfig.desktop
+	appstreamcli validate --no-net data/io.github.dvrconfig.dvrconfig.metainfo.xml
 	cmake --preset release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 	cmake --build --preset release --target dvr-config -j $(JOBS)
 	cd build/release && cpack -G DEB
 
 # One operator's session, driven through the real windows under Xvfb; memcheck runs it
 # with the editor under valgrind.
-SESSION_DEPS = xvfb xauth xdotool util-linux python3
+SESSION_DEPS = xvfb xauth xdotool util-linux python3 poppler-utils
 session: build
 	@bash scripts/install-deps.sh $(SESSION_DEPS)
 	bash scripts/ui-session.sh $(PRESET)

@@ -2,19 +2,20 @@
 # Drives the real editor through its windows as an operator would, under a private Xvfb:
 # Load From File (through the GTK file chooser) a sample week, open an entry with Edit
 # and cancel, Save To Card onto a card chosen in the select card dialog, open the
-# About box with F1, and close the main window. The card must hold the week afterwards
-# and the editor must exit with status 0.
+# About box with F1, print the week with Ctrl+P to GTK's "Print to File", and close the
+# main window. The card must hold the week afterwards, the PDF must show the file, the
+# week and all eleven rows, and the editor must exit with status 0.
 #
 # Usage: scripts/ui-session.sh [--shots DIR] [--wrap "COMMAND ..."] [preset]
-#   --shots DIR   also write main-window.png, schedule-item.png, select-card.png and
-#                 about.png into DIR
+#   --shots DIR   also write main-window.png, schedule-item.png, select-card.png,
+#                 about.png and printed-page.png (the PDF's page) into DIR
 #   --wrap CMD    start the editor under CMD (valgrind, for instance); waits grow to match
 #   preset        the build to run: build/<preset>/ui/dvr-config (default: default)
 #
 # The card is a folder bind-mounted under /mnt in a mount namespace of the session's own
 # (unshare), so nothing outside the session sees it. Without the rights for that, the card
 # steps are skipped and the script says so.
-# Needs: xvfb-run, xdotool, python3, and ImageMagick's import for --shots.
+# Needs: xvfb-run, xdotool, python3, poppler-utils, and ImageMagick's import for --shots.
 set -euo pipefail
 
 shots=
@@ -32,7 +33,7 @@ bin=$root/build/$preset/ui/dvr-config
 caption="ORVANTIS and SELDORIX Configuration"
 card_label=RECORDER_CARD
 
-need=(xvfb-run xdotool python3)
+need=(xvfb-run xdotool python3 pdftotext pdftoppm)
 [ -n "$shots" ] && need+=(import)
 for tool in "${need[@]}"; do
   command -v "$tool" >/dev/null || { echo "ui-session: $tool is missing" >&2; exit 1; }
@@ -145,6 +146,13 @@ x.XFlush(d)
 PY
 }
 
+# Started in the work folder, where GTK's "Print to File" puts its output.pdf: with no folders
+# of the user's own configured, so that it looks nowhere else, and with that the only printer
+# the print dialog offers, so that no page of the session ever reaches a real printer.
+cd "$work"
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/gtk-3.0"
+printf '[Settings]\ngtk-print-backends=file\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
 # shellcheck disable=SC2086 # the wrapper is a command line of its own
 $wrap "$bin" &
 pid=$!
@@ -206,6 +214,26 @@ shot "$about" about.png
 keys "$about" Return
 gone "About ORVANTIS and SELDORIX Config"
 
+# Print (Ctrl+P) through GTK's own dialog: its one printer here, "Print to File", and Print
+# (Alt+P). The PDF must name where the week came from and show its day labels, all eleven rows
+# and the page number.
+focus "$main"
+keys "$main" ctrl+p
+print=$(window_of Print)
+pause 1.5
+keys "$print" Down alt+p
+gone Print
+for _ in $(seq $((100 * slow))); do pdfinfo "$work/output.pdf" >/dev/null 2>&1 && break; sleep 0.2; done
+pdftotext -layout "$work/output.pdf" "$work/printed.txt" 2>/dev/null || fail "nothing was printed to $work/output.pdf"
+# The schedule was last saved to the card, when the session has one.
+grep -qE "(/WEEK.DAT|Card $card_label), 11 entries" "$work/printed.txt" || fail "the printed page does not name where the week came from"
+grep -qw Mon "$work/printed.txt" || fail "the printed page shows no week"
+[ "$(grep -cE '^ *[0-9]{2}:[0-9]{2}:[0-9]{2} on [A-Z][a-z]+day ' "$work/printed.txt")" -eq 11 ] ||
+  fail "the printed page does not show the eleven rows"
+grep -q "Page 1 of 1" "$work/printed.txt" || fail "the printed page has no page number"
+[ -z "$shots" ] || pdftoppm -r 96 -png -singlefile "$work/output.pdf" "$shots/printed-page"
+echo "ui-session: the week printed to a PDF through GTK's print dialog"
+
 if [ -n "$shots" ]; then
   # A new entry drawn on the week strip: empty the schedule (the card already holds the
   # week), then drag from Monday 07:30 to 18:00 and take the picture with the button down.
@@ -256,7 +284,8 @@ fi
 
 close_window "$main"
 if [ -n "$shots" ]; then
-  # The drawn week is not saved: closing asks first, and Yes (Alt+Y; No is the default) lets it go.
+  # The drawn week is not saved: closing asks first, and Yes (Alt+Y; No is the default that
+  # Return would take) lets it go.
   ask=$(window_of "Confirm")
   keys "$ask" alt+y
 fi

@@ -15,6 +15,9 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     menu->Append(wxID_UNDO, "&Undo\tCtrl+Z")->Enable(document.CanUndo());
     menu->Append(wxID_REDO, "&Redo\tCtrl+Y")->Enable(document.CanRedo());
     menu->AppendSeparator();
+    menu->Append(wxID_PREVIEW, "Print Pre&view...");
+    menu->Append(wxID_PRINT, "&Print...\tCtrl+P");
+    menu->AppendSeparator();
     menu->Append(IDM_ABOUTBOX, wxString(kAboutMenuText) + "\tF1");
     const bool selected = document.SelectedSlot().has_value();
     for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu->Enable(id, selected);

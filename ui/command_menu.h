@@ -1,7 +1,7 @@
 #pragma once
 // The main window's menu of commands, opened by a right-click, Shift+F10 or the Menu key:
-// what can be done with the selected entry, Undo and Redo, and the About box, each with the
-// key that does the same from the window.
+// what can be done with the selected entry, Undo and Redo, Print Preview and Print, and the
+// About box, each with the key that does the same from the window.
 #include <memory>
 
 #include <wx/menu.h>

@@ -14,6 +14,7 @@
 #include "ui/about_dlg.h"
 #include "ui/app_icon.h"
 #include "ui/command_menu.h"
+#include "ui/config_drop_target.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
@@ -55,6 +56,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_MENU(IDC_COPY_TO_DAYS, CConfigDlg::OnCopyToDays)
     EVT_MENU(IDC_EDIT, CConfigDlg::OnEdit)
     EVT_MENU(IDC_DELETE, CConfigDlg::OnDelete)
+    EVT_MENU(wxID_PRINT, CConfigDlg::OnPrint)
+    EVT_MENU(wxID_PREVIEW, CConfigDlg::OnPrintPreview)
     EVT_MENU(wxID_UNDO, CConfigDlg::OnUndo)
     EVT_MENU(wxID_REDO, CConfigDlg::OnRedo)
 wxEND_EVENT_TABLE()
@@ -70,6 +73,7 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     documentListener_ = document_.AddListener([this](const ConfigDocument::Change&) { EnableCommands(); });
     EnableCommands();
     InstallAboutAccess(this);
+    SetDropTarget(new CConfigDropTarget(this));
     SizeToDisplay();
 }
 
@@ -194,6 +198,11 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
     }
     if (event.GetModifiers() == (wxMOD_CONTROL | wxMOD_SHIFT) && key == 'Z') {
         document_.Redo();
+        return;
+    }
+    if (event.GetModifiers() == wxMOD_CONTROL && key == 'P') {
+        wxCommandEvent none;
+        OnPrint(none);
         return;
     }
     // Enter in the table would activate its row; only a double-click edits.

@@ -2,10 +2,12 @@
 // The editor's main window: the configuration being edited, the schedule table and week strip
 // that show it, and the commands. Its parts: config_dlg.cpp lays it out and answers keys and
 // menus, config_dlg_schedule.cpp the schedule commands, config_dlg_files.cpp loading and saving
-// with the file commands, config_dlg_cards.cpp the card commands.
+// with the file commands, config_dlg_cards.cpp the card commands, config_dlg_print.cpp Print
+// and Print Preview.
 #include <filesystem>
 #include <functional>
 
+#include <wx/cmndata.h>
 #include <wx/dataview.h>
 #include <wx/dialog.h>
 
@@ -31,6 +33,15 @@ public:
     CWeekStrip* WeekStrip() const { return weekStrip_; }
     CStatusLine* StatusLine() const { return statusLine_; }
 
+    // Loads the file at path as Load From File does, for a file named on the command line or
+    // dropped on the window: "Discard current changes" first when modified, ".DAT" added to a
+    // name that names nothing, the result in the status line and a failure in a message box.
+    // False when nothing was loaded.
+    bool OpenFile(const wxString& path);
+    // Files dropped on the window: one file is opened as OpenFile does; more than one, or a
+    // folder, is refused with a message before anything is asked, and nothing changes.
+    bool OpenDropped(const wxArrayString& paths);
+
 private:
     // "Discard current changes" when modified; false when the operator answers No.
     bool AskDiscard();
@@ -50,6 +61,8 @@ private:
     // New, Copy and a span drawn on the strip: form through the dialog into a new entry.
     void AddThroughDialog(const EntryForm& form);
     void ShowError(const wxString& message, const wxString& detail = wxString());
+    // Where the schedule came from, as a printout's header line names it.
+    wxString PrintedSource() const;
 
     void CreateControls();
     void SizeToDisplay();
@@ -71,6 +84,8 @@ private:
     void OnSaveToCard(wxCommandEvent& event);
     void OnLoadFromFile(wxCommandEvent& event);
     void OnSaveToFile(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -91,6 +106,8 @@ private:
     CWeekStrip* weekStrip_ = nullptr;
     CStatusLine* statusLine_ = nullptr;
     int documentListener_ = 0;
+    wxString source_;       // the file or card last loaded or saved; empty for a new schedule
+    wxPrintData printData_;  // the printer, paper and orientation last chosen
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -48,6 +48,8 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path) {
 }
 }  // namespace
 
+wxString FileToOpen(const wxString& name) { return ExistsAt(name) ? name : WithDatExtension(name); }
+
 wxString ChooseConfigFile(wxWindow* parent, bool save) {
     // GTK's chooser takes the initial name literally (a save would offer a file called
     // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
@@ -68,12 +70,8 @@ wxString ChooseConfigFile(wxWindow* parent, bool save) {
         if (dialog.ShowModal() != wxID_OK) return {};
         const wxString chosen = DialogPath(dialog);
         if (chosen.empty()) return {};
+        if (!save) return FileToOpen(chosen);
         const wxString withExtension = WithDatExtension(chosen);
-        if (!save) {
-            // An existing file is opened as named; a typed name without an extension that
-            // names nothing means the configuration file of that name.
-            return ExistsAt(chosen) ? chosen : withExtension;
-        }
         // The dialog asked about the name as typed; when the extension leads to another
         // file that exists, that one needs the question too. No goes back to the chooser.
         if (withExtension == chosen || !ExistsAt(withExtension) || ConfirmReplace(parent, withExtension))

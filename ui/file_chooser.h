@@ -10,6 +10,10 @@
 std::filesystem::path PathOf(const wxString& path);
 wxString PathText(const std::filesystem::path& path);
 
+// The file a name given for opening stands for: the name itself when anything is there, else
+// the name with the default extension (".DAT" added to a name without one).
+wxString FileToOpen(const wxString& name);
+
 // The system's open or save dialog over configuration files ("Config Files", then "All
 // Files"); ".DAT" is added to a typed name without an extension, and a save asks before
 // replacing the file that leads to. Empty when cancelled.

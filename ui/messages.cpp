@@ -31,6 +31,10 @@ std::string CopyOverlapText(std::span<const int> days) {
     return "The copies for " + names + " overlap other entries.";
 }
 
+std::string EntriesText(std::size_t count) {
+    return count == 1 ? "1 entry" : std::to_string(count) + " entries";
+}
+
 const char* StorageFailureMessage(StorageStep step) {
     switch (step) {
         case StorageStep::kOpen: return kMsgOpenForReading;

@@ -28,6 +28,12 @@ constexpr const char* kMsgInvalidFile = "This is not a valid configuration file"
 constexpr const char* kMsgCannotOverwrite = "Unable to overwrite this file";
 constexpr const char* kMsgWriteFailed = "Unable to write to this file";
 constexpr const char* kMsgReservedName = "This is a reserved file name";
+constexpr const char* kMsgDropOneFile = "Drop one configuration file at a time";
+constexpr const char* kMsgDropFolder = "Drop a configuration file, not a folder";
+
+// Printing.
+constexpr const char* kMsgPrintFailed = "Unable to print";
+constexpr const char* kMsgPreviewFailed = "Unable to show the print preview";
 
 // The second line of the overlap message: what a refused entry collides with,
 // "It overlaps <start> to <stop> (<trigger>).", in the texts of the list.
@@ -45,5 +51,7 @@ const char* StorageFailureMessage(StorageStep step);
 // files above 1 MiB are never overwritten", or the system's own text. onCard words a full
 // medium as the card.
 std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard);
+// "1 entry", "12 entries".
+std::string EntriesText(std::size_t count);
 // "6,656": a count with a comma between each three digits.
 std::string GroupedDigits(std::uintmax_t number);

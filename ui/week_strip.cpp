@@ -372,15 +372,20 @@ wxString CWeekStrip::TooltipText(SlotIndex slot) const {
     return wxString::FromUTF8(EntryHoverText(entries_[slot]));
 }
 
-void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
+void CWeekStrip::RenderWeek(wxDC& dc, const wxSize& area) const {
     const Geometry g = Measure(area);
     FillRect(dc, wxRect(area), GetBackgroundColour());
     dc.SetFont(GetFont());
     DrawGrid(dc, g);
     DrawBars(dc, g);
+    DrawLegend(dc, g);
+}
+
+void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
+    RenderWeek(dc, area);
+    const Geometry g = Measure(area);
     if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
     if (drag_ == Drag::kMoving) DrawGhost(dc, g);
-    DrawLegend(dc, g);
     if (HasFocus()) {
         // The keyboard focus: a frame in the selection colour around the rows.
         const wxRect plot(g.plotLeft, g.rowsTop, g.plotRight - g.plotLeft, kDays * g.rowHeight);

@@ -69,6 +69,9 @@ public:
 
     // Draws the whole strip into dc over an area of the given size; OnPaint uses it.
     void Render(wxDC& dc, const wxSize& area) const;
+    // Draws the week alone, without what only the screen shows (the keyboard focus, a span
+    // being drawn): the picture a printout takes.
+    void RenderWeek(wxDC& dc, const wxSize& area) const;
 
     // The fill colour of a trigger class, for a light or a dark theme. The four are told
     // apart under the common kinds of colour blindness.

@@ -1,6 +1,7 @@
 ; The Windows installer of dvr-config: per user, without administrator rights. Installs into
-; %LOCALAPPDATA%\Programs\dvr-config, puts an entry in the user's Start menu and registers an
-; uninstaller in the user's "Installed apps". Built by scripts/windows/package.sh:
+; %LOCALAPPDATA%\Programs\dvr-config, puts an entry in the user's Start menu, offers the program
+; under "Open with" for .DAT files (without taking the type over) and registers an uninstaller
+; in the user's "Installed apps". Built by scripts/windows/package.sh:
 ;   makensis -DVERSION=<version> -DSTAGE=<folder with the files> -DOUTFILE=<installer.exe> installer.nsi
 ; A 64-bit installer for a 64-bit program (it also runs under a 64-bit-only Wine).
 Target amd64-unicode
@@ -10,6 +11,14 @@ ManifestDPIAware true
 
 !define NAME "ORVANTIS and SELDORIX Configuration"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.dvrconfig.dvrconfig"
+; "Open with": the program under Applications, with the types it opens, and a ProgID of its own
+; listed among .DAT's OpenWithProgids. .DAT's default program is never set or changed.
+!define APP_KEY "Software\Classes\Applications\dvr-config.exe"
+!define PROGID "DvrConfig.Configuration"
+!define PROGID_KEY "Software\Classes\${PROGID}"
+!define DAT_KEY "Software\Classes\.DAT"
+!define OPEN_COMMAND '"$INSTDIR\dvr-config.exe" "%1"'
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -53,6 +62,16 @@ Section "dvr-config"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+
+  WriteRegStr HKCU "${APP_KEY}" "FriendlyAppName" "${NAME}"
+  WriteRegStr HKCU "${APP_KEY}\SupportedTypes" ".DAT" ""
+  WriteRegStr HKCU "${APP_KEY}\DefaultIcon" "" "$INSTDIR\dvr-config.exe,0"
+  WriteRegStr HKCU "${APP_KEY}\shell\open\command" "" '${OPEN_COMMAND}'
+  WriteRegStr HKCU "${PROGID_KEY}" "" "ORVANTIS and SELDORIX recorder configuration"
+  WriteRegStr HKCU "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\dvr-config.exe,0"
+  WriteRegStr HKCU "${PROGID_KEY}\shell\open\command" "" '${OPEN_COMMAND}'
+  WriteRegStr HKCU "${DAT_KEY}\OpenWithProgids" "${PROGID}" ""
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -66,4 +85,12 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; Only what the installer wrote: .DAT and its list go only when nothing else is left in them.
+  DeleteRegKey HKCU "${APP_KEY}"
+  DeleteRegKey HKCU "${PROGID_KEY}"
+  DeleteRegValue HKCU "${DAT_KEY}\OpenWithProgids" "${PROGID}"
+  DeleteRegKey /ifempty HKCU "${DAT_KEY}\OpenWithProgids"
+  DeleteRegKey /ifempty HKCU "${DAT_KEY}"
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd

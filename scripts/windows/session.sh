@@ -7,9 +7,14 @@
 #     card; the first entry opened with Edit and cancelled; Save To File (Alt+T) into a
 #     folder of the session's, and the saved file must equal the card's byte for byte;
 #   - the window closed with Alt+F4, and the program must exit with status 0;
+#   - --version answers on standard output;
 #   - then the installer (when make windows-package has built it) run silently: the program
-#     and its Start menu entry must be there, the installed program must open its window and
-#     close again, and the silent uninstaller must take the program away.
+#     and its Start menu entry must be there, and the "Open with" keys under the current
+#     user (Applications\dvr-config.exe for .DAT, its ProgID among .DAT's OpenWithProgids)
+#     while .DAT's default program stays what it was; the installed program, given a file
+#     with a name beyond ASCII as "Open with" gives it, must load it (saved back byte for
+#     byte) and close again; the silent uninstaller must take the program and every one of
+#     those keys away, and leave .DAT's default alone.
 # With --shots DIR, the windows on the way are also saved as DIR/windows-*.png.
 #   session.sh [preset] [--shots DIR]
 # Needs: wine, Xvfb, xdotool, python3, and ImageMagick's import for --shots.
@@ -125,22 +130,31 @@ shot "$item" schedule-item.png
 keys Escape
 gone "Schedule Item"
 
-# Save To File, typed into Wine's own file dialog. The saved file must be the card's.
+# Save To File, typed into Wine's own file dialog, to the Unix path $1.
+save_to_file() {
+  focus "$main"
+  keys alt+t
+  window_of "Save As" >/dev/null
+  sleep 1
+  keys End shift+Home  # the name field opens holding the filter's pattern
+  xdotool type --delay 20 "Z:$(echo "$1" | tr / '\\')"
+  keys Return
+  gone "Save As"
+  for _ in $(seq 50); do [ -s "$1" ] && break; sleep 0.2; done
+}
+
+# The saved file must be the card's.
 saved="$work/saved/WEEK.DAT"
-focus "$main"
-keys alt+t
-window_of "Save As" >/dev/null
-sleep 1
-keys End shift+Home  # the name field opens holding the filter's pattern
-xdotool type --delay 20 "Z:$(echo "$saved" | tr / '\\')"
-keys Return
-gone "Save As"
-for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.2; done
+save_to_file "$saved"
 cmp "$work/card/CONFIG01.DAT" "$saved" >/dev/null ||
   fail "the file saved is not the card's configuration (Load From Card did not fill the list?)"
 say "the select card dialog offered drive E:, and its configuration was loaded and saved back byte for byte"
 
 close_editor "the editor"
+
+version=$("$wine64" "$exe" --version 2>/dev/null | tr -d '\r')
+[ "$version" = "dvr-config $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")" ] ||
+  fail "--version answered \"$version\""
 
 # The installer, run as an operator's silent install; per user, so no administrator rights.
 setup=$(ls "$build"/dvr-config-*-windows-x86_64-setup.exe 2>/dev/null | tail -1 || true)
@@ -152,18 +166,63 @@ user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
 installed="$user_dir/AppData/Local/Programs/dvr-config"
 start_menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 rm -rf "$installed"
+
+# The registry as reg.exe shows it: whether a key (or one of its values) is there, and a
+# value's data ("" for the key's default value).
+classes='HKCU\Software\Classes'
+app="$classes\Applications\dvr-config.exe"
+progid="$classes\DvrConfig.Configuration"
+dat="$classes\.DAT"
+reg_has() {
+  if [ $# -eq 2 ]; then "$wine64" reg query "$1" /v "$2" >/dev/null 2>&1
+  else "$wine64" reg query "$1" >/dev/null 2>&1; fi
+}
+reg_data() {
+  local which=(/ve)
+  [ -n "${2:-}" ] && which=(/v "$2")
+  "$wine64" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | awk -F'    ' '/REG_/ { print $4 }'
+}
+# .DAT's default program, as another program set it: neither the installer nor the uninstaller
+# may change it.
+"$wine64" reg add "$dat" /ve /d Other.DatFile /f >/dev/null 2>&1
+
 "$wine64" "$setup" /S
 [ -f "$installed/dvr-config.exe" ] || fail "the installer put no dvr-config.exe into $installed"
 find "$start_menu" -iname "*.lnk" | grep -qi "ORVANTIS\|dvr" || fail "the installer made no Start menu entry"
 
-"$wine64" "$installed/dvr-config.exe" &
+reg_has "$app\SupportedTypes" .DAT || fail "no $app\SupportedTypes .DAT"
+for key in "$app" "$progid"; do
+  command=$(reg_data "$key\shell\open\command")
+  case $command in
+    '"C:\users\'*'\Programs\dvr-config\dvr-config.exe" "%1"') ;;
+    *) fail "$key\shell\open\command is \"$command\"" ;;
+  esac
+done
+reg_has "$dat\OpenWithProgids" DvrConfig.Configuration || fail "DvrConfig.Configuration is not among .DAT's OpenWithProgids"
+[ "$(reg_data "$dat")" = Other.DatFile ] || fail "the installer changed .DAT's default program"
+say "the installer offers the program under Open with for .DAT and left .DAT's default program alone"
+
+# The installed program started as Open with starts it, on a file whose name goes beyond
+# ASCII: it must have loaded it, for the copy it saves to be the same bytes.
+opened="$work/Wöche ☃ ∑.DAT"
+cp "$work/card/CONFIG01.DAT" "$opened"
+LC_ALL=C.UTF-8 "$wine64" "$installed/dvr-config.exe" "$(LC_ALL=C.UTF-8 "$wine64" winepath -w "$opened" | tr -d '\r')" &
 editor=$!
 main=$(window_of "$caption")
-sleep 1
+sleep 2
+save_to_file "$work/saved/OPENED.DAT"
+cmp "$opened" "$work/saved/OPENED.DAT" >/dev/null || fail "the file named on the command line was not loaded"
 close_editor "the installed editor"
+say "the installed program loaded \"$(basename "$opened")\" from its command line"
 
 # The uninstaller copies itself away and works from there: wait for the program to go.
 "$wine64" "$installed/uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$installed/dvr-config.exe" ] || break; sleep 0.3; done
 [ ! -e "$installed/dvr-config.exe" ] || fail "the uninstaller left $installed/dvr-config.exe"
-say "the installer put the program and its Start menu entry in place, the installed program ran, and the uninstaller took it away"
+for _ in $(seq 50); do reg_has "$app" || break; sleep 0.3; done
+for key in "$app" "$progid" "$dat\OpenWithProgids"; do
+  ! reg_has "$key" || fail "the uninstaller left $key"
+done
+[ "$(reg_data "$dat")" = Other.DatFile ] || fail "the uninstaller changed .DAT's default program"
+"$wine64" reg delete "$dat" /f >/dev/null 2>&1 || true
+say "the installer put the program and its Start menu entry in place, the installed program ran, and the uninstaller took it and its Open with keys away"

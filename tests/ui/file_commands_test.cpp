@@ -5,10 +5,17 @@
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
+#include <wx/dnd.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/modalhook.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "ui/messages.h"
 #include "ui/ids.h"
+#include "ui/status_line.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -67,12 +74,18 @@ TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
     WriteBytes(File("short.DAT"), Bytes(kImageSize - 1, 0));
     WriteBytes(File("invalid.DAT"), invalid);
     std::filesystem::create_directory(File("folder.DAT"));
+#ifndef _WIN32
+    ::mkfifo(File("fifo.DAT").c_str(), 0666);  // no writer: an open that waited would hang
+#endif
     const struct {
         const char* name;
         const char* message;
     } cases[] = {
         {"missing.DAT", kMsgOpenForReading},
         {"folder.DAT", kMsgOpenForReading},
+#ifndef _WIN32
+        {"fifo.DAT", kMsgOpenForReading},
+#endif
         {"short.DAT", kMsgReadFailed},
         {"invalid.DAT", kMsgInvalidFile},
     };
@@ -87,8 +100,109 @@ TEST_F(FileCommandsTest, EachRefusedLoadShowsItsMessageAndChangesNothing) {
                 wxTEST_DIALOG(Click(IDC_LOAD_FROM_FILE), ExpectOpenFile(File(c.name)), ExpectError(c.message));
             }
             ExpectPrepared(modified);
+            // A file named on the command line or dropped meets the same refusal.
+            bool loaded = true;
+            if (modified) {
+                wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File(c.name))), ExpectDiscardCurrent(true),
+                              ExpectError(c.message));
+            } else {
+                wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File(c.name))), ExpectError(c.message));
+            }
+            EXPECT_FALSE(loaded);
+            ExpectPrepared(modified);
         }
     }
+}
+
+// The command line and a drop: a relative name, and a name without its extension, load as
+// Load From File would; No to the question keeps the schedule.
+TEST_F(FileCommandsTest, OpenFileLoadsAsLoadFromFileDoes) {
+    WriteImageFile(File("week.DAT"), EntriesAt({0, kDay, 2 * kDay}, 60));
+    Prepare(true);
+    bool loaded = true;
+    wxTEST_DIALOG(loaded = dlg->OpenFile(PathText(File("week.DAT"))), ExpectDiscardCurrent(false));
+    EXPECT_FALSE(loaded);
+    ExpectPrepared(true);
+
+    const wxString before = wxGetCwd();
+    ASSERT_TRUE(wxSetWorkingDirectory(PathText(FilesDir())));
+    for (const char* name : {"week.DAT", "week"}) {
+        SCOPED_TRACE(name);
+        Prepare(true);
+        wxTEST_DIALOG(loaded = dlg->OpenFile(name), ExpectDiscardCurrent(true));
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
+        EXPECT_FALSE(dlg->Document().IsModified());
+        EXPECT_EQ(dlg->StatusLine()->LastAction().utf8_string(),
+                  "week.DAT loaded from " + FilesDir().string() + " (3 entries)");
+    }
+    wxSetWorkingDirectory(before);
+}
+
+TEST_F(FileCommandsTest, ADropOfOneFileLoadsItSeveralOrAFolderAreRefusedUnasked) {
+    WriteImageFile(File("week.DAT"), EntriesAt({0, kDay, 2 * kDay}, 60));
+    std::filesystem::create_directory(File("folder"));
+    const wxString week = PathText(File("week.DAT"));
+    const struct {
+        wxArrayString dropped;
+        const char* refusal;  // nullptr: loaded
+    } cases[] = {
+        {wxArrayString(1, &week), nullptr},
+        {wxSplit(week + "\n" + week, '\n'), kMsgDropOneFile},
+        {wxArrayString(1, PathText(File("folder"))), kMsgDropFolder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(wxJoin(c.dropped, ' ').utf8_string());
+        Prepare(true);
+        // As the window's drop target takes it: handed on once the drop is over.
+        auto* target = dynamic_cast<wxFileDropTarget*>(dlg->GetDropTarget());
+        ASSERT_NE(target, nullptr);
+        EXPECT_TRUE(target->OnDropFiles(10, 10, c.dropped));
+        if (c.refusal) {
+            wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectError(c.refusal));
+            ExpectPrepared(true);
+        } else {
+            wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectDiscardCurrent(true));
+            EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
+        }
+    }
+}
+
+// Answers every dialog with Cancel before it shows; registered before the window, it stands
+// behind the window's own hook, which so sees a dialog open until it is told it closed.
+class AnswerUnseen : public wxModalDialogHook {
+protected:
+    int Enter(wxDialog*) override { return wxID_CANCEL; }
+};
+
+TEST_F(FileCommandsTest, NoDropIsTakenWhileADialogStandsOverTheWindowOrItIsDisabled) {
+    AnswerUnseen answer;
+    answer.Register();
+    delete dlg;
+    dlg = new CConfigDlg(nullptr, CardLocator({CardsDir()}, false));
+    dlg->Show();
+    WriteImageFile(File("week.DAT"), EntriesAt({0}, 60));
+    const wxArrayString week(1, PathText(File("week.DAT")));
+    auto* target = dynamic_cast<wxFileDropTarget*>(dlg->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    auto expectRefused = [&] {
+        EXPECT_EQ(target->OnDragOver(10, 10, wxDragCopy), wxDragNone);
+        EXPECT_FALSE(target->OnDropFiles(10, 10, week));
+        wxTheApp->ProcessPendingEvents();
+        EXPECT_EQ(dlg->Document().EntryCount(), 0u);
+    };
+
+    wxDialog over(dlg, wxID_ANY, "Schedule Item");
+    ASSERT_EQ(wxModalDialogHook::CallEnter(&over), wxID_CANCEL);
+    expectRefused();
+    wxModalDialogHook::CallExit(&over);
+    dlg->Disable();  // as under the print preview, or a Windows dialog
+    expectRefused();
+    dlg->Enable();
+    EXPECT_EQ(target->OnDragOver(10, 10, wxDragCopy), wxDragCopy);
+    EXPECT_TRUE(target->OnDropFiles(10, 10, week));
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_EQ(dlg->Document().EntryCount(), 1u);
 }
 
 TEST_F(FileCommandsTest, LoadStopsWhenDiscardIsRefusedOrTheDialogCancelled) {

@@ -3,6 +3,8 @@
 
 #include <wx/button.h>
 #include <wx/display.h>
+#include <wx/print.h>
+#include <wx/printdlg.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
@@ -12,6 +14,7 @@
 #include "ui/command_menu.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/schedule_item_dlg.h"
+#include "ui/schedule_printout.h"
 #include "ui/week_strip.h"
 #include "ui/ids.h"
 #include "ui/version.h"
@@ -304,6 +307,37 @@ TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {
     EXPECT_TRUE(dlg->IsShown());
 }
 
+// Ctrl+P, from anywhere in the window, opens the system's print dialog; cancelling it prints
+// nothing and says nothing. Print Preview shows the pages in a window modal to the editor.
+TEST_F(MainWindowTest, CtrlPOpensThePrintDialogAndPrintPreviewItsWindow) {
+    Fill(EntriesAt({0, kDay}, 60));
+    for (wxWindow* target : {static_cast<wxWindow*>(List()), static_cast<wxWindow*>(dlg->WeekStrip())}) {
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = 'P';
+        key.SetControlDown(true);
+        key.SetEventObject(target);
+        wxTEST_DIALOG(EXPECT_TRUE(target->ProcessWindowEvent(key)), ExpectWindow<wxPrintDialogBase>(wxID_CANCEL));
+    }
+
+    wxCommandEvent preview(wxEVT_MENU, wxID_PREVIEW);
+    // Windows lays the preview out for the default printer: without one (as under Wine) the
+    // command says it cannot show the pages.
+    if (!wxPrintPreview(new CSchedulePrintout(dlg->Document(), *dlg->WeekStrip(), "")).IsOk()) {
+        wxTEST_DIALOG(dlg->ProcessWindowEvent(preview), ExpectError(kMsgPreviewFailed));
+        return;
+    }
+    dlg->ProcessWindowEvent(preview);
+    wxPreviewFrame* frame = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) frame = found;
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetTitle(), "Print Preview");
+    EXPECT_EQ(frame->GetParent(), dlg);
+    EXPECT_FALSE(dlg->IsEnabled());  // nothing changes the schedule while its pages show
+    frame->Close();
+    EXPECT_TRUE(dlg->IsEnabled());
+}
+
 #ifdef __WXMSW__
 // The window's system menu carries the About entry, and choosing it (WM_SYSCOMMAND, with
 // the low bits Windows may set) opens the About box.
@@ -345,7 +379,8 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
     const std::vector<std::pair<int, const char*>> items = {
         {IDC_NEW, "&New...\tAlt+N"},   {IDC_COPY, "&Copy...\tAlt+C"},     {IDC_COPY_TO_DAYS, "Cop&y To Days...\tAlt+Y"},
         {IDC_EDIT, "&Edit...\tAlt+E"}, {IDC_DELETE, "&Delete\tDel"},      {wxID_UNDO, "&Undo\tCtrl+Z"},
-        {wxID_REDO, "&Redo\tCtrl+Y"},  {IDM_ABOUTBOX, "&About Quillon...\tF1"}};
+        {wxID_REDO, "&Redo\tCtrl+Y"},  {wxID_PREVIEW, "Print Pre&view..."}, {wxID_PRINT, "&Print...\tCtrl+P"},
+        {IDM_ABOUTBOX, "&About Quillon...\tF1"}};
     auto enabled = [&](const wxMenu& menu) {
         std::string states;
         for (const auto& [id, label] : items) {
@@ -355,11 +390,11 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
         }
         return states;
     };
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+------+");  // New and About only
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+------" "+++");  // New, printing and About only
     ASSERT_TRUE(document.Add(NewEntryForm()).Done());
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+++++" "+-+");
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+++++" "+-" "+++");
     document.Undo();
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-++");
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-+" "+++");
 }
 
 TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {

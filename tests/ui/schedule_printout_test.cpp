@@ -1,0 +1,141 @@
+// The printed schedule, as a PostScript printer takes it: what each page says and where.
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <wx/cmndata.h>
+#include <wx/dcps.h>
+#include <wx/log.h>
+
+#include "model/entry_texts.h"
+#include "ui/schedule_printout.h"
+#include "ui/week_strip.h"
+#include "ui_test_support.h"
+
+namespace {
+using namespace uitest;
+
+// A text drawn on a page, and its height on the paper (PostScript counts from the bottom).
+struct DrawnText {
+    std::string text;
+    double y = 0;
+};
+using Page = std::vector<DrawnText>;
+
+// The texts wxPostScriptDC drew on each page of file.
+std::vector<Page> PagesOf(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    const std::regex moveto(R"(^[-0-9.]+ ([-0-9.]+) moveto$)");
+    const std::regex text(R"(^\((.*)\) \(\\n\) strsplit$)");
+    std::vector<Page> pages;
+    double y = 0;
+    std::smatch match;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CRLF on Windows
+        if (line.rfind("%%Page:", 0) == 0) pages.emplace_back();
+        else if (std::regex_match(line, match, moveto)) y = std::stod(match[1]);
+        else if (std::regex_match(line, match, text) && !pages.empty()) pages.back().push_back({match[1], y});
+    }
+    return pages;
+}
+
+int Count(const Page& page, const std::string& text) {
+    return static_cast<int>(std::count_if(page.begin(), page.end(), [&](const DrawnText& d) { return d.text == text; }));
+}
+const DrawnText* Find(const Page& page, const std::string& text) {
+    const auto found = std::find_if(page.begin(), page.end(), [&](const DrawnText& d) { return d.text == text; });
+    return found == page.end() ? nullptr : &*found;
+}
+
+class SchedulePrintoutTest : public ConfigDlgTest {
+protected:
+    // Prints the window's schedule to PostScript on the paper given, page by page as a
+    // printer does; the number of pages the printout announced must be the number printed.
+    std::vector<Page> Print(wxPaperSize paper, wxPrintOrientation orientation) {
+        wxLogNull quiet;  // wx's PostScript device measures text without font metrics and says so
+        const auto file = temp.Path() / "printed.ps";
+        wxPrintData data;
+        data.SetPaperId(paper);
+        data.SetOrientation(orientation);
+        data.SetPrintMode(wxPRINT_MODE_FILE);
+        data.SetFilename(PathText(file));
+        wxPostScriptDC dc(data);
+        CSchedulePrintout printout(dlg->Document(), *dlg->WeekStrip(), "WEEK.DAT",
+                                   wxDateTime(8, wxDateTime::Dec, 2026, 14, 2));
+        printout.SetUp(dc);
+        printout.OnPreparePrinting();
+        int first = 0, last = 0, from = 0, to = 0;
+        printout.GetPageInfo(&first, &last, &from, &to);
+        EXPECT_EQ(first, 1);
+        EXPECT_FALSE(printout.HasPage(last + 1));
+        dc.StartDoc("schedule");
+        for (int page = first; page <= last; ++page) {
+            dc.StartPage();
+            EXPECT_TRUE(printout.OnPrintPage(page));
+            dc.EndPage();
+        }
+        dc.EndDoc();
+        std::vector<Page> pages = PagesOf(file);
+        EXPECT_EQ(static_cast<int>(pages.size()), last);
+        return pages;
+    }
+};
+
+TEST_F(SchedulePrintoutTest, EveryRowPrintsOnceWholeUnderTheColumnTitlesOnNumberedPages) {
+    const struct {
+        const char* name;
+        wxPaperSize paper;
+        wxPrintOrientation orientation;
+    } papers[] = {{"A4", wxPAPER_A4, wxPORTRAIT}, {"A4 landscape", wxPAPER_A4, wxLANDSCAPE},
+                  {"Letter", wxPAPER_LETTER, wxPORTRAIT}, {"A5", wxPAPER_A5, wxPORTRAIT}};
+    for (const auto& paper : papers) {
+        std::size_t previousPages = 0;
+        for (std::size_t entries : {0, 1, 40, 256}) {
+            SCOPED_TRACE(std::string(paper.name) + ", " + std::to_string(entries) + " entries");
+            // Starts spread over the week, each a text of its own.
+            Fill(EntriesEvery(entries, 0, kSecondsPerWeek / 256, 60));
+            const std::vector<Page> pages = Print(paper.paper, paper.orientation);
+            ASSERT_FALSE(pages.empty());
+            if (entries <= 1) {
+                EXPECT_EQ(pages.size(), 1u);
+            }
+            EXPECT_GE(pages.size(), previousPages);
+            previousPages = pages.size();
+
+            const std::string header = "WEEK.DAT, " + EntriesText(entries);
+            std::vector<std::size_t> rowsOnPage(pages.size(), 0);
+            for (std::size_t p = 0; p < pages.size(); ++p) {
+                const Page& page = pages[p];
+                const DrawnText* top = Find(page, header);
+                const DrawnText* foot = Find(page, "Page " + std::to_string(p + 1) + " of " + std::to_string(pages.size()));
+                ASSERT_TRUE(top && foot) << "page " << p + 1;
+                const DrawnText* stamp = Find(page, "Printed 2026-12-08 14:02");
+                ASSERT_TRUE(stamp);
+                EXPECT_EQ(stamp->y, top->y);
+                // The week picture on the first page only; the column titles wherever rows stand.
+                EXPECT_EQ(Count(page, "Mon"), p == 0 ? 1 : 0);
+                for (ListColumn column : kAllColumns) EXPECT_EQ(Count(page, kColumnTitles[column]), 1) << p + 1;
+                // Everything else lies between the header line and the page number.
+                for (const DrawnText& drawn : page) {
+                    if (&drawn == top || &drawn == stamp || &drawn == foot) continue;
+                    EXPECT_TRUE(drawn.y < top->y && drawn.y > foot->y) << drawn.text << " at " << drawn.y;
+                }
+            }
+            for (std::size_t row = 0; row < entries; ++row) {
+                const std::string start = EntryTexts(dlg->Document().EntryOfRow(row))[ListColumn::kStart];
+                std::size_t onPages = 0;
+                for (std::size_t p = 0; p < pages.size(); ++p) {
+                    const int times = Count(pages[p], start);
+                    onPages += times;
+                    if (times) ++rowsOnPage[p];
+                }
+                EXPECT_EQ(onPages, 1u) << start;
+            }
+            // Every page between the first and the last is full: as many rows as the second.
+            for (std::size_t p = 2; p + 1 < pages.size(); ++p) EXPECT_EQ(rowsOnPage[p], rowsOnPage[1]) << p + 1;
+        }
+    }
+}
+
+}  // namespace
