@@ -199,7 +199,8 @@ for key in "$app" "$progid"; do
   esac
 done
 reg_has "$dat\OpenWithProgids" DvrConfig.Configuration || fail "DvrConfig.Configuration is not among .DAT's OpenWithProgids"
-[ "$(reg_data "$dat")" = Other.DatFile ] || fail "the installer changed .DAT's default program"
+default=$(reg_data "$dat")
+[ "$default" = Other.DatFile ] || fail "the installer changed .DAT's default program to \"$default\""
 say "the installer offers the program under Open with for .DAT and left .DAT's default program alone"
 
 # The installed program started as Open with starts it, on a file whose name goes beyond
@@ -215,14 +216,15 @@ cmp "$opened" "$work/saved/OPENED.DAT" >/dev/null || fail "the file named on the
 close_editor "the installed editor"
 say "the installed program loaded \"$(basename "$opened")\" from its command line"
 
-# The uninstaller copies itself away and works from there: wait for the program to go.
+# The uninstaller copies itself away (Temp\~nsu*.tmp) and works from there: wait for that
+# copy to end.
 "$wine64" "$installed/uninstall.exe" /S
-for _ in $(seq 100); do [ -e "$installed/dvr-config.exe" ] || break; sleep 0.3; done
+for _ in $(seq 100); do pgrep -f '~nsu' >/dev/null || break; sleep 0.3; done
 [ ! -e "$installed/dvr-config.exe" ] || fail "the uninstaller left $installed/dvr-config.exe"
-for _ in $(seq 50); do reg_has "$app" || break; sleep 0.3; done
 for key in "$app" "$progid" "$dat\OpenWithProgids"; do
   ! reg_has "$key" || fail "the uninstaller left $key"
 done
-[ "$(reg_data "$dat")" = Other.DatFile ] || fail "the uninstaller changed .DAT's default program"
+default=$(reg_data "$dat")
+[ "$default" = Other.DatFile ] || fail "the uninstaller changed .DAT's default program to \"$default\""
 "$wine64" reg delete "$dat" /f >/dev/null 2>&1 || true
 say "the installer put the program and its Start menu entry in place, the installed program ran, and the uninstaller took it and its Open with keys away"
