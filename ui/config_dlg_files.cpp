@@ -16,9 +16,14 @@ namespace {
 wxString TimeNow() { return wxDateTime::Now().Format("%H:%M"); }
 }  // namespace
 
-void CConfigDlg::ShowStorageFailure(const StorageOutcome& outcome, bool onCard) {
-    const wxString reason = wxString::FromUTF8(StorageFailureReason(outcome, onCard));
+void CConfigDlg::ReportStorageFailure(const wxString& notDone, const StorageOutcome& outcome, const wxString& card) {
+    const wxString reason = wxString::FromUTF8(StorageFailureReason(outcome, !card.empty()));
+    statusLine_->SetLastAction(notDone + ": " + reason);
     ShowError(StorageFailureMessage(outcome.failed), PathText(outcome.path) + "\n" + reason);
+}
+
+void CConfigDlg::SetSource(const std::filesystem::path& path, const wxString& card) {
+    source_ = card.empty() ? PathText(path) : "Card " + card;
 }
 
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& card) {
@@ -26,12 +31,11 @@ bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& c
     ConfigImage loaded = document_.Image();
     const StorageOutcome outcome = LoadConfigFile(path, loaded);
     if (!outcome.Succeeded()) {
-        statusLine_->SetLastAction("Not loaded: " + wxString::FromUTF8(StorageFailureReason(outcome, !card.empty())));
-        ShowStorageFailure(outcome, !card.empty());
+        ReportStorageFailure("Not loaded", outcome, card);
         return false;
     }
     document_.Load(loaded);
-    source_ = card.empty() ? PathText(path) : "Card " + card;
+    SetSource(path, card);
     statusLine_->SetLastAction(card.empty() ? wxString::Format("%s loaded from %s (%s)", PathText(path.filename()),
                                                                PathText(path.parent_path()),
                                                                EntriesText(document_.EntryCount()))
@@ -41,12 +45,11 @@ bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& c
 
 bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card) {
     if (!outcome.Succeeded()) {
-        statusLine_->SetLastAction("Not saved: " + wxString::FromUTF8(StorageFailureReason(outcome, !card.empty())));
-        ShowStorageFailure(outcome, !card.empty());
+        ReportStorageFailure("Not saved", outcome, card);
         return false;
     }
     document_.ClearModified();
-    source_ = card.empty() ? PathText(outcome.path) : "Card " + card;
+    SetSource(outcome.path, card);
     statusLine_->SetLastAction(card.empty() ? wxString::Format("Saved to %s at %s", PathText(outcome.path), TimeNow())
                                             : wxString::Format("Saved to card %s at %s", card, TimeNow()));
     return true;
