@@ -4,24 +4,29 @@
 #include <string>
 
 #include "model/rate_table.h"
+#include "model/translation.h"
 #include "model/week_time.h"
 
-const PerColumn<const char*> kColumnTitles = {
-    {"Start", "Stop", "PAL IPS", "NTSC IPS", "Image Size", "Resolution", "Trigger", "Duration", "Video Out"}};
+const PerColumn<const char*> kColumnTitles = {{N_("Start"), N_("Stop"),
+                                                // TRANSLATORS: images per second of a PAL camera.
+                                                N_("PAL IPS"), N_("NTSC IPS"), N_("Image Size"), N_("Resolution"),
+                                                N_("Trigger"), N_("Duration"), N_("Video Out")}};
 const PerColumn<int> kColumnWidths = {{140, 140, 70, 70, 70, 80, 60, 60, 60}};
+
+const char* ColumnTitle(ListColumn column) { return Tr(kColumnTitles[column]); }
+
+std::string DayName(int day) {
+    if (const char* name = WeekdayName(day)) return name;
+    // TRANSLATORS: a day past Sunday, which only a foreign file holds.
+    return FillIn(Tr("Day %s"), {std::to_string(day)});
+}
 
 std::string WeekTimeText(WeekTime t) {
     const DayTime split = SplitWeekTime(t);
-    char text[64];
-    if (const char* name = WeekdayName(split.day)) {
-        std::snprintf(text, sizeof text, "%02d:%02d:%02d on %s", split.hour, split.minute, split.second, name);
-    } else {
-        // Only a foreign file holds a time past Sunday; show its day number rather than
-        // inventing a weekday for it.
-        std::snprintf(text, sizeof text, "%02d:%02d:%02d on Day %d", split.hour, split.minute, split.second,
-                      split.day);
-    }
-    return text;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%02d:%02d:%02d", split.hour, split.minute, split.second);
+    // TRANSLATORS: a time of the week, "08:00:00 on Friday".
+    return FillIn(Tr("%s on %s"), {digits, DayName(split.day)});
 }
 
 std::string EntryLengthText(WeekTime start, WeekTime stop) {
@@ -31,18 +36,17 @@ std::string EntryLengthText(WeekTime start, WeekTime stop) {
     if (length == 0) length = kSecondsPerWeek;
     const DayTime split = SplitWeekTime(length);
     const int days = split.day - 1;
-    std::string text = "Length:";
-    auto part = [&text](int value, const char* unit) {
+    std::string text = Tr("Length:");
+    auto part = [&text](int value, const char* pattern) {
         if (value == 0) return;
         text += ' ';
-        text += std::to_string(value);
-        text += ' ';
-        text += unit;
+        text += FillIn(pattern, {std::to_string(value)});
     };
-    part(days, days == 1 ? "day" : "days");
-    part(split.hour, "h");
-    part(split.minute, "min");
-    part(split.second, "s");
+    part(days, TrPlural("%s day", "%s days", static_cast<unsigned long>(days)));
+    // TRANSLATORS: hours, minutes and seconds of an entry's length.
+    part(split.hour, Tr("%s h"));
+    part(split.minute, Tr("%s min"));
+    part(split.second, Tr("%s s"));
     return text;
 }
 
@@ -58,9 +62,9 @@ ColumnTexts EntryTexts(const ScheduleEntry& entry) {
     texts[ListColumn::kPalIps] = FormatTenths(Pal10(entry.rateCode));
     texts[ListColumn::kNtscIps] = FormatTenths(Ntsc10(entry.rateCode));
     texts[ListColumn::kImageSize] = size;
-    texts[ListColumn::kResolution] = entry.resolution == kResolutionFrame ? "Frame" : "Field";
+    texts[ListColumn::kResolution] = entry.resolution == kResolutionFrame ? Tr("Frame") : Tr("Field");
     texts[ListColumn::kTrigger] = TriggerText(trigger);
-    texts[ListColumn::kDuration] = texts[ListColumn::kTrigger] == TriggerText(kTriggerContinuous) ? "N/A" : duration;
-    texts[ListColumn::kVideoOut] = VideoOutOf(entry) ? "On" : "Off";
+    texts[ListColumn::kDuration] = texts[ListColumn::kTrigger] == TriggerText(kTriggerContinuous) ? Tr("N/A") : duration;
+    texts[ListColumn::kVideoOut] = VideoOutOf(entry) ? Tr("On") : Tr("Off");
     return texts;
 }

@@ -23,10 +23,15 @@ struct PerColumn {
 };
 using ColumnTexts = PerColumn<std::string>;
 
-// Column titles and initial widths in pixels.
+// Column titles, in English, and initial widths in pixels.
 extern const PerColumn<const char*> kColumnTitles;
+// A column's title, translated.
+const char* ColumnTitle(ListColumn column);
 extern const PerColumn<int> kColumnWidths;
 
+// Every text below is translated.
+// "Monday" for day 1; a day past Sunday reads "Day 8".
+std::string DayName(int day);
 // "%02d:%02d:%02d on <weekday>"; a week time of 604800 or more reads "... on Day N".
 std::string WeekTimeText(WeekTime t);
 

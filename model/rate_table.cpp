@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "model/translation.h"
+
 const std::array<RateStep, kRatePositions> kRateTable = {{
     {0, 250, 300},
     {1, 125, 150},
@@ -50,12 +52,13 @@ std::string FormatTenths(int tenths) {
 
 namespace {
 constexpr std::array<const char*, 10> kTriggerTexts = {
-    "Continuous",       "Alarm 1 Edge NO",  "Alarm 1 Edge NC", "Alarm 1 Level NO",
-    "Alarm 1 Level NC", "Alarm 2 Edge NO",  "Alarm 2 Edge NC", "Alarm 2 Level NO",
-    "Alarm 2 Level NC", "VMD"};
+    N_("Continuous"),       N_("Alarm 1 Edge NO"),  N_("Alarm 1 Edge NC"), N_("Alarm 1 Level NO"),
+    N_("Alarm 1 Level NC"), N_("Alarm 2 Edge NO"),  N_("Alarm 2 Edge NC"), N_("Alarm 2 Level NO"),
+    // TRANSLATORS: video motion detection, the recorder's own name for it.
+    N_("Alarm 2 Level NC"), N_("VMD")};
 }  // namespace
 
 const char* TriggerText(int code) {
-    if (code < 0 || code >= int(kTriggerTexts.size())) return kTriggerTexts[kTriggerContinuous];
-    return kTriggerTexts[std::size_t(code)];
+    if (code < 0 || code >= int(kTriggerTexts.size())) return Tr(kTriggerTexts[kTriggerContinuous]);
+    return Tr(kTriggerTexts[std::size_t(code)]);
 }

@@ -29,5 +29,6 @@ constexpr int kTriggerContinuous = 0;
 constexpr int kTriggerVmd = 9;
 constexpr int kDialogTriggerCount = 9;  // codes 0..8 are offered by the item dialog
 
-// Text of a trigger code 0..15: "Continuous", the eight alarm texts, "VMD"; 10..15 read as "Continuous".
+// Text of a trigger code 0..15: "Continuous", the eight alarm texts, "VMD"; 10..15 read as "Continuous";
+// translated.
 const char* TriggerText(int code);

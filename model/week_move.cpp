@@ -5,6 +5,7 @@
 #include "model/copy_to_days.h"
 #include "model/entry_texts.h"
 #include "model/overlap.h"
+#include "model/translation.h"
 
 namespace {
 
@@ -167,5 +168,6 @@ OptionalSlot SlotInTheWay(std::span<const ScheduleEntry> entries, SlotIndex slot
 }
 
 std::string DragTipText(const ScheduleEntry& entry) {
-    return WeekTimeText(entry.start) + " to " + WeekTimeText(entry.stop);
+    // TRANSLATORS: an entry's start and stop, each "08:30:00 on Monday".
+    return FillIn(Tr("%s to %s"), {WeekTimeText(entry.start), WeekTimeText(entry.stop)});
 }

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "model/translation.h"
+
 namespace {
 constexpr std::array<const char*, 7> kWeekdayNames = {
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+    N_("Monday"), N_("Tuesday"), N_("Wednesday"), N_("Thursday"), N_("Friday"), N_("Saturday"), N_("Sunday")};
 }  // namespace
 
 WeekTime ComposeWeekTime(int day, int hour, int minute, int second) {
@@ -34,5 +36,5 @@ DayTime SplitWeekTime(WeekTime t) {
 
 const char* WeekdayName(int day) {
     if (day < 1 || day > 7) return nullptr;
-    return kWeekdayNames[static_cast<std::size_t>(day - 1)];
+    return Tr(kWeekdayNames[static_cast<std::size_t>(day - 1)]);
 }

@@ -33,5 +33,5 @@ WeekTime ComposeWeekTime(int day, const TimeOfDay& time);
 // yields a day of 8 or more, which callers must be ready for.
 DayTime SplitWeekTime(WeekTime t);
 
-// "Monday" ... "Sunday" for day 1..7.
+// "Monday" ... "Sunday" for day 1..7, translated.
 const char* WeekdayName(int day);  // nullptr outside 1..7

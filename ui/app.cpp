@@ -1,11 +1,13 @@
 #include "ui/app.h"
 
 #include "ui/config_dlg.h"
+#include "ui/language.h"
 #include "ui/version.h"
 
 bool CConfigApp::OnInit() {
     SetAppName("dvr-config");
     SetAppDisplayName(kDisplayName);
+    UseDesktopLanguage();
     // The native theme draws every control; there is no separate 3-D look to switch on.
     commandLine_ = ReadCommandLine(argv.GetArguments());
     return true;

@@ -1,0 +1,68 @@
+#include "ui/language.h"
+
+#include <string>
+#include <unordered_map>
+
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+
+#include "model/translation.h"
+
+namespace {
+
+// The model asks for plain UTF-8 texts that stay valid; each one is converted once per
+// language and kept here.
+std::unordered_map<std::string, std::string> modelTexts;
+
+const char* Kept(std::string key, const wxString& translated) {
+    auto [at, added] = modelTexts.try_emplace(std::move(key));
+    if (added) at->second = translated.utf8_string();
+    return at->second.c_str();
+}
+
+const char* TranslateModelText(const char* english) {
+    return Kept(english, wxGetTranslation(wxString::FromUTF8(english)));
+}
+
+const char* TranslateModelPlural(const char* singular, const char* plural, unsigned long n) {
+    return Kept(std::string(singular) + '\n' + std::to_string(n),
+                wxGetTranslation(wxString::FromUTF8(singular), wxString::FromUTF8(plural), static_cast<unsigned>(n)));
+}
+
+// Catalogs are looked for beside the program (the Windows folder), one level up (the build
+// tree, where the programs sit in folders of their own) and in the system's share/locale.
+void AddCatalogFolders() {
+    static bool added = false;
+    if (added) return;
+    added = true;
+    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
+    wxFileName beside(program.GetPath(), "");
+    beside.AppendDir("locale");
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(beside.GetPath());
+    wxFileName above(program.GetPath(), "");
+    above.RemoveLastDir();
+    above.AppendDir("locale");
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(above.GetPath());
+}
+
+}  // namespace
+
+void UseDesktopLanguage() {
+    // Without a locale for the desktop's language the texts are still translated; only the
+    // C library's formats and the toolkit's own dialogs stay as they are.
+    wxUILocale::UseDefault();
+    UseLanguage(wxLANGUAGE_DEFAULT);
+}
+
+void UseLanguage(wxLanguage language) {
+    AddCatalogFolders();
+    auto* translations = new wxTranslations;
+    if (language != wxLANGUAGE_DEFAULT) translations->SetLanguage(language);
+    translations->AddStdCatalog();
+    translations->AddCatalog("dvr-config");
+    wxTranslations::Set(translations);
+    modelTexts.clear();
+    InstallTranslation({&TranslateModelText, &TranslateModelPlural});
+}
