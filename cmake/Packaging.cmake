@@ -16,7 +16,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")  # dvr-config_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The shared libraries the binary links (wxWidgets, GTK) become Depends through dpkg-shlibdeps.
+# The shared libraries the binary links (wxWidgets, GTK) become Depends through dpkg-shlibdeps;
+# the toolkit's own texts (OK, Cancel, the file dialogs) in the editor's languages come from
+# wx3.2-i18n.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wx3.2-i18n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 
