@@ -50,6 +50,7 @@ Section "dvr-config"
   SetOutPath "$INSTDIR\licenses"
   File "${STAGE}\licenses\*.txt"
   SetOutPath "$INSTDIR"
+  File /r "${STAGE}\locale"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\dvr-config.exe" "" "$INSTDIR\dvr-config.exe" 0
 
@@ -82,6 +83,8 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\licenses\*.txt"
   RMDir "$INSTDIR\licenses"
+  ; The catalogs' folder holds nothing but what the installer put there.
+  RMDir /r "$INSTDIR\locale"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

@@ -2,7 +2,8 @@
 # Packs the Windows program of build/<preset> (default "windows") two ways:
 #   build/<preset>/dvr-config-<version>-windows-x86_64.zip        portable: unzip and run
 #   build/<preset>/dvr-config-<version>-windows-x86_64-setup.exe  per-user NSIS installer
-# Both hold the program, a short read-me and the licences of everything linked into it.
+# Both hold the program, its translations, a short read-me and the licences of everything
+# linked into it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 preset=${1:-windows}
@@ -19,6 +20,8 @@ rm -rf "$build/package"
 mkdir -p "$stage/licenses"
 crlf() { sed 's/\r*$/\r/' "$1" > "$2"; }  # Notepad before Windows 10 shows bare LFs as one line
 cp "$exe" "$stage/"
+# The catalogs of the editor and of the toolkit, in the folder the program looks in.
+cp -r "$build/locale" "$stage/locale"
 sed "s/@VERSION@/$version/" packaging/windows/README.txt > "$stage/README.tmp"
 crlf "$stage/README.tmp" "$stage/README.txt"
 rm "$stage/README.tmp"

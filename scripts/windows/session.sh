@@ -188,6 +188,11 @@ reg_data() {
 
 "$wine64" "$setup" /S
 [ -f "$installed/dvr-config.exe" ] || fail "the installer put no dvr-config.exe into $installed"
+for lang in de es fr it; do
+  for catalog in dvr-config wxstd-3.2; do
+    [ -f "$installed/locale/$lang/LC_MESSAGES/$catalog.mo" ] || fail "the installer put no $lang $catalog catalog in place"
+  done
+done
 find "$start_menu" -iname "*.lnk" | grep -qi "ORVANTIS\|dvr" || fail "the installer made no Start menu entry"
 
 reg_has "$app\SupportedTypes" .DAT || fail "no $app\SupportedTypes .DAT"
@@ -221,6 +226,7 @@ say "the installed program loaded \"$(basename "$opened")\" from its command lin
 "$wine64" "$installed/uninstall.exe" /S
 for _ in $(seq 100); do pgrep -f '~nsu' >/dev/null || break; sleep 0.3; done
 [ ! -e "$installed/dvr-config.exe" ] || fail "the uninstaller left $installed/dvr-config.exe"
+[ ! -e "$installed/locale" ] || fail "the uninstaller left $installed/locale"
 for key in "$app" "$progid" "$dat\OpenWithProgids"; do
   ! reg_has "$key" || fail "the uninstaller left $key"
 done

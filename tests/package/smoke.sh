@@ -4,7 +4,8 @@
 # MIME database then knows a configuration by its name and by its content, that --help and
 # --version answer, and starts the installed editor on a file under a private Xvfb server:
 # its main window must appear, and it must still be running a moment later. The package is
-# removed again unless it was installed before the test.
+# removed again unless it was installed before the test. On a German desktop its caption is
+# German.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -39,13 +40,19 @@ for f in /usr/bin/dvr-config \
          /usr/share/mime/packages/io.github.dvrconfig.dvrconfig.xml \
          /usr/share/icons/hicolor/scalable/apps/dvr-config.svg \
          /usr/share/icons/hicolor/48x48/apps/dvr-config.png \
-         /usr/share/doc/dvr-config/copyright; do
+         /usr/share/doc/dvr-config/copyright \
+         /usr/share/locale/{de,es,fr,it}/LC_MESSAGES/{dvr-config,wxstd-3.2}.mo; do
   [ -e "$f" ] || { echo "smoke: $f is missing" >&2; exit 1; }
 done
 appstreamcli validate --no-net /usr/share/metainfo/io.github.dvrconfig.dvrconfig.metainfo.xml
 desktop-file-validate /usr/share/applications/io.github.dvrconfig.dvrconfig.desktop
 grep -qx 'Exec=dvr-config %f' /usr/share/applications/io.github.dvrconfig.dvrconfig.desktop ||
   { echo "smoke: the desktop entry passes no file" >&2; exit 1; }
+for lang in de es fr it; do
+  grep -q "^Name\[$lang\]=" /usr/share/applications/io.github.dvrconfig.dvrconfig.desktop &&
+    grep -q "<summary xml:lang=\"$lang\">" /usr/share/metainfo/io.github.dvrconfig.dvrconfig.metainfo.xml ||
+    { echo "smoke: the desktop entry or the metainfo has no $lang name or summary" >&2; exit 1; }
+done
 
 # The file type, as the file manager asks the system's MIME database: the card's file by its
 # name in any letter case (whatever it holds), a saved week by its first bytes, anything else not.
@@ -92,3 +99,16 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   [ $status -eq 143 ] || { echo "smoke: the editor ended with status $status" >&2; exit 1; }
   echo "smoke: /usr/bin/dvr-config showed \"$1\""
 ' smoke "$caption" "$files/WEEK.DAT"
+
+# On a German desktop the window's caption is the catalog's.
+german=$(python3 -c 'import gettext, sys
+print(gettext.translation("dvr-config", languages=["de"]).gettext(sys.argv[1]))' "$caption")
+[ "$german" != "$caption" ] || { echo "smoke: the German catalog does not translate \"$caption\"" >&2; exit 1; }
+LANG=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+  dvr-config & pid=$!
+  found=0
+  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null && found=1
+  kill -TERM $pid; wait $pid
+  [ $found = 1 ] || { echo "smoke: no window \"$1\" on a German desktop within 30 s" >&2; exit 1; }
+  echo "smoke: on a German desktop the editor showed \"$1\""
+' smoke "$german"
