@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <tuple>
 
 #include "model/entry_texts.h"
 #include "model/rate_table.h"
+#include "model/translation.h"
+#include "model/week_move.h"
 
 namespace {
 
@@ -111,3 +114,26 @@ TEST(EntryTexts, ColumnTitlesAndWidths) {
 }
 
 }  // namespace
+
+// A translation that knows a few German words: the texts are put together from the translated
+// patterns and words, and a pattern missing a part leaves it out rather than reading beyond.
+TEST(EntryTexts, AreComposedFromTheInstalledTranslation) {
+    static const std::map<std::string, std::string> german = {
+        {"%s on %s", "%s am %s"}, {"Monday", "Montag"}, {"Day %s", "Tag %s"}, {"Length:", "Länge:"},
+        {"%s h", "%s Std."},      {"%s to %s", "%s"},   {"Frame", "Vollbild"}};
+    Translation translation;
+    translation.text = [](const char* english) {
+        const auto found = german.find(english);
+        return found == german.end() ? english : found->second.c_str();
+    };
+    translation.plural = [](const char*, const char*, unsigned long n) { return n == 1 ? "%s Tag" : "%s Tage"; };
+    InstallTranslation(translation);
+    EXPECT_EQ(WeekTimeText(8 * 3600), "08:00:00 am Montag");
+    EXPECT_EQ(WeekTimeText(7 * 86400 + 60), "00:01:00 am Tag 8");
+    EXPECT_EQ(EntryLengthText(0, 86400 + 2 * 3600), "Länge: 1 Tag 2 Std.");
+    EXPECT_EQ(EntryLengthText(0, 0), "Länge: 7 Tage");
+    EXPECT_EQ(DragTipText(Entry(0, 3600, 0, kResolutionFrame, 0, 0)), "00:00:00 am Montag");
+    EXPECT_EQ(EntryTexts(Entry(0, 3600, 0, kResolutionFrame, 0, 0))[ListColumn::kResolution], "Vollbild");
+    InstallTranslation({});
+    EXPECT_EQ(WeekTimeText(8 * 3600), "08:00:00 on Monday");
+}
