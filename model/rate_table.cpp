@@ -54,8 +54,9 @@ namespace {
 constexpr std::array<const char*, 10> kTriggerTexts = {
     N_("Continuous"),       N_("Alarm 1 Edge NO"),  N_("Alarm 1 Edge NC"), N_("Alarm 1 Level NO"),
     N_("Alarm 1 Level NC"), N_("Alarm 2 Edge NO"),  N_("Alarm 2 Edge NC"), N_("Alarm 2 Level NO"),
+    N_("Alarm 2 Level NC"),
     // TRANSLATORS: video motion detection, the recorder's own name for it.
-    N_("Alarm 2 Level NC"), N_("VMD")};
+    N_("VMD")};
 }  // namespace
 
 const char* TriggerText(int code) {
