@@ -113,7 +113,7 @@ class BareList {
 public:
     BareList() : dlg_(nullptr, wxID_ANY, "Bare List") {
         list_ = new wxListCtrl(&dlg_, wxID_ANY, wxDefaultPosition, wxSize(900, 300), wxLC_REPORT | wxLC_SINGLE_SEL);
-        for (int col = 0; col < static_cast<int>(kListColumns); ++col) list_->InsertColumn(col, kColumnTitles[kAllColumns[static_cast<std::size_t>(col)]]);
+        for (int col = 0; col < static_cast<int>(kListColumns); ++col) list_->InsertColumn(col, wxString::FromUTF8(ColumnTitle(kAllColumns[static_cast<std::size_t>(col)])));
         dlg_.Show();
         wxYield();
     }

@@ -2,11 +2,13 @@
 
 #include "ui/ids.h"
 
+#include <wx/translation.h>
+
 #ifdef __WXMSW__
 #include <wx/msw/wrapwin.h>
 #endif
 
-const char* const kAboutMenuText = "&About Quillon...";
+const char* const kAboutMenuText = wxTRANSLATE("&About Quillon...");
 
 namespace {
 // Asks window for its About box, as choosing the menu entry does.
@@ -31,7 +33,7 @@ bool OnSysCommand(wxWindowMSW* win, WXUINT, WXWPARAM wParam, WXLPARAM) {
 void InstallAboutAccess(wxWindow* window) {
     if (HMENU menu = ::GetSystemMenu(static_cast<HWND>(window->GetHWND()), FALSE)) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, wxString(kAboutMenuText).wc_str());
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, wxGetTranslation(kAboutMenuText).wc_str());
     }
     static const bool registered = wxWindow::MSWRegisterMessageHandler(WM_SYSCOMMAND, OnSysCommand);
     (void)registered;  // one handler serves every main window

@@ -7,7 +7,8 @@
 #include <wx/event.h>
 #include <wx/window.h>
 
-extern const char* const kAboutMenuText;  // "&About Quillon..."
+// "&About Quillon...", in English; the menus show it through wxGetTranslation.
+extern const char* const kAboutMenuText;
 
 void InstallAboutAccess(wxWindow* window);
 // True when the key asked window for its About box.

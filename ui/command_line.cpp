@@ -49,11 +49,13 @@ CommandLine ReadCommandLine(const wxArrayString& args) {
     // Options start with "-" on every system, so that any path is a file, "/data/WEEK.DAT" on
     // Windows too (wx would take a "/" there for an option).
     parser.SetSwitchChars("-");
-    parser.AddSwitch("h", "help", "show this help and exit", wxCMD_LINE_OPTION_HELP);
-    parser.AddLongSwitch(kVersionSwitch, "show the version and exit");
+    parser.AddSwitch("h", "help", _("show this help and exit"), wxCMD_LINE_OPTION_HELP);
+    parser.AddLongSwitch(kVersionSwitch, _("show the version and exit"));
     parser.AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
-    parser.SetLogo(wxString::Format("%s: edits a recorder's weekly recording schedule, and loads FILE at start.",
-                                    kDisplayName));
+    // TRANSLATORS: the first line of --help; %s is the program's name. FILE stands for the
+    // file named on the command line, as the usage line shows it: keep it as it is.
+    parser.SetLogo(wxString::Format(_("%s: edits a recorder's weekly recording schedule, and loads FILE at start."),
+                                    wxGetTranslation(wxString::FromUTF8(kDisplayName))));
 
     CollectedOutput collected;
     wxMessageOutput* const previous = wxMessageOutput::Set(&collected);

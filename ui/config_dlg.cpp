@@ -64,7 +64,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
-    : wxDialog(parent, wxID_ANY, kDisplayName, wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, wxGetTranslation(wxString::FromUTF8(kDisplayName)), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMAXIMIZE_BOX | wxRESIZE_BORDER),
       cards_(std::move(cards)) {
     SetEscapeId(wxID_NONE);  // Escape must not close the main window
@@ -93,42 +93,44 @@ void CConfigDlg::EnableCommands() {
 void CConfigDlg::CreateControls() {
     auto* top = new wxBoxSizer(wxVERTICAL);
     const wxSizerFlags inGroup = wxSizerFlags().Border(wxALL);
-    auto group = [&](wxSizer* parent, const char* caption, wxSizerFlags flags) {
+    auto group = [&](wxSizer* parent, const wxString& caption, wxSizerFlags flags) {
         auto* box = new wxStaticBoxSizer(wxHORIZONTAL, this, caption);
         parent->Add(box, flags);
         return box;
     };
-    auto button = [&](wxStaticBoxSizer* box, int id, const char* caption) {
+    auto button = [&](wxStaticBoxSizer* box, int id, const wxString& caption) {
         box->Add(new wxButton(box->GetStaticBox(), id, caption), inGroup);
     };
 
     // Creation order is the tab order: the template's, with the week strip last.
     auto* files = new wxBoxSizer(wxHORIZONTAL);
     top->Add(files, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP));
-    wxStaticBoxSizer* load = group(files, "Load Configuration", wxSizerFlags(1).Expand());
+    wxStaticBoxSizer* load = group(files, _("Load Configuration"), wxSizerFlags(1).Expand());
     load->AddStretchSpacer();
-    button(load, IDC_LOAD_FROM_CARD, "&Load From Card");
-    button(load, IDC_LOAD_FROM_FILE, "Load From &File");
+    button(load, IDC_LOAD_FROM_CARD, _("&Load From Card"));
+    button(load, IDC_LOAD_FROM_FILE, _("Load From &File"));
     load->AddStretchSpacer();
     files->AddSpacer(wxSizerFlags::GetDefaultBorder());
-    wxStaticBoxSizer* save = group(files, "Save Configuration", wxSizerFlags(1).Expand());
+    wxStaticBoxSizer* save = group(files, _("Save Configuration"), wxSizerFlags(1).Expand());
     save->AddStretchSpacer();
-    button(save, IDC_SAVE_TO_CARD, "&Save To Card");
-    button(save, IDC_SAVE_TO_FILE, "Save &To File");
+    button(save, IDC_SAVE_TO_CARD, _("&Save To Card"));
+    button(save, IDC_SAVE_TO_FILE, _("Save &To File"));
     save->AddStretchSpacer();
 
-    auto* schedule = new wxStaticBoxSizer(wxVERTICAL, this, "Recording Schedule");
+    auto* schedule = new wxStaticBoxSizer(wxVERTICAL, this, _("Recording Schedule"));
     top->Add(schedule, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP));
     list_ = new CScheduleList(schedule->GetStaticBox(), IDC_SCHEDULE_LIST, document_);
     schedule->Add(list_, wxSizerFlags(1).Expand().Border(wxALL));
     auto* commands = new wxBoxSizer(wxHORIZONTAL);
     schedule->Add(commands, wxSizerFlags().Center());
+    // The command menu's Alt keys are taken from the captions of New, Copy, Copy To Days and Edit.
     for (const auto& [id, caption] :
-         {std::pair{IDC_NEW, "&New"}, std::pair{IDC_COPY, "&Copy"}, std::pair{IDC_COPY_TO_DAYS, "Cop&y To Days..."},
-          std::pair{IDC_EDIT, "&Edit"}, std::pair{IDC_DELETE, "&Delete"}, std::pair{IDC_DELETE_ALL, "Delete &All"}})
+         {std::pair{IDC_NEW, _("&New")}, std::pair{IDC_COPY, _("&Copy")},
+          std::pair{IDC_COPY_TO_DAYS, _("Cop&y To Days...")}, std::pair{IDC_EDIT, _("&Edit")},
+          std::pair{IDC_DELETE, _("&Delete")}, std::pair{IDC_DELETE_ALL, _("Delete &All")}})
         commands->Add(new wxButton(schedule->GetStaticBox(), id, caption), inGroup);
 
-    auto* week = new wxStaticBoxSizer(wxVERTICAL, this, "Week");
+    auto* week = new wxStaticBoxSizer(wxVERTICAL, this, _("Week"));
     top->Add(week, wxSizerFlags().Expand().Border(wxALL));
     weekStrip_ = new CWeekStrip(week->GetStaticBox(), IDC_WEEK_STRIP, document_);
     week->Add(weekStrip_, wxSizerFlags().Expand().Border(wxALL));
@@ -164,11 +166,12 @@ void CConfigDlg::SizeToDisplay() {
 bool CConfigDlg::AskDiscard() {
     if (!document_.IsModified()) return true;
     // No is the default answer: Enter never throws the week away.
-    return wxMessageBox(kMsgDiscardCurrent, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) == wxYES;
+    return wxMessageBox(wxGetTranslation(kMsgDiscardCurrent), wxGetTranslation(kTitleConfirm),
+                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) == wxYES;
 }
 
 void CConfigDlg::ShowError(const wxString& message, const wxString& detail) {
-    wxMessageDialog box(this, message, kTitleError, wxOK | wxICON_EXCLAMATION);
+    wxMessageDialog box(this, message, wxGetTranslation(kTitleError), wxOK | wxICON_EXCLAMATION);
     if (!detail.empty()) box.SetExtendedMessage(detail);
     box.ShowModal();
 }

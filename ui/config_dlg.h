@@ -50,8 +50,8 @@ private:
     bool LoadConfig(const std::filesystem::path& path, const wxString& card = wxString());
     // The same for a save; the modified flag is cleared once it succeeded.
     bool ReportSave(const StorageOutcome& outcome, const wxString& card = wxString());
-    // A load or save that failed: "Not loaded"/"Not saved" and the reason in the status line,
-    // the message with the file and the reason in a message box.
+    // A load or save that failed: notDone ("Not loaded: %s", translated) filled with the reason
+    // in the status line, the message with the file and the reason in a message box.
     void ReportStorageFailure(const wxString& notDone, const StorageOutcome& outcome, const wxString& card);
     // Remembers where the schedule came from or went to, for the printout's header.
     void SetSource(const std::filesystem::path& path, const wxString& card);

@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 #include "ui/status_line.h"
 
+#include <algorithm>
 #include <system_error>
 #include <vector>
 
@@ -18,12 +19,13 @@ wxString TimeNow() { return wxDateTime::Now().Format("%H:%M"); }
 
 void CConfigDlg::ReportStorageFailure(const wxString& notDone, const StorageOutcome& outcome, const wxString& card) {
     const wxString reason = wxString::FromUTF8(StorageFailureReason(outcome, !card.empty()));
-    statusLine_->SetLastAction(notDone + ": " + reason);
-    ShowError(StorageFailureMessage(outcome.failed), PathText(outcome.path) + "\n" + reason);
+    statusLine_->SetLastAction(wxString::Format(notDone, reason));
+    ShowError(wxGetTranslation(StorageFailureMessage(outcome.failed)), PathText(outcome.path) + "\n" + reason);
 }
 
 void CConfigDlg::SetSource(const std::filesystem::path& path, const wxString& card) {
-    source_ = card.empty() ? PathText(path) : "Card " + card;
+    // TRANSLATORS: where a printed schedule came from: a card, by its name.
+    source_ = card.empty() ? PathText(path) : wxString::Format(_("Card %s"), card);
 }
 
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& card) {
@@ -31,27 +33,37 @@ bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& c
     ConfigImage loaded = document_.Image();
     const StorageOutcome outcome = LoadConfigFile(path, loaded);
     if (!outcome.Succeeded()) {
-        ReportStorageFailure("Not loaded", outcome, card);
+        // TRANSLATORS: the status line after a failed load; %s is why it failed.
+        ReportStorageFailure(_("Not loaded: %s"), outcome, card);
         return false;
     }
     document_.Load(loaded);
     SetSource(path, card);
-    statusLine_->SetLastAction(card.empty() ? wxString::Format("%s loaded from %s (%s)", PathText(path.filename()),
-                                                               PathText(path.parent_path()),
-                                                               EntriesText(document_.EntryCount()))
-                                            : wxString::Format("Loaded from card %s", card));
+    if (card.empty())
+        // TRANSLATORS: the status line after a load: the file's name, its folder and its
+        // entries, "WEEK.DAT loaded from /home/ann (12 entries)".
+        statusLine_->SetLastAction(wxString::Format(_("%s loaded from %s (%s)"), PathText(path.filename()),
+                                                    PathText(path.parent_path()),
+                                                    wxString::FromUTF8(EntriesText(document_.EntryCount()))));
+    else
+        statusLine_->SetLastAction(wxString::Format(_("Loaded from card %s"), card));
     return true;
 }
 
 bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card) {
     if (!outcome.Succeeded()) {
-        ReportStorageFailure("Not saved", outcome, card);
+        // TRANSLATORS: the status line after a failed save; %s is why it failed.
+        ReportStorageFailure(_("Not saved: %s"), outcome, card);
         return false;
     }
     document_.ClearModified();
     SetSource(outcome.path, card);
-    statusLine_->SetLastAction(card.empty() ? wxString::Format("Saved to %s at %s", PathText(outcome.path), TimeNow())
-                                            : wxString::Format("Saved to card %s at %s", card, TimeNow()));
+    if (card.empty())
+        // TRANSLATORS: the status line after a save: the file and the time, "Saved to /home/ann/WEEK.DAT at 14:02".
+        statusLine_->SetLastAction(wxString::Format(_("Saved to %s at %s"), PathText(outcome.path), TimeNow()));
+    else
+        // TRANSLATORS: the status line after a save: the card's name and the time.
+        statusLine_->SetLastAction(wxString::Format(_("Saved to card %s at %s"), card, TimeNow()));
     return true;
 }
 
@@ -70,14 +82,20 @@ bool CConfigDlg::OpenDropped(const wxArrayString& paths) {
     switch (JudgeDrop(dropped)) {
         case DropVerdict::kLoad: return OpenFile(paths.front());
         case DropVerdict::kSeveral: {
-            const wxString count = wxString::Format("%zu files or folders were dropped", paths.size());
-            statusLine_->SetLastAction("Not loaded: " + count);
-            ShowError(kMsgDropOneFile, count + "; nothing was loaded.");
+            const unsigned count = static_cast<unsigned>(std::min<std::size_t>(paths.size(), 0xFFFFFFFFu));
+            statusLine_->SetLastAction(wxString::Format(
+                _("Not loaded: %s"), wxString::Format(wxPLURAL("%zu file or folder was dropped",
+                                                               "%zu files or folders were dropped", count),
+                                                      paths.size())));
+            ShowError(wxGetTranslation(kMsgDropOneFile),
+                      wxString::Format(wxPLURAL("%zu file or folder was dropped; nothing was loaded.",
+                                                "%zu files or folders were dropped; nothing was loaded.", count),
+                                       paths.size()));
             return false;
         }
         case DropVerdict::kFolder:
-            statusLine_->SetLastAction("Not loaded: a folder was dropped");
-            ShowError(kMsgDropFolder, PathText(dropped.front()) + "\nNothing was loaded.");
+            statusLine_->SetLastAction(_("Not loaded: a folder was dropped"));
+            ShowError(wxGetTranslation(kMsgDropFolder), PathText(dropped.front()) + "\n" + _("Nothing was loaded."));
             return false;
     }
     return false;
@@ -95,7 +113,7 @@ void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
     if (path.empty()) return;
     // The card's own file is written only through Save To Card.
     if (IsReservedFileName(path.utf8_string())) {
-        ShowError(kMsgReservedName);
+        ShowError(wxGetTranslation(kMsgReservedName));
         return;
     }
     ReportSave(SaveConfigFile(PathOf(path), document_.ImageToSave()));

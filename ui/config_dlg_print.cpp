@@ -17,7 +17,7 @@ namespace {
 class CPreviewFrame : public wxPreviewFrame {
 public:
     CPreviewFrame(wxPrintPreview* preview, wxWindow* parent, const wxSize& size)
-        : wxPreviewFrame(preview, parent, "Print Preview", wxDefaultPosition, size), focus_(FindFocus()) {}
+        : wxPreviewFrame(preview, parent, _("Print Preview"), wxDefaultPosition, size), focus_(FindFocus()) {}
 
 private:
     void OnClose(wxCloseEvent& event) {
@@ -38,8 +38,9 @@ wxEND_EVENT_TABLE()
 }  // namespace
 
 wxString CConfigDlg::PrintedSource() const {
-    const wxString source = source_.empty() ? wxString("New schedule") : source_;
-    return document_.IsModified() ? source + ", with unsaved changes" : source;
+    const wxString source = source_.empty() ? _("New schedule") : source_;
+    // TRANSLATORS: on a printout's header, after where the schedule came from ("WEEK.DAT").
+    return document_.IsModified() ? wxString::Format(_("%s, with unsaved changes"), source) : source;
 }
 
 void CConfigDlg::OnPrint(wxCommandEvent&) {
@@ -50,7 +51,7 @@ void CConfigDlg::OnPrint(wxCommandEvent&) {
         printData_ = printer.GetPrintDialogData().GetPrintData();  // kept for the next print
         return;
     }
-    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) ShowError(kMsgPrintFailed);
+    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) ShowError(wxGetTranslation(kMsgPrintFailed));
 }
 
 void CConfigDlg::OnPrintPreview(wxCommandEvent&) {
@@ -60,7 +61,7 @@ void CConfigDlg::OnPrintPreview(wxCommandEvent&) {
                                        new CSchedulePrintout(document_, *weekStrip_, PrintedSource()), &data);
     if (!preview->IsOk()) {
         delete preview;
-        ShowError(kMsgPreviewFailed);
+        ShowError(wxGetTranslation(kMsgPreviewFailed));
         return;
     }
     const int display = wxDisplay::GetFromWindow(this);

@@ -16,13 +16,14 @@ bool CConfigDlg::Refused(const EditOutcome& outcome) {
     switch (outcome.result) {
         case Result::kDone: return false;
         case Result::kNoSuchEntry: break;  // the selection went meanwhile: nothing to say
-        case Result::kFull: ShowError(kMsgScheduleFull); break;
-        case Result::kOutsideWeek: ShowError(kMsgCopyOutsideWeek); break;
+        case Result::kFull: ShowError(wxGetTranslation(kMsgScheduleFull)); break;
+        case Result::kOutsideWeek: ShowError(wxGetTranslation(kMsgCopyOutsideWeek)); break;
         case Result::kOverlap:
-            ShowError(kMsgOverlap, wxString::FromUTF8(OverlapDetailText(document_.Image().Entry(*outcome.overlapping))));
+            ShowError(wxGetTranslation(kMsgOverlap),
+                      wxString::FromUTF8(OverlapDetailText(document_.Image().Entry(*outcome.overlapping))));
             break;
         case Result::kDaysOverlap:
-            ShowError(kMsgOverlap, wxString::FromUTF8(CopyOverlapText(outcome.overlappingDays)));
+            ShowError(wxGetTranslation(kMsgOverlap), wxString::FromUTF8(CopyOverlapText(outcome.overlappingDays)));
             break;
     }
     return true;
@@ -66,10 +67,15 @@ void CConfigDlg::OnWeekStripMoved(wxCommandEvent& event) {
     const EditOutcome& outcome = weekStrip_->MoveOutcome();
     if (outcome.result == EditOutcome::Result::kOverlap) {
         const ScheduleEntry other = document_.Image().Entry(*outcome.overlapping);
-        statusLine_->SetLastAction("Not changed: " + wxString::FromUTF8(OverlapDetailText(other)));
+        const wxString overlap = wxString::FromUTF8(OverlapDetailText(other));
+        // TRANSLATORS: the status line after a move on the week strip was refused; %s is the
+        // entry it would have overlapped, "It overlaps 08:00:00 on Friday to ...".
+        statusLine_->SetLastAction(wxString::Format(_("Not changed: %s"), overlap));
     } else if (outcome.Done()) {
         const ScheduleEntry entry = document_.Image().Entry(static_cast<SlotIndex>(event.GetInt()));
-        statusLine_->SetLastAction("Entry now " + wxString::FromUTF8(DragTipText(entry)));
+        // TRANSLATORS: the status line after a move on the week strip; %s is the entry's start
+        // and stop, "08:00:00 on Friday to 17:00:00 on Friday".
+        statusLine_->SetLastAction(wxString::Format(_("Entry now %s"), wxString::FromUTF8(DragTipText(entry))));
     }
 }
 
@@ -99,11 +105,15 @@ void CConfigDlg::OnEdit(wxCommandEvent&) {
 void CConfigDlg::OnDelete(wxCommandEvent&) {
     const OptionalSlot slot = document_.SelectedSlot();
     if (!slot) return;
-    if (wxMessageBox(kMsgDeleteItem, kTitleConfirmDelete, wxYES_NO | wxICON_QUESTION, this) != wxYES) return;
+    if (wxMessageBox(wxGetTranslation(kMsgDeleteItem), wxGetTranslation(kTitleConfirmDelete), wxYES_NO | wxICON_QUESTION,
+                     this) != wxYES)
+        return;
     document_.Delete(*slot);
 }
 
 void CConfigDlg::OnDeleteAll(wxCommandEvent&) {
-    if (wxMessageBox(kMsgDeleteAll, kTitleConfirmDelete, wxYES_NO | wxICON_QUESTION, this) != wxYES) return;
+    if (wxMessageBox(wxGetTranslation(kMsgDeleteAll), wxGetTranslation(kTitleConfirmDelete), wxYES_NO | wxICON_QUESTION,
+                     this) != wxYES)
+        return;
     document_.DeleteAll();
 }

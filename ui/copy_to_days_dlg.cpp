@@ -18,12 +18,12 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays)
-    : CDialogBase(parent, "Copy To Days"), sourceDay_(sourceDay) {
+    : CDialogBase(parent, _("Copy To Days")), sourceDay_(sourceDay) {
     SetIcons(AppIcons());
 
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, "Days");
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, _("Days"));
     for (int day = kMonday; day <= kSunday; ++day) {
-        auto* box = new wxCheckBox(group->GetStaticBox(), ID_FIRST_DAY + day - 1, WeekdayName(day));
+        auto* box = new wxCheckBox(group->GetStaticBox(), ID_FIRST_DAY + day - 1, wxString::FromUTF8(WeekdayName(day)));
         if (day == sourceDay_) {
             box->SetValue(true);
             box->Disable();
@@ -32,8 +32,8 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vecto
         group->Add(box, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     }
     auto* shortcuts = new wxBoxSizer(wxHORIZONTAL);
-    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, "&Weekdays"), wxSizerFlags().Border(wxRIGHT));
-    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, "Weeke&nd"));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, _("&Weekdays")), wxSizerFlags().Border(wxRIGHT));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, _("Weeke&nd")));
     group->Add(shortcuts, wxSizerFlags().Border());
     for (int day : tickedDays)
         if (day >= kMonday && day <= kSunday) DayBox(day)->SetValue(true);

@@ -42,8 +42,9 @@ wxString DialogPath(const wxFileDialog& dialog) {
 // default extension leads to.
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
     const wxString name = wxFileName(path).GetFullName();
-    wxMessageDialog ask(parent, wxString::Format("%s already exists.\nDo you want to replace it?", name),
-                        "Confirm Save As", wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION);
+    // TRANSLATORS: %s is a file's name.
+    wxMessageDialog ask(parent, wxString::Format(_("%s already exists.\nDo you want to replace it?"), name),
+                        _("Confirm Save As"), wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION);
     return ask.ShowModal() == wxID_YES;
 }
 }  // namespace
@@ -55,18 +56,18 @@ wxString ChooseConfigFile(wxWindow* parent, bool save) {
     // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
 #ifdef __WXMSW__
     const wxString initialName = "*.DAT";
-    const wxString filter = "Config Files|*.DAT|All Files|*.*";
+    const wxString filter = _("Config Files") + "|*.DAT|" + _("All Files") + "|*.*";
 #else
     const wxString initialName;
     // GTK matches patterns letter case and all, so the second pattern takes "week.dat" and
     // "Week.Dat" too. The plain first one is where wx takes a name's default extension from.
-    const wxString filter = "Config Files|*.DAT;*.[dD][aA][tT]|All Files|*";
+    const wxString filter = _("Config Files") + "|*.DAT;*.[dD][aA][tT]|" + _("All Files") + "|*";
 #endif
     wxString directory;
     wxString name = initialName;
     for (;;) {
         const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
-        wxFileDialog dialog(parent, save ? "Save As" : "Open", directory, name, filter, style);
+        wxFileDialog dialog(parent, save ? _("Save As") : _("Open"), directory, name, filter, style);
         if (dialog.ShowModal() != wxID_OK) return {};
         const wxString chosen = DialogPath(dialog);
         if (chosen.empty()) return {};

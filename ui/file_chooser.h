@@ -15,6 +15,6 @@ wxString PathText(const std::filesystem::path& path);
 wxString FileToOpen(const wxString& name);
 
 // The system's open or save dialog over configuration files ("Config Files", then "All
-// Files"); ".DAT" is added to a typed name without an extension, and a save asks before
+// Files", translated); ".DAT" is added to a typed name without an extension, and a save asks before
 // replacing the file that leads to. Empty when cancelled.
 wxString ChooseConfigFile(wxWindow* parent, bool save);

@@ -1,39 +1,44 @@
 #pragma once
 // Every text the editor shows in a message box, with the titles they go under, and the texts
-// the windows compose from an entry's.
+// the windows compose from an entry's. The constants are the English texts, marked for the
+// catalogs; a window shows them through wxGetTranslation. The functions give translated
+// UTF-8 texts.
 #include <span>
 #include <string>
+
+#include <wx/translation.h>
 
 #include "model/schedule_entry.h"
 #include "storage/storage_outcome.h"
 
-constexpr const char* kTitleError = "Error";
-constexpr const char* kTitleConfirm = "Confirm";
-constexpr const char* kTitleConfirmDelete = "Confirm Delete";
-constexpr const char* kTitleConfirmCancel = "Confirm Cancel";
+constexpr const char* kTitleError = wxTRANSLATE("Error");
+constexpr const char* kTitleConfirm = wxTRANSLATE("Confirm");
+constexpr const char* kTitleConfirmDelete = wxTRANSLATE("Confirm Delete");
+constexpr const char* kTitleConfirmCancel = wxTRANSLATE("Confirm Cancel");
 
 // Schedule rules.
-constexpr const char* kMsgScheduleFull = "Schedule is full";
-constexpr const char* kMsgOverlap = "There is a schedule overlap";
-constexpr const char* kMsgCopyOutsideWeek = "This entry lies outside the week and cannot be copied to other days";
-constexpr const char* kMsgDeleteItem = "Do you want to delete this item";
-constexpr const char* kMsgDeleteAll = "Do you want to delete all items";
-constexpr const char* kMsgDiscardChanges = "Discard changes?";
-constexpr const char* kMsgDiscardCurrent = "Discard current changes";
+constexpr const char* kMsgScheduleFull = wxTRANSLATE("Schedule is full");
+constexpr const char* kMsgOverlap = wxTRANSLATE("There is a schedule overlap");
+constexpr const char* kMsgCopyOutsideWeek =
+    wxTRANSLATE("This entry lies outside the week and cannot be copied to other days");
+constexpr const char* kMsgDeleteItem = wxTRANSLATE("Do you want to delete this item");
+constexpr const char* kMsgDeleteAll = wxTRANSLATE("Do you want to delete all items");
+constexpr const char* kMsgDiscardChanges = wxTRANSLATE("Discard changes?");
+constexpr const char* kMsgDiscardCurrent = wxTRANSLATE("Discard current changes");
 
 // Loading and saving.
-constexpr const char* kMsgOpenForReading = "Unable to open file for reading";
-constexpr const char* kMsgReadFailed = "Unable to read from this file";
-constexpr const char* kMsgInvalidFile = "This is not a valid configuration file";
-constexpr const char* kMsgCannotOverwrite = "Unable to overwrite this file";
-constexpr const char* kMsgWriteFailed = "Unable to write to this file";
-constexpr const char* kMsgReservedName = "This is a reserved file name";
-constexpr const char* kMsgDropOneFile = "Drop one configuration file at a time";
-constexpr const char* kMsgDropFolder = "Drop a configuration file, not a folder";
+constexpr const char* kMsgOpenForReading = wxTRANSLATE("Unable to open file for reading");
+constexpr const char* kMsgReadFailed = wxTRANSLATE("Unable to read from this file");
+constexpr const char* kMsgInvalidFile = wxTRANSLATE("This is not a valid configuration file");
+constexpr const char* kMsgCannotOverwrite = wxTRANSLATE("Unable to overwrite this file");
+constexpr const char* kMsgWriteFailed = wxTRANSLATE("Unable to write to this file");
+constexpr const char* kMsgReservedName = wxTRANSLATE("This is a reserved file name");
+constexpr const char* kMsgDropOneFile = wxTRANSLATE("Drop one configuration file at a time");
+constexpr const char* kMsgDropFolder = wxTRANSLATE("Drop a configuration file, not a folder");
 
 // Printing.
-constexpr const char* kMsgPrintFailed = "Unable to print";
-constexpr const char* kMsgPreviewFailed = "Unable to show the print preview";
+constexpr const char* kMsgPrintFailed = wxTRANSLATE("Unable to print");
+constexpr const char* kMsgPreviewFailed = wxTRANSLATE("Unable to show the print preview");
 
 // The second line of the overlap message: what a refused entry collides with,
 // "It overlaps <start> to <stop> (<trigger>).", in the texts of the list.
@@ -45,7 +50,8 @@ std::string CopyOverlapText(std::span<const int> days);
 // "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
 std::string EntryHoverText(const ScheduleEntry& entry);
 
-// The message for a load or save that failed ("Unable to write to this file", ...).
+// The message for a load or save that failed ("Unable to write to this file", ...), in
+// English: one of the constants above.
 const char* StorageFailureMessage(StorageStep step);
 // Why it failed, in the operator's words: "The medium is read-only", "The file is 2.0 MiB;
 // files above 1 MiB are never overwritten", or the system's own text. onCard words a full

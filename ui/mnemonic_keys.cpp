@@ -24,19 +24,6 @@ public:
     wxWindow* control;
 };
 
-// The letter after the first single '&' ("&&" is a literal ampersand), upper case.
-wxChar MnemonicOf(const wxString& label) {
-    for (std::size_t i = 0; i + 1 < label.length(); ++i) {
-        if (label[i] != '&') continue;
-        if (label[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<wxChar>(wxToupper(label[i + 1]));
-    }
-    return 0;
-}
-
 bool CanAct(const wxWindow* window) { return window->IsShown() && window->IsEnabled(); }
 
 // Acts on control when it has a caption and the caption carries letter; false when it does
@@ -85,6 +72,18 @@ bool FindAndAct(wxWindow* parent, wxChar letter) {
 }
 }  // namespace
 
+wxChar MnemonicOf(const wxString& caption) {
+    for (std::size_t i = 0; i + 1 < caption.length(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<wxChar>(wxToupper(caption[i + 1]));
+    }
+    return 0;
+}
+
 void SetMnemonicTarget(wxWindow* label, wxWindow* control) {
     label->SetClientObject(new MnemonicTarget(control));
 #ifdef __WXGTK__
@@ -98,8 +97,12 @@ void SetMnemonicTarget(wxWindow* label, wxWindow* control) {
 bool HandleMnemonicKey(wxWindow* window, const wxKeyEvent& event) {
     if (event.GetModifiers() != wxMOD_ALT) return false;
     const int key = event.GetKeyCode();
-    if (!(key >= 'A' && key <= 'Z') && !(key >= '0' && key <= '9')) return false;
-    return FindAndAct(window, static_cast<wxChar>(key));
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return FindAndAct(window, static_cast<wxChar>(key));
+    // A translated caption may carry a letter beyond ASCII ("&Ändern"); its key comes with
+    // no key code of its own, only as the character typed.
+    const wxChar typed = event.GetUnicodeKey();
+    if (typed == WXK_NONE || typed < 0x80) return false;
+    return FindAndAct(window, static_cast<wxChar>(wxToupper(typed)));
 }
 
 void QueueButtonClick(wxWindow* button) {

@@ -13,5 +13,9 @@ void SetMnemonicTarget(wxWindow* label, wxWindow* control);
 // was acted on. A button's click is queued, to run from the event loop once the key has been handled.
 bool HandleMnemonicKey(wxWindow* window, const wxKeyEvent& event);
 
+// The letter after the first single '&' of caption ("&&" is a literal ampersand), upper
+// case; 0 for a caption without one.
+wxChar MnemonicOf(const wxString& caption);
+
 // Queues a click of button, as a press of it from the keyboard does.
 void QueueButtonClick(wxWindow* button);

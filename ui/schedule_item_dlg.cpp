@@ -117,7 +117,7 @@ wxBEGIN_EVENT_TABLE(CScheduleItemDlg, CDialogBase)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, "Schedule Item") {
+CScheduleItemDlg::CScheduleItemDlg(wxWindow* parent) : CDialogBase(parent, _("Schedule Item")) {
     // Both times start at midnight; the command fills in everything else.
     form.startTime = TimeOfDay{};
     form.stopTime = TimeOfDay{};
@@ -128,34 +128,34 @@ void CScheduleItemDlg::CreateControls() {
     // Groups and their controls are created in tab order; where they stand is the sizers' part.
     // Each caption carries a letter of its own for Alt, but those of Image Mode and
     // Miscellaneous, whose controls carry their own.
-    auto group = [this](int orient, const char* caption) { return new wxStaticBoxSizer(orient, this, caption); };
-    auto dayList = [](wxStaticBoxSizer* box, int id, const char* name) {
+    auto group = [this](int orient, const wxString& caption) { return new wxStaticBoxSizer(orient, this, caption); };
+    auto dayList = [](wxStaticBoxSizer* box, int id, const wxString& name) {
         auto* list = new wxChoice(box->GetStaticBox(), id);
-        for (int day = 1; day <= 7; ++day) list->Append(WeekdayName(day));
+        for (int day = 1; day <= 7; ++day) list->Append(wxString::FromUTF8(WeekdayName(day)));
         SetAccessibleName(list, name);
         return list;
     };
-    auto picker = [](wxStaticBoxSizer* box, int id, const char* name) {
+    auto picker = [](wxStaticBoxSizer* box, int id, const wxString& name) {
         auto* p = new wxTimePickerCtrl(box->GetStaticBox(), id, PickerValue(TimeOfDay{}));
         UseClockFormat(p);
         SetAccessibleName(p, name);
         return p;
     };
-    auto slider = [](wxStaticBoxSizer* box, int id, const char* name, int value, int min, int max) {
+    auto slider = [](wxStaticBoxSizer* box, int id, const wxString& name, int value, int min, int max) {
         auto* s = new wxSlider(box->GetStaticBox(), id, value, min, max);
         SetAccessibleName(s, name);
         return s;
     };
-    auto readOnly = [](wxStaticBoxSizer* box, int id, const char* name, const char* sample) {
+    auto readOnly = [](wxStaticBoxSizer* box, int id, const wxString& name, const char* sample) {
         auto* edit = new wxTextCtrl(box->GetStaticBox(), id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
         SetAccessibleName(edit, name);
         FitToText(edit, sample);
         return edit;
     };
-    auto label = [](wxStaticBoxSizer* box, int id, const char* text, long align) {
+    auto label = [](wxStaticBoxSizer* box, int id, const wxString& text, long align) {
         return new wxStaticText(box->GetStaticBox(), id, text, wxDefaultPosition, wxDefaultSize, align);
     };
-    auto modeButton = [](wxStaticBoxSizer* box, int id, const char* caption, long style) {
+    auto modeButton = [](wxStaticBoxSizer* box, int id, const wxString& caption, long style) {
         auto* b = new wxRadioButton(box->GetStaticBox(), id, caption, wxDefaultPosition, wxDefaultSize, style);
         UsePushButtonLook(b);
         return b;
@@ -163,29 +163,35 @@ void CScheduleItemDlg::CreateControls() {
     const wxSizerFlags item = wxSizerFlags().Border().CentreVertical();
     const wxSizerFlags wide = wxSizerFlags(1).Border().Expand();
 
-    wxStaticBoxSizer* start = group(wxHORIZONTAL, "&Start");
-    startDay_ = dayList(start, IDC_START_DAY, "Start day");
-    startTime_ = picker(start, IDC_START_TIME, "Start time");
+    wxStaticBoxSizer* start = group(wxHORIZONTAL, _("&Start"));
+    startDay_ = dayList(start, IDC_START_DAY, _("Start day"));
+    startTime_ = picker(start, IDC_START_TIME, _("Start time"));
     start->Add(startDay_, wxSizerFlags(item).Proportion(1));
     start->Add(startTime_, item);
 
-    wxStaticBoxSizer* stop = group(wxHORIZONTAL, "S&top");
-    stopDay_ = dayList(stop, IDC_STOP_DAY, "Stop day");
-    stopTime_ = picker(stop, IDC_STOP_TIME, "Stop time");
+    wxStaticBoxSizer* stop = group(wxHORIZONTAL, _("S&top"));
+    stopDay_ = dayList(stop, IDC_STOP_DAY, _("Stop day"));
+    stopTime_ = picker(stop, IDC_STOP_TIME, _("Stop time"));
     stop->Add(stopDay_, wxSizerFlags(item).Proportion(1));
     stop->Add(stopTime_, item);
     // How long the entry runs, so that a stop before the start (an entry of six days and
-    // more) shows before OK. Wide enough for the longest length there is.
-    length_ = new wxStaticText(this, wxID_ANY, EntryLengthText(0, 0), wxDefaultPosition, wxDefaultSize,
-                               wxST_NO_AUTORESIZE);
-    length_->SetMinSize(wxSize(GetTextExtent(EntryLengthText(1, 0)).x, length_->GetBestSize().y));
+    // more) shows before OK. Wide enough for the longest length there is in the language
+    // shown: every count of days with hours, minutes and seconds, and the whole week.
+    length_ = new wxStaticText(this, wxID_ANY, wxString::FromUTF8(EntryLengthText(0, 0)), wxDefaultPosition,
+                               wxDefaultSize, wxST_NO_AUTORESIZE);
+    int lengthWidth = GetTextExtent(length_->GetLabel()).x;
+    for (int days = 0; days < 7; ++days) {
+        const WeekTime longest = ComposeWeekTime(days + 1, 23, 59, 59);
+        lengthWidth = std::max(lengthWidth, GetTextExtent(wxString::FromUTF8(EntryLengthText(0, longest))).x);
+    }
+    length_->SetMinSize(wxSize(lengthWidth, length_->GetBestSize().y));
 
-    wxStaticBoxSizer* rates = group(wxVERTICAL, "&Images Per Second");
-    rate_ = slider(rates, IDC_RATE_SLIDER, "Images Per Second", 0, 0, kRatePositions - 1);
-    auto* palLabel = label(rates, wxID_ANY, "&PAL", wxALIGN_RIGHT);
-    pal_ = readOnly(rates, IDC_PAL_TEXT, "PAL", "000.0");
-    ntsc_ = readOnly(rates, IDC_NTSC_TEXT, "NTSC", "000.0");
-    auto* ntscLabel = label(rates, wxID_ANY, "&NTSC", wxALIGN_LEFT);
+    wxStaticBoxSizer* rates = group(wxVERTICAL, _("&Images Per Second"));
+    rate_ = slider(rates, IDC_RATE_SLIDER, _("Images Per Second"), 0, 0, kRatePositions - 1);
+    auto* palLabel = label(rates, wxID_ANY, _("&PAL"), wxALIGN_RIGHT);
+    pal_ = readOnly(rates, IDC_PAL_TEXT, _("PAL"), "000.0");
+    ntsc_ = readOnly(rates, IDC_NTSC_TEXT, _("NTSC"), "000.0");
+    auto* ntscLabel = label(rates, wxID_ANY, _("&NTSC"), wxALIGN_LEFT);
     auto* rateTexts = new wxBoxSizer(wxHORIZONTAL);
     rateTexts->Add(palLabel, item);
     rateTexts->Add(pal_, item);
@@ -195,36 +201,36 @@ void CScheduleItemDlg::CreateControls() {
     rates->Add(rate_, wide);
     rates->Add(rateTexts, wxSizerFlags().Expand());
 
-    wxStaticBoxSizer* size = group(wxHORIZONTAL, "Image Si&ze");
-    size_ = slider(size, IDC_SIZE_SLIDER, "Image Size", kMaxSizeKB, kMinSizeKB, kMaxSizeKB);
-    sizeText_ = readOnly(size, IDC_SIZE_TEXT, "Image Size in kB", "000kB");
+    wxStaticBoxSizer* size = group(wxHORIZONTAL, _("Image Si&ze"));
+    size_ = slider(size, IDC_SIZE_SLIDER, _("Image Size"), kMaxSizeKB, kMinSizeKB, kMaxSizeKB);
+    sizeText_ = readOnly(size, IDC_SIZE_TEXT, _("Image Size in kB"), "000kB");
     size->Add(size_, wxSizerFlags(item).Proportion(1));
     size->Add(sizeText_, item);
 
-    wxStaticBoxSizer* mode = group(wxVERTICAL, "Image Mode");
-    field_ = modeButton(mode, IDC_FIELD, "&Field", wxRB_GROUP);
-    frame_ = modeButton(mode, IDC_FRAME, "Fra&me", 0);
+    wxStaticBoxSizer* mode = group(wxVERTICAL, _("Image Mode"));
+    field_ = modeButton(mode, IDC_FIELD, _("&Field"), wxRB_GROUP);
+    frame_ = modeButton(mode, IDC_FRAME, _("Fra&me"), 0);
     mode->Add(field_, wxSizerFlags().Border().Expand());
     mode->Add(frame_, wxSizerFlags().Border().Expand());
 
-    wxStaticBoxSizer* trigger = group(wxVERTICAL, "T&rigger");
+    wxStaticBoxSizer* trigger = group(wxVERTICAL, _("T&rigger"));
     trigger_ = new wxChoice(trigger->GetStaticBox(), IDC_TRIGGER);
     // The list index is the trigger code; "VMD" is not offered.
-    for (int code = 0; code < kDialogTriggerCount; ++code) trigger_->Append(TriggerText(code));
-    SetAccessibleName(trigger_, "Trigger");
+    for (int code = 0; code < kDialogTriggerCount; ++code) trigger_->Append(wxString::FromUTF8(TriggerText(code)));
+    SetAccessibleName(trigger_, _("Trigger"));
     duration_ = new wxTextCtrl(trigger->GetStaticBox(), IDC_DURATION, "", wxDefaultPosition, wxDefaultSize,
                                wxTE_RIGHT, wxTextValidator(wxFILTER_DIGITS));
-    SetAccessibleName(duration_, "Duration");
+    SetAccessibleName(duration_, _("Duration"));
     FitToText(duration_, "0000000");
-    seconds_ = label(trigger, IDC_SECONDS, "s&econds", wxALIGN_LEFT);
+    seconds_ = label(trigger, IDC_SECONDS, _("s&econds"), wxALIGN_LEFT);
     auto* durationRow = new wxBoxSizer(wxHORIZONTAL);
     durationRow->Add(duration_, item);
     durationRow->Add(seconds_, item);
     trigger->Add(trigger_, wxSizerFlags().Border().Expand());
     trigger->Add(durationRow);
 
-    wxStaticBoxSizer* misc = group(wxHORIZONTAL, "Miscellaneous");
-    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, "&Video Out", wxDefaultPosition, wxDefaultSize,
+    wxStaticBoxSizer* misc = group(wxHORIZONTAL, _("Miscellaneous"));
+    videoOut_ = new wxCheckBox(misc->GetStaticBox(), IDC_VIDEO_OUT, _("&Video Out"), wxDefaultPosition, wxDefaultSize,
                                0, wxGenericValidator(&form.videoOut));
     misc->Add(videoOut_, item);
 
@@ -320,7 +326,7 @@ void CScheduleItemDlg::UpdateTriggerControls() {
 void CScheduleItemDlg::ShowLength() {
     const WeekTime start = ComposeWeekTime(SelectedDay(startDay_), PickerTime(startTime_->GetValue()));
     const WeekTime stop = ComposeWeekTime(SelectedDay(stopDay_), PickerTime(stopTime_->GetValue()));
-    const wxString text = EntryLengthText(start, stop);
+    const wxString text = wxString::FromUTF8(EntryLengthText(start, stop));
     if (length_->GetLabel() != text) length_->SetLabel(text);
 }
 
@@ -381,7 +387,8 @@ bool CScheduleItemDlg::ControlsDifferFromForm() const {
 
 void CScheduleItemDlg::OnCancel(wxCommandEvent&) {
     if (ControlsDifferFromForm() &&
-        wxMessageBox(kMsgDiscardChanges, kTitleConfirmCancel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+        wxMessageBox(wxGetTranslation(kMsgDiscardChanges), wxGetTranslation(kTitleConfirmCancel),
+                     wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
         return;
     CloseWith(wxID_CANCEL);
 }

@@ -6,6 +6,7 @@
 
 #include "model/entry_texts.h"
 #include "model/rate_table.h"
+#include "model/translation.h"
 #include "model/week_time.h"
 #include "ui/accessibility.h"
 #include "ui/list_metrics.h"
@@ -61,12 +62,17 @@ CScheduleList::CScheduleList(wxWindow* parent, wxWindowID id, ConfigDocument& do
     AssociateModel(model_);
     model_->DecRef();  // the control holds the model from here on
     for (ListColumn column : kAllColumns)
-        AppendTextColumn(kColumnTitles[column], IndexOf(column), wxDATAVIEW_CELL_INERT, FromDIP(kColumnWidths[column]),
-                         wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
-    SetAccessibleName(this, "Recording Schedule");
-    // "Video Out" is never resized after this; it starts wide enough for its own title.
+        AppendTextColumn(wxString::FromUTF8(ColumnTitle(column)), IndexOf(column), wxDATAVIEW_CELL_INERT,
+                         FromDIP(kColumnWidths[column]), wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    SetAccessibleName(this, _("Recording Schedule"));
+    // "Video Out" is never resized after this; it starts wide enough for its own title and
+    // for either of its texts, in the language shown.
     wxDataViewColumn* videoOut = GetColumn(IndexOf(ListColumn::kVideoOut));
-    videoOut->SetWidth(std::max(FromDIP(kColumnWidths[ListColumn::kVideoOut]), HeaderWidth(ListColumn::kVideoOut)));
+    int videoOutWidth = std::max(FromDIP(kColumnWidths[ListColumn::kVideoOut]), HeaderWidth(ListColumn::kVideoOut));
+    for (const char* text : {Tr("On"), Tr("Off")})
+        videoOutWidth = std::max(videoOutWidth, CellWidth(this, IndexOf(ListColumn::kVideoOut),
+                                                          wxString::FromUTF8(text)));
+    videoOut->SetWidth(videoOutWidth);
     AutosizeColumns();
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
@@ -162,13 +168,13 @@ void CScheduleList::AutosizeColumns() {
 int CScheduleList::HeaderWidth(ListColumn column) { return ::HeaderWidth(this, IndexOf(column)); }
 
 int CScheduleList::FullScheduleWidth() {
-    // The widest text each column can hold, whatever the schedule: the longest weekday name
-    // at any time, every rate, size, mode, trigger and duration.
+    // The widest text each column can hold, whatever the schedule, as the model words it in
+    // the language shown: the longest weekday name at any time, every rate, size, mode,
+    // trigger and duration.
     PerColumn<std::vector<std::string>> texts;
     for (int day = 1; day <= 7; ++day) {
-        for (const char* digits : {"00:00:00", "23:59:59"}) {
-            texts[ListColumn::kStart].push_back(std::string(digits) + " on " + WeekdayName(day));
-        }
+        texts[ListColumn::kStart].push_back(WeekTimeText(ComposeWeekTime(day, 0, 0, 0)));
+        texts[ListColumn::kStart].push_back(WeekTimeText(ComposeWeekTime(day, 23, 59, 59)));
     }
     texts[ListColumn::kStop] = texts[ListColumn::kStart];
     for (const RateStep& step : kRateTable) {
@@ -176,9 +182,9 @@ int CScheduleList::FullScheduleWidth() {
         texts[ListColumn::kNtscIps].push_back(FormatTenths(step.ntsc10));
     }
     for (int kb = kMinSizeKB; kb <= kMaxSizeKB; ++kb) texts[ListColumn::kImageSize].push_back(std::to_string(kb) + "kB");
-    texts[ListColumn::kResolution] = {"Frame", "Field"};
+    texts[ListColumn::kResolution] = {Tr("Frame"), Tr("Field")};
     for (int code = 0; code <= kTriggerVmd; ++code) texts[ListColumn::kTrigger].push_back(TriggerText(code));
-    texts[ListColumn::kDuration] = {"N/A", "3600s", "4095s"};
+    texts[ListColumn::kDuration] = {Tr("N/A"), "3600s", "4095s"};
     int total = GetColumn(IndexOf(ListColumn::kVideoOut))->GetWidth();
     for (ListColumn column : kSizedColumns) {
         std::string widest;

@@ -20,7 +20,7 @@ constexpr int kRowPadding = 3;      // above and below a row's text
 
 CSchedulePrintout::CSchedulePrintout(const ConfigDocument& document, const CWeekStrip& strip, const wxString& source,
                                      const wxDateTime& printed)
-    : wxPrintout("Recording Schedule"), document_(document), strip_(strip), source_(source), printed_(printed),
+    : wxPrintout(_("Recording Schedule")), document_(document), strip_(strip), source_(source), printed_(printed),
       font_(strip.GetFont()) {}
 
 void CSchedulePrintout::OnPreparePrinting() {
@@ -53,7 +53,8 @@ void CSchedulePrintout::MeasureTable() {
     const wxFont bold = font_.Bold();
     columnWidths_.assign(kListColumns, 0);
     for (std::size_t c = 0; c < kListColumns; ++c)
-        strip_.GetTextExtent(kColumnTitles[kAllColumns[c]], &columnWidths_[c], nullptr, nullptr, nullptr, &bold);
+        strip_.GetTextExtent(wxString::FromUTF8(ColumnTitle(kAllColumns[c])), &columnWidths_[c], nullptr, nullptr,
+                             nullptr, &bold);
     for (std::size_t row = 0; row < document_.RowCount(); ++row) {
         const ColumnTexts texts = EntryTexts(document_.EntryOfRow(row));
         for (std::size_t c = 0; c < kListColumns; ++c)
@@ -93,13 +94,16 @@ bool CSchedulePrintout::OnPrintPage(int page) {
 
 void CSchedulePrintout::MeasureHeader() {
     // Measured on the screen, like everything else the page lays out in screen pixels.
-    stamp_ = "Printed " + printed_.Format("%Y-%m-%d %H:%M");
+    // TRANSLATORS: at the right end of a printed page's header; %s is the date and time, "2024-05-17 14:02".
+    stamp_ = wxString::Format(_("Printed %s"), printed_.Format("%Y-%m-%d %H:%M"));
     stampWidth_ = strip_.GetTextExtent(stamp_).x;
     // A long path gives way in its middle, as on the status line.
     wxClientDC screen(const_cast<CWeekStrip*>(&strip_));
     screen.SetFont(font_);
-    header_ = wxControl::Ellipsize(source_ + ", " + wxString(EntriesText(document_.EntryCount())), screen,
-                                   wxELLIPSIZE_MIDDLE, content_.width - stampWidth_ - 2 * kGap);
+    const wxString entries = wxString::FromUTF8(EntriesText(document_.EntryCount()));
+    // TRANSLATORS: a printed page's header: where the schedule came from and its entries, "WEEK.DAT, 12 entries".
+    const wxString header = wxString::Format(_("%s, %s"), source_, entries);
+    header_ = wxControl::Ellipsize(header, screen, wxELLIPSIZE_MIDDLE, content_.width - stampWidth_ - 2 * kGap);
 }
 
 void CSchedulePrintout::DrawHeaderAndFooter(wxDC& dc, int page) const {
@@ -107,7 +111,8 @@ void CSchedulePrintout::DrawHeaderAndFooter(wxDC& dc, int page) const {
     dc.SetTextForeground(*wxBLACK);
     dc.DrawText(header_, content_.x, content_.y);
     dc.DrawText(stamp_, content_.GetRight() - stampWidth_, content_.y);
-    const wxString number = wxString::Format("Page %d of %zu", page, pages_.size());
+    // TRANSLATORS: at the foot of a printed page: the page's number and how many there are.
+    const wxString number = wxString::Format(_("Page %d of %zu"), page, pages_.size());
     dc.DrawText(number, content_.x + (content_.width - strip_.GetTextExtent(number).x) / 2,
                 content_.GetBottom() - strip_.GetCharHeight());
 }
@@ -139,7 +144,7 @@ void CSchedulePrintout::DrawTable(wxDC& dc, const PrintedPage& page, int top) {
     dc.SetTextForeground(*wxBLACK);
     dc.SetFont(font_.Bold());
     std::vector<wxString> titles;
-    for (ListColumn column : kAllColumns) titles.push_back(kColumnTitles[column]);
+    for (ListColumn column : kAllColumns) titles.push_back(wxString::FromUTF8(ColumnTitle(column)));
     drawRow(titles);
     dc.SetPen(*wxBLACK_PEN);
     dc.DrawLine(left, y, left + width, y);

@@ -16,10 +16,11 @@
 namespace {
 constexpr int kRescanTimerId = 0;
 
-// What the dialog waits for while no card is listed.
-constexpr const char* kWaitingText = "Insert a card that holds R0000001.DAT and CONFIG01.DAT.";
-// Why OK went disabled when the selected card's row went away.
-constexpr const char* kRemovedText = "The card was removed. Insert it again or choose another.";
+// What the dialog waits for while no card is listed, in English; shown translated.
+// TRANSLATORS: R0000001.DAT and CONFIG01.DAT are the names of files on the card: keep them as they are.
+constexpr const char* kWaitingText = wxTRANSLATE("Insert a card that holds R0000001.DAT and CONFIG01.DAT.");
+// Why OK went disabled when the selected card's row went away, in English; shown translated.
+constexpr const char* kRemovedText = wxTRANSLATE("The card was removed. Insert it again or choose another.");
 // The list's height, in dialog units: room for a few cards.
 constexpr int kListHeightDlu = 50;
 
@@ -82,20 +83,21 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CSelectCardDlg::CSelectCardDlg(wxWindow* parent, CardLocator cards)
-    : CDialogBase(parent, "Select Card"), locator_(std::move(cards)), timer_(this, kRescanTimerId) {
+    : CDialogBase(parent, _("Select Card")), locator_(std::move(cards)), timer_(this, kRescanTimerId) {
     CreateControls();
 }
 
 void CSelectCardDlg::CreateControls() {
     list_ = new wxListBox(this, IDC_CARD_LIST, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                           wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL | wxBORDER_SUNKEN);
-    SetAccessibleName(list_, "Cards");
+    SetAccessibleName(list_, _("Cards"));
     // Wide enough for a typical name beside the scroll bar.
     const int listWidth = GetTextExtent(kTypicalLabel).x + 4 * GetCharWidth() +
                           wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
     list_->SetMinSize(wxSize(listWidth, ConvertDialogToPixels(wxSize(0, kListHeightDlu)).y));
-    hint_ = new wxStaticText(this, wxID_ANY, kWaitingText, wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
-    hint_->SetMinSize(wxSize(std::max(GetTextExtent(kWaitingText).x, GetTextExtent(kRemovedText).x),
+    const wxString waiting = wxGetTranslation(kWaitingText);
+    hint_ = new wxStaticText(this, wxID_ANY, waiting, wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+    hint_->SetMinSize(wxSize(std::max(GetTextExtent(waiting).x, GetTextExtent(wxGetTranslation(kRemovedText)).x),
                              hint_->GetBestSize().y));
 
     auto* content = new wxBoxSizer(wxVERTICAL);
@@ -166,7 +168,7 @@ void CSelectCardDlg::UpdateOkAndHint() {
     const bool selected = list_->GetSelection() != wxNOT_FOUND;
     if (selected) removed_ = false;
     ok_->Enable(selected);
-    const wxString hint = removed_ ? kRemovedText : kWaitingText;
+    const wxString hint = wxGetTranslation(removed_ ? kRemovedText : kWaitingText);
     if (hint_->GetLabel() != hint) hint_->SetLabel(hint);
     hint_->Show(removed_ || list_->IsEmpty());
 }

@@ -9,7 +9,7 @@ CStatusLine::CStatusLine(wxWindow* parent, ConfigDocument& document) : wxPanel(p
     // whole text is in the tooltip.
     action_ = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
-    unsaved_ = new wxStaticText(this, wxID_ANY, "Unsaved changes");
+    unsaved_ = new wxStaticText(this, wxID_ANY, _("Unsaved changes"));
     count_ = new wxStaticText(this, wxID_ANY, wxString());
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(action_, wxSizerFlags(1).CentreVertical());
@@ -31,11 +31,15 @@ void CStatusLine::SetLastAction(const wxString& text) {
 }
 
 wxString CStatusLine::State() const {
-    return unsaved_->IsShown() ? unsaved_->GetLabel() + ", " + count_->GetLabel() : count_->GetLabel();
+    if (!unsaved_->IsShown()) return count_->GetLabel();
+    // TRANSLATORS: what the status line says of the schedule: "Unsaved changes, 12 of 256 entries".
+    return wxString::Format(_("%s, %s"), unsaved_->GetLabel(), count_->GetLabel());
 }
 
 void CStatusLine::ShowState() {
-    const wxString count = wxString::Format("%zu of %zu entries", document_.EntryCount(), kMaxEntries);
+    // TRANSLATORS: the entries in the schedule and the most it can hold, "12 of 256 entries";
+    // the second number is always 256.
+    const wxString count = wxString::Format(_("%zu of %zu entries"), document_.EntryCount(), kMaxEntries);
     const bool relayout = count != count_->GetLabel() || unsaved_->IsShown() != document_.IsModified();
     count_->SetLabel(count);
     unsaved_->Show(document_.IsModified());

@@ -12,11 +12,11 @@ public:
     CStatusLine(wxWindow* parent, ConfigDocument& document);
     ~CStatusLine() override;
 
-    // What the last load or save did: "Saved to card CARD at 14:02".
+    // What the last load or save did, as the window words it: "Saved to card CARD at 14:02".
     void SetLastAction(const wxString& text);
 
     wxString LastAction() const { return action_->GetLabel(); }
-    // "12 of 256 entries", after "Unsaved changes" while there are some.
+    // "12 of 256 entries", after "Unsaved changes" while there are some; translated.
     wxString State() const;
 
 private:

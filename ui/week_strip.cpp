@@ -25,17 +25,22 @@ namespace {
 constexpr int kDays = 7;
 constexpr int kHours = 24;
 constexpr int kLabelledEvery = 6;  // hours between labelled ticks
-constexpr std::array<const char*, kDays> kDayLabels = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+// The rows' labels and the legend's texts, in English; drawn and measured translated.
+constexpr std::array<const char*, kDays> kDayLabels = {
+    // TRANSLATORS: the week strip's row labels, Monday to Sunday, as short as they can be.
+    wxTRANSLATE("Mon"), wxTRANSLATE("Tue"), wxTRANSLATE("Wed"), wxTRANSLATE("Thu"),
+    wxTRANSLATE("Fri"), wxTRANSLATE("Sat"), wxTRANSLATE("Sun")};
 
 struct LegendItem {
     TriggerClass trigger;
     const char* text;
 };
 constexpr std::array<LegendItem, 4> kLegend = {{
-    {TriggerClass::Continuous, "Continuous"},
-    {TriggerClass::Alarm1, "Alarm 1"},
-    {TriggerClass::Alarm2, "Alarm 2"},
-    {TriggerClass::Vmd, "VMD"},
+    {TriggerClass::Continuous, wxTRANSLATE("Continuous")},
+    // TRANSLATORS: on the week strip's legend: entries recording on alarm input 1, of either kind.
+    {TriggerClass::Alarm1, wxTRANSLATE("Alarm 1")},
+    {TriggerClass::Alarm2, wxTRANSLATE("Alarm 2")},
+    {TriggerClass::Vmd, wxTRANSLATE("VMD")},
 }};
 
 // Sizes in device-independent pixels.
@@ -56,15 +61,16 @@ constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars 
 constexpr double kMovedFrom = 0.4;  // how much colour an entry keeps where it is moved away from
 constexpr int kEndZone = 4;  // how near an end of a bar the pointer takes hold of that end
 
-// Where the pointer rests on nothing: what the mouse and the keys do here.
-constexpr const char* kStripTip =
+// Where the pointer rests on nothing: what the mouse and the keys do here. In English;
+// shown translated.
+constexpr const char* kStripTip = wxTRANSLATE(
     "Drag a bar to move its entry, an end of it to move that end;\n"
     "drag across an empty stretch to draw a new entry. Shift: by the minute.\n"
     "Alt+Left, Alt+Right: move the selected entry by 15 minutes\n"
     "Alt+Up, Alt+Down: move it by a day\n"
     "Ctrl+Left, Ctrl+Right: move its stop by 15 minutes\n"
     "Ctrl+Up, Ctrl+Down: move its stop by a day\n"
-    "With Shift as well: by 1 minute";
+    "With Shift as well: by 1 minute");
 
 // A ghost that may not go where it is: a colour none of the triggers takes (Okabe-Ito vermilion).
 const wxColour kRefusedColour(0xD5, 0x5E, 0x00);
@@ -156,11 +162,11 @@ wxEND_EVENT_TABLE()
 CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document) : document_(document) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // OnPaint covers every pixel
     Create(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS);
-    SetAccessibleName(this, "Week");
+    SetAccessibleName(this, _("Week"));
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
     SetAccessibleDescription(this, Description());
-    SetToolTip(kStripTip);
+    SetToolTip(wxGetTranslation(kStripTip));
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
 
@@ -178,7 +184,7 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
         segments_ = WeekSegments(entries_);
         if (hovered_) {
             hovered_.reset();
-            SetToolTip(kStripTip);
+            SetToolTip(wxGetTranslation(kStripTip));
         }
     }
     SetAccessibleDescription(this, Description());
@@ -187,10 +193,13 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
 
 wxString CWeekStrip::Description() const {
     const OptionalSlot slot = SelectedSlot();
-    if (!slot || *slot >= entries_.size()) return "No entry selected";
+    if (!slot || *slot >= entries_.size()) return _("No entry selected");
     const ColumnTexts texts = EntryTexts(entries_[*slot]);
-    return wxString::FromUTF8(texts[ListColumn::kStart] + " to " + texts[ListColumn::kStop] + ", " +
-                              texts[ListColumn::kTrigger]);
+    // TRANSLATORS: what a screen reader hears of the week strip: the selected entry's start,
+    // stop and trigger, "08:00:00 on Friday to 17:00:00 on Friday, Continuous".
+    return wxString::Format(_("%s to %s, %s"), wxString::FromUTF8(texts[ListColumn::kStart]),
+                            wxString::FromUTF8(texts[ListColumn::kStop]),
+                            wxString::FromUTF8(texts[ListColumn::kTrigger]));
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
@@ -263,8 +272,9 @@ const CWeekStrip::TextMetrics& CWeekStrip::Metrics() const {
     if (metrics_.valid) return metrics_;
     TextMetrics m;
     m.valid = true;
-    for (const char* label : kDayLabels) m.dayWidth = std::max(m.dayWidth, GetTextExtent(label).x);
-    for (const LegendItem& item : kLegend) m.legendWidth = std::max(m.legendWidth, GetTextExtent(item.text).x);
+    for (const char* label : kDayLabels) m.dayWidth = std::max(m.dayWidth, GetTextExtent(wxGetTranslation(label)).x);
+    for (const LegendItem& item : kLegend)
+        m.legendWidth = std::max(m.legendWidth, GetTextExtent(wxGetTranslation(item.text)).x);
     m.hourLabelWidth = GetTextExtent(HourText(kHours)).x;
     m.charHeight = GetCharHeight();
     metrics_ = m;
@@ -415,7 +425,7 @@ void CWeekStrip::DrawGrid(wxDC& dc, const Geometry& g) const {
     const int charHeight = dc.GetCharHeight();
     for (int day = 0; day < kDays; ++day) {
         const int y = g.rowsTop + day * g.rowHeight + (g.rowHeight - charHeight) / 2;
-        dc.DrawText(kDayLabels[day], g.labelLeft, y);
+        dc.DrawText(wxGetTranslation(kDayLabels[day]), g.labelLeft, y);
     }
 
     // Hour ticks under the rows: long and labelled every six hours, short in between.
@@ -464,7 +474,7 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
     for (const LegendItem& item : kLegend) {
         FillEdgedRect(dc, wxRect(g.legendLeft, y + (line - swatch) / 2, swatch, swatch),
                       TriggerColour(item.trigger, dark));
-        dc.DrawText(item.text, g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
+        dc.DrawText(wxGetTranslation(item.text), g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
         y += line;
     }
 }
@@ -624,7 +634,7 @@ void CWeekStrip::EndDrag(bool apply) {
     if (HasCapture()) ReleaseMouse();
     if (was != Drag::kDrawing && was != Drag::kMoving) return;
     hovered_.reset();
-    SetToolTip(kStripTip);
+    SetToolTip(wxGetTranslation(kStripTip));
     ShowPointer(Pointer::kSystem);
     Refresh();
     if (!apply) return;
@@ -662,7 +672,7 @@ bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
 void CWeekStrip::ShowHover(OptionalSlot slot) {
     if (slot == hovered_) return;
     hovered_ = slot;
-    SetToolTip(slot ? TooltipText(*slot) : wxString(kStripTip));
+    SetToolTip(slot ? TooltipText(*slot) : wxGetTranslation(kStripTip));
 }
 
 void CWeekStrip::ShowPointer(Pointer pointer) {

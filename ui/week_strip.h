@@ -40,7 +40,7 @@ public:
 
     // The selected entry's slot, whose bars are outlined.
     OptionalSlot SelectedSlot() const { return document_.SelectedSlot(); }
-    // What a screen reader hears of the strip: the selected entry, or that none is.
+    // What a screen reader hears of the strip: the selected entry, or that none is; translated.
     wxString Description() const;
 
     const std::vector<WeekSegment>& Segments() const { return segments_; }
@@ -63,8 +63,8 @@ public:
     wxRect BarRect(const WeekSegment& segment) const { return BarRect(segment, GetClientSize()); }
     // The slot of the bar under a client point (the one on top where bars overlap), if any.
     OptionalSlot SlotAtPoint(const wxPoint& point) const;
-    // The slot's start, stop, trigger and rate as the list shows them; empty for a slot
-    // the schedule lacks.
+    // The slot's start, stop, trigger and rate as the list shows them, translated; empty for a
+    // slot the schedule lacks.
     wxString TooltipText(SlotIndex slot) const;
 
     // Draws the whole strip into dc over an area of the given size; OnPaint uses it.

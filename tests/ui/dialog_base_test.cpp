@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include <wx/button.h>
 #include <wx/frame.h>
 
 #include "tests/ui/card_test_support.h"
@@ -70,6 +71,28 @@ TEST(DialogKeys, EnterPressesOkFromEveryControlButAButtonAndEscapeCancels) {
         wxTheApp->ProcessPendingEvents();
         EXPECT_EQ(ok, pressesOk ? 2 : 0) << id;
         EXPECT_EQ(cancel, 1) << id;
+    }
+}
+
+// A translated caption may underline a letter beyond ASCII; its key brings no key code of its
+// own, only the character, and Alt with it still presses the button.
+TEST(DialogKeys, AltAndALetterBeyondAsciiPressesTheButtonThatCarriesIt) {
+    CCopyToDaysDlg days(nullptr, 3);
+    auto* change = new wxButton(&days, wxID_APPLY, wxString::FromUTF8("Ä&Übernehmen"));
+    int clicks = 0;
+    days.Bind(wxEVT_BUTTON, [&clicks](wxCommandEvent&) { ++clicks; }, wxID_APPLY);
+    const std::tuple<wxChar, bool, int> cases[] = {  // character typed, Alt, clicks
+        {0xDC, true, 1}, {0xC4, true, 0}, {0xDC, false, 0}};
+    for (const auto& [typed, alt, expected] : cases) {
+        clicks = 0;
+        wxKeyEvent event(wxEVT_CHAR_HOOK);
+        event.m_keyCode = WXK_NONE;
+        event.m_uniChar = typed;
+        event.SetAltDown(alt);
+        event.SetEventObject(change);
+        change->ProcessWindowEvent(event);
+        wxTheApp->ProcessPendingEvents();
+        EXPECT_EQ(clicks, expected) << int(typed) << " alt " << alt;
     }
 }
 

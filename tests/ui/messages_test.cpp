@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/messages.h"
@@ -24,6 +25,13 @@ TEST(Messages, CopyOverlapTexts) {
     EXPECT_EQ(CopyOverlapText(std::vector<int>{4}), "The copy for Thursday overlaps another entry.");
     EXPECT_EQ(CopyOverlapText(std::vector<int>{1, 6, 7}),
               "The copies for Monday, Saturday and Sunday overlap other entries.");
+}
+
+// Counted texts take the singular for one only: none and many read as plural.
+TEST(Messages, EntriesTextsCountInTheirPluralForm) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "0 entries"}, {1, "1 entry"}, {2, "2 entries"}, {256, "256 entries"}};
+    for (const auto& [count, text] : cases) EXPECT_EQ(EntriesText(count), text);
 }
 
 TEST(Messages, StorageFailureReasons) {
