@@ -128,7 +128,14 @@ void CScheduleItemDlg::CreateControls() {
     // Groups and their controls are created in tab order; where they stand is the sizers' part.
     // Each caption carries a letter of its own for Alt, but those of Image Mode and
     // Miscellaneous, whose controls carry their own.
-    auto group = [this](int orient, const wxString& caption) { return new wxStaticBoxSizer(orient, this, caption); };
+    // A group is at least as wide as its caption: GTK sizes it by its controls alone, and in
+    // some languages the caption is the longer.
+    auto group = [this](int orient, const wxString& caption) {
+        auto* box = new wxStaticBoxSizer(orient, this, caption);
+        wxStaticBox* frame = box->GetStaticBox();
+        box->SetMinSize(frame->GetTextExtent(frame->GetLabelText()).x + 3 * frame->GetCharWidth(), -1);
+        return box;
+    };
     auto dayList = [](wxStaticBoxSizer* box, int id, const wxString& name) {
         auto* list = new wxChoice(box->GetStaticBox(), id);
         for (int day = 1; day <= 7; ++day) list->Append(wxString::FromUTF8(WeekdayName(day)));
