@@ -71,9 +71,11 @@ const char* StorageFailureMessage(StorageStep step) {
 
 std::string GroupedDigits(std::uintmax_t number) {
     const std::string digits = std::to_string(number);
+    // TRANSLATORS: the mark between each three digits of a count of bytes, "6,656".
+    const std::string mark = wxGETTEXT_IN_CONTEXT("digit group separator", ",").utf8_string();
     std::string grouped;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += mark;
         grouped += digits[i];
     }
     return grouped;

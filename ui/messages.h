@@ -59,5 +59,5 @@ const char* StorageFailureMessage(StorageStep step);
 std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard);
 // "1 entry", "12 entries".
 std::string EntriesText(std::size_t count);
-// "6,656": a count with a comma between each three digits.
+// "6,656": a count with a comma (or the language's mark) between each three digits.
 std::string GroupedDigits(std::uintmax_t number);
