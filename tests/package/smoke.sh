@@ -102,7 +102,7 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
 
 # On a German desktop the window's caption is the catalog's.
 german=$(python3 -c 'import gettext, sys
-print(gettext.translation("dvr-config", languages=["de"]).gettext(sys.argv[1]))' "$caption")
+print(gettext.translation("dvr-config", "/usr/share/locale", languages=["de"]).gettext(sys.argv[1]))' "$caption")
 [ "$german" != "$caption" ] || { echo "smoke: the German catalog does not translate \"$caption\"" >&2; exit 1; }
 LANG=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   dvr-config & pid=$!
