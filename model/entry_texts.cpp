@@ -23,10 +23,15 @@ std::string DayName(int day) {
 
 std::string WeekTimeText(WeekTime t) {
     const DayTime split = SplitWeekTime(t);
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d:%02d:%02d", split.hour, split.minute, split.second);
+    // Hours, minutes and seconds are below 100: two digits each, written out directly since
+    // the list asks for these texts on every rebuild.
+    const char clock[] = {char('0' + split.hour / 10),   char('0' + split.hour % 10),   ':',
+                          char('0' + split.minute / 10), char('0' + split.minute % 10), ':',
+                          char('0' + split.second / 10), char('0' + split.second % 10)};
+    const char* weekday = WeekdayName(split.day);
+    const std::string pastSunday = weekday ? std::string() : DayName(split.day);
     // TRANSLATORS: a time of the week, "08:00:00 on Friday".
-    return FillIn(Tr("%s on %s"), {digits, DayName(split.day)});
+    return FillIn(Tr("%s on %s"), {std::string_view(clock, sizeof clock), weekday ? weekday : pastSunday});
 }
 
 std::string EntryLengthText(WeekTime start, WeekTime stop) {

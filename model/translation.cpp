@@ -1,6 +1,5 @@
 #include "model/translation.h"
 
-#include <cstring>
 
 namespace {
 Translation installed;
@@ -15,16 +14,16 @@ const char* TrPlural(const char* singular, const char* plural, unsigned long n) 
     return n == 1 ? singular : plural;
 }
 
-std::string FillIn(const char* pattern, std::initializer_list<std::string> parts) {
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> parts) {
     std::string text;
+    text.reserve(pattern.size() + 32);
     auto part = parts.begin();
-    for (const char* at = pattern; *at;) {
-        if (at[0] == '%' && at[1] == 's') {
-            if (part != parts.end()) text += *part++;
-            at += 2;
-        } else {
-            text += *at++;
-        }
+    for (std::size_t at = 0; at < pattern.size();) {
+        const std::size_t mark = pattern.find("%s", at);
+        text.append(pattern.substr(at, mark - at));
+        if (mark == std::string_view::npos) break;
+        if (part != parts.end()) text.append(*part++);
+        at = mark + 2;
     }
     return text;
 }

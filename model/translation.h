@@ -4,6 +4,7 @@
 // a text its catalogs lack, every text reads as written.
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Marks a text for the catalogs where it is defined; it is translated where it is shown.
 #ifndef N_
@@ -27,4 +28,4 @@ const char* TrPlural(const char* singular, const char* plural, unsigned long n);
 // pattern with each "%s" replaced by the next of parts, left to right; a "%s" with no part
 // left reads empty. Translated patterns are filled this way rather than by printf, so that a
 // catalog's text can never reach a conversion that reads an argument that is not there.
-std::string FillIn(const char* pattern, std::initializer_list<std::string> parts);
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> parts);
