@@ -56,7 +56,8 @@ std::vector<wxString> ShownTexts(wxWindow* window) {
     std::function<void(wxWindow*)> collect = [&](wxWindow* w) {
         if (auto* top = dynamic_cast<wxTopLevelWindow*>(w)) {
             texts.push_back(top->GetTitle());
-        } else if (!dynamic_cast<wxTextCtrl*>(w)) {
+        } else if (dynamic_cast<wxControl*>(w) && !dynamic_cast<wxTextCtrl*>(w)) {
+            // Only controls have captions; other windows' labels are their inner names on Windows.
             texts.push_back(w->GetLabel());
         }
         if (wxToolTip* tip = w->GetToolTip()) texts.push_back(tip->GetTip());
