@@ -1,6 +1,5 @@
 #include "model/translation.h"
 
-
 namespace {
 Translation installed;
 }  // namespace
