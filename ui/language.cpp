@@ -47,13 +47,41 @@ void AddCatalogFolders() {
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(above.GetPath());
 }
 
+// The language the desktop asks for. wx reads LC_ALL, LC_MESSAGES and LANG; LANGUAGE, the
+// list by preference that gettext puts before them, is read here.
+wxLanguage DesktopLanguage() {
+#ifdef __WXMSW__
+    return wxLANGUAGE_DEFAULT;  // the user's interface languages, as wx asks Windows for them
+#else
+    wxString list, messages;
+    if (!wxGetEnv("LANGUAGE", &list)) return wxLANGUAGE_DEFAULT;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (wxGetEnv(variable, &messages) && !messages.empty()) break;
+    return LanguageOfList(list, messages, wxTranslations::Get()->GetAvailableTranslations("dvr-config"));
+#endif
+}
+
 }  // namespace
+
+wxLanguage LanguageOfList(const wxString& list, const wxString& messagesLocale, const wxArrayString& available) {
+    if (messagesLocale.empty() || messagesLocale == "C" || messagesLocale == "POSIX") return wxLANGUAGE_DEFAULT;
+    for (const wxString& name : wxSplit(list, ':', '\0')) {
+        const wxString language = name.BeforeFirst('_').BeforeFirst('.').BeforeFirst('@');
+        const bool offered = language == "en" || available.Index(name) != wxNOT_FOUND ||
+                             available.Index(language) != wxNOT_FOUND;
+        if (!offered) continue;
+        if (const wxLanguageInfo* info = wxUILocale::FindLanguageInfo(name))
+            return static_cast<wxLanguage>(info->Language);
+    }
+    return wxLANGUAGE_DEFAULT;
+}
 
 void UseDesktopLanguage() {
     // Without a locale for the desktop's language the texts are still translated; only the
     // C library's formats and the toolkit's own dialogs stay as they are.
     wxUILocale::UseDefault();
     UseLanguage(wxLANGUAGE_DEFAULT);
+    if (const wxLanguage listed = DesktopLanguage(); listed != wxLANGUAGE_DEFAULT) UseLanguage(listed);
 }
 
 void UseLanguage(wxLanguage language) {

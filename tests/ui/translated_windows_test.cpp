@@ -155,6 +155,28 @@ TEST_P(TranslatedWindowsTest, EveryWindowSpeaksTheLanguageAndShowsWhole) {
     }
 }
 
+// LANGUAGE, gettext's list by preference: its first language with a catalog (or English)
+// wins, unless the messages locale is C.
+TEST(LanguageOfList, TakesTheFirstLanguageWithACatalog) {
+    const wxArrayString available = wxSplit("de:es:fr:it", ':', '\0');
+    struct Case {
+        const char* list;
+        const char* locale;
+        wxLanguage expected;
+    };
+    const Case cases[] = {
+        {"fr:de", "de_DE.UTF-8", wxLANGUAGE_FRENCH},
+        {"pt_BR:it", "de_DE.UTF-8", wxLANGUAGE_ITALIAN},
+        {"en_GB:de", "de_DE.UTF-8", wxLANGUAGE_ENGLISH_UK},
+        {"pt:nl", "de_DE.UTF-8", wxLANGUAGE_DEFAULT},
+        {"fr", "C", wxLANGUAGE_DEFAULT},
+        {"fr", "", wxLANGUAGE_DEFAULT},
+        {"", "de_DE.UTF-8", wxLANGUAGE_DEFAULT},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LanguageOfList(c.list, c.locale, available), c.expected) << c.list << " in " << c.locale;
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest, ::testing::Values("de", "es", "fr", "it"),
                          [](const auto& info) { return std::string(info.param); });
 
