@@ -57,7 +57,8 @@ wxLanguage DesktopLanguage() {
     if (!wxGetEnv("LANGUAGE", &list)) return wxLANGUAGE_DEFAULT;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if (wxGetEnv(variable, &messages) && !messages.empty()) break;
-    return LanguageOfList(list, messages, wxTranslations::Get()->GetAvailableTranslations("dvr-config"));
+    const wxTranslations catalogs;  // only asked which catalogs there are
+    return LanguageOfList(list, messages, catalogs.GetAvailableTranslations("dvr-config"));
 #endif
 }
 
@@ -80,8 +81,8 @@ void UseDesktopLanguage() {
     // Without a locale for the desktop's language the texts are still translated; only the
     // C library's formats and the toolkit's own dialogs stay as they are.
     wxUILocale::UseDefault();
-    UseLanguage(wxLANGUAGE_DEFAULT);
-    if (const wxLanguage listed = DesktopLanguage(); listed != wxLANGUAGE_DEFAULT) UseLanguage(listed);
+    AddCatalogFolders();
+    UseLanguage(DesktopLanguage());
 }
 
 void UseLanguage(wxLanguage language) {
