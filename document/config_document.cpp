@@ -76,7 +76,7 @@ EditOutcome ConfigDocument::Add(const EntryForm& form) {
     if (EditOutcome full = CanAdd(); !full.Done()) return full;
     if (const OptionalSlot other = FirstOverlap(form, std::nullopt)) return OverlapWith(*other);
     const ScheduleEntry entry = EntryFromForm(form);
-    AddEntries(std::span(&entry, 1));
+    AddEntries(std::span(&entry, 1), EditKind::kAdd);
     return {};
 }
 
@@ -91,24 +91,29 @@ EditOutcome ConfigDocument::CopyToDays(SlotIndex slot, std::span<const int> days
         refused.overlappingDays = std::move(plan.overlappingDays);
         return refused;
     }
-    if (!plan.copies.empty()) AddEntries(plan.copies);
+    if (!plan.copies.empty()) AddEntries(plan.copies, EditKind::kCopyToDays);
     return {};
 }
 
-void ConfigDocument::AddEntries(std::span<const ScheduleEntry> entries) {
-    history_.Record(Take());
+void ConfigDocument::RecordStep(EditKind step) {
+    history_.Record(Take(step));
+    state_ = nextState_++;
+}
+
+void ConfigDocument::AddEntries(std::span<const ScheduleEntry> entries, EditKind step) {
+    RecordStep(step);
     for (const ScheduleEntry& entry : entries) {
         AppendEntry(image_, entry);
         InsertRow(image_.EntryCount() - 1);
     }
-    SetModified();
+    ChangeModified(true);
 }
 
 EditOutcome ConfigDocument::Edit(SlotIndex slot, const EntryForm& form) {
     const OptionalRow row = RowOfSlot(slot);
     if (slot >= EntryCount() || !row) return Refusal(EditOutcome::Result::kNoSuchEntry);
     if (const OptionalSlot other = FirstOverlap(form, slot)) return OverlapWith(*other);
-    ReplaceEntry(slot, *row, EntryFromForm(form));
+    ReplaceEntry(slot, *row, EntryFromForm(form), EditKind::kEdit);
     return {};
 }
 
@@ -121,22 +126,22 @@ EditOutcome ConfigDocument::SetTimes(SlotIndex slot, WeekTime start, WeekTime st
     if (const OptionalSlot other = ::FirstOverlap(Entries(), start, stop, slot)) return OverlapWith(*other);
     entry.start = start;
     entry.stop = stop;
-    ReplaceEntry(slot, *row, entry);
+    ReplaceEntry(slot, *row, entry, EditKind::kMove);
     return {};
 }
 
-void ConfigDocument::ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry) {
-    history_.Record(Take());
+void ConfigDocument::ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry, EditKind step) {
+    RecordStep(step);
     image_.SetEntry(slot, entry);
     RemoveRow(row);
     InsertRow(slot);
-    SetModified();
+    ChangeModified(true);
 }
 
 bool ConfigDocument::Delete(SlotIndex slot) {
     const OptionalRow row = RowOfSlot(slot);
     if (slot >= EntryCount() || !row) return false;
-    history_.Record(Take());
+    RecordStep(EditKind::kDelete);
     // Nothing is selected after a delete, whichever row was.
     selected_.reset();
     RemoveEntry(image_, slot);
@@ -146,12 +151,12 @@ bool ConfigDocument::Delete(SlotIndex slot) {
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*row));
     Notify(ChangeKind::kRowRemoved, *row);
     Notify(ChangeKind::kSelection);
-    SetModified();
+    ChangeModified(true);
     return true;
 }
 
 void ConfigDocument::DeleteAll() {
-    history_.Record(Take());
+    RecordStep(EditKind::kDeleteAll);
     image_.SetEntryCount(0);
     rows_.clear();
     selected_.reset();
@@ -173,18 +178,36 @@ void ConfigDocument::Load(const ConfigImage& image) {
     }
     modified_ = false;
     history_.Clear();
+    state_ = nextState_++;
+    savedState_ = state_;
     Notify(ChangeKind::kReset);
+}
+
+void ConfigDocument::MarkSaved() {
+    savedState_ = state_;
+    ChangeModified(false);
+}
+
+std::optional<EditKind> ConfigDocument::NextUndo() const {
+    if (!history_.CanUndo()) return std::nullopt;
+    return history_.NextUndo().step;
+}
+
+std::optional<EditKind> ConfigDocument::NextRedo() const {
+    if (!history_.CanRedo()) return std::nullopt;
+    return history_.NextRedo().step;
 }
 
 bool ConfigDocument::Undo() {
     if (!history_.CanUndo()) return false;
-    Restore(history_.Undo(Take()));
+    // The state left behind is the redo step of the same command.
+    Restore(history_.Undo(Take(history_.NextUndo().step)));
     return true;
 }
 
 bool ConfigDocument::Redo() {
     if (!history_.CanRedo()) return false;
-    Restore(history_.Redo(Take()));
+    Restore(history_.Redo(Take(history_.NextRedo().step)));
     return true;
 }
 
@@ -192,7 +215,8 @@ void ConfigDocument::Restore(Snapshot snapshot) {
     image_ = snapshot.image;
     rows_ = std::move(snapshot.rows);
     selected_ = snapshot.selected;
-    modified_ = true;
+    state_ = snapshot.state;
+    modified_ = state_ != savedState_;
     Notify(ChangeKind::kReset);
 }
 

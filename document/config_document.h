@@ -34,6 +34,9 @@ struct EditOutcome {
     bool Done() const { return result == Result::kDone; }
 };
 
+// The commands that change the schedule, as Undo and Redo name the step they take.
+enum class EditKind { kAdd, kCopyToDays, kEdit, kMove, kDelete, kDeleteAll };
+
 class ConfigDocument {
 public:
     // What changed: one row inserted or removed at a position, every row (kReset: a load,
@@ -69,9 +72,12 @@ public:
     void SelectRow(OptionalRow row);
 
     bool IsModified() const { return modified_; }
-    // Listeners hear of the flag only when it changes (a load or an undo tells of it as a reset).
+    // A save took the schedule as it stands: not modified, and Undo or Redo back to this
+    // state is not modified either. Listeners hear of the flag only when it changes (a load,
+    // an undo or a redo tells of it as a reset).
+    void MarkSaved();
+    // Marks the schedule changed, as a command does.
     void SetModified() { ChangeModified(true); }
-    void ClearModified() { ChangeModified(false); }
 
     // Whether another entry could be added (kDone) or the schedule is full (kFull).
     EditOutcome CanAdd() const;
@@ -103,12 +109,15 @@ public:
     void Load(const ConfigImage& image);
 
     // Each command above but a load is one step that Undo takes back and Redo makes again:
-    // the schedule, the row order and the selection come back as they were; modified.
-    // False when there is no step to take.
+    // the schedule, the row order and the selection come back as they were; modified unless
+    // that is the state last loaded or saved. False when there is no step to take.
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
     bool Undo();
     bool Redo();
+    // The command the next Undo takes back, or the next Redo makes again; none without one.
+    std::optional<EditKind> NextUndo() const;
+    std::optional<EditKind> NextRedo() const;
 
     // Listeners are called after each change, in the order they were added. A view removes
     // its listener, by the number AddListener gave it, before it goes.
@@ -120,14 +129,18 @@ private:
         ConfigImage image;
         std::vector<SlotIndex> rows;
         OptionalSlot selected;
+        unsigned long long state = 0;  // which state of the schedule this is
+        EditKind step = EditKind::kAdd;  // the command between this state and the next
     };
-    Snapshot Take() const { return {image_, rows_, selected_}; }
+    Snapshot Take(EditKind step) const { return {image_, rows_, selected_, state_, step}; }
+    // Records the state before a command as an undo step and numbers the state it leads to.
+    void RecordStep(EditKind step);
     void Restore(Snapshot snapshot);
 
     // The slot of the first entry the form's times collide with, the edited slot left out.
     OptionalSlot FirstOverlap(const EntryForm& form, OptionalSlot editing) const;
-    void AddEntries(std::span<const ScheduleEntry> entries);  // one undo step
-    void ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry);  // one undo step
+    void AddEntries(std::span<const ScheduleEntry> entries, EditKind step);  // one undo step
+    void ReplaceEntry(SlotIndex slot, RowIndex row, const ScheduleEntry& entry, EditKind step);  // one undo step
     void InsertRow(SlotIndex slot);  // at its sorted place, selected
     void RemoveRow(RowIndex row);
     void Notify(ChangeKind kind, RowIndex row = 0);
@@ -137,6 +150,9 @@ private:
     std::vector<SlotIndex> rows_;  // slot shown by each row, top to bottom
     OptionalSlot selected_;
     bool modified_ = false;
+    unsigned long long state_ = 0;       // numbers each state a command leads to
+    unsigned long long nextState_ = 1;
+    unsigned long long savedState_ = 0;  // the state last loaded or saved
     UndoHistory<Snapshot> history_;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;

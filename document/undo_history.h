@@ -22,6 +22,9 @@ public:
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
+    // The state the next Undo or Redo restores; only while CanUndo or CanRedo.
+    const Snapshot& NextUndo() const { return undo_.back(); }
+    const Snapshot& NextRedo() const { return redo_.back(); }
 
     // The state to restore, keeping current for a redo; current itself when nothing is left to undo.
     Snapshot Undo(Snapshot current) { return Step(undo_, redo_, std::move(current)); }

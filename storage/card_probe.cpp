@@ -119,3 +119,9 @@ std::vector<CardRoot> CardLocator::Cards() const {
         if (IsCard(root.root)) cards.push_back(root);
     return cards;
 }
+
+std::optional<CardRoot> CardLocator::CardLabelled(const std::string& label) const {
+    for (const CardRoot& root : CandidateRoots())
+        if (root.label == label && IsCard(root.root)) return root;
+    return std::nullopt;
+}

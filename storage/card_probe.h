@@ -2,6 +2,7 @@
 // Finding recorder cards: a card is a root that holds both R0000001.DAT and CONFIG01.DAT.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ public:
     std::vector<CardRoot> CandidateRoots() const;
     // The candidates that are cards.
     std::vector<CardRoot> Cards() const;
+    // The card with that label, if one is inserted.
+    std::optional<CardRoot> CardLabelled(const std::string& label) const;
 
 private:
     CardLocator() = default;

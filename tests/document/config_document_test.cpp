@@ -89,7 +89,7 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
 
     ASSERT_TRUE(doc.Add(WholeHoursForm(3, 0, 3, 1)).Done());  // Wednesday, after Tuesday
     check({"add", {0, 3, 1, 2}, 3, true, "+1:3 sel mod "});
-    doc.ClearModified();
+    doc.MarkSaved();
     ASSERT_TRUE(doc.Add(WholeHoursForm(3, 1, 3, 2)).Done());  // an equal start would go after its equals
     check({"add later", {0, 3, 4, 1, 2}, 4, true, "mod +2:4 sel mod "});
     ASSERT_TRUE(doc.Edit(2, WholeHoursForm(1, 0, 1, 1)).Done());  // Saturday becomes Monday: to the top
@@ -102,7 +102,7 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
     EXPECT_EQ(doc.EntryOfRow(3).start, 3 * D);
     ASSERT_TRUE(doc.CopyToDays(1, std::vector<int>{5, 6}).Done());  // Monday 00:00 to Friday and Saturday
     check({"copy to days", {1, 2, 3, 0, 4, 5}, 5, true, "+4:4 sel +5:5 sel "});
-    doc.ClearModified();
+    doc.MarkSaved();
     doc.DeleteAll();  // leaves the flag as it was
     check({"delete all", {}, std::nullopt, false, "mod all "});
     EXPECT_EQ(doc.EntryCount(), 0u);
@@ -120,7 +120,7 @@ TEST(ConfigDocument, TheLastFreeSlotIsTakenAndAFullScheduleRefusesAnother) {
         ASSERT_TRUE(addOne().Done());
         EXPECT_EQ(doc.EntryCount(), kMaxEntries);
         EXPECT_EQ(doc.CanAdd().result, Result::kFull);
-        doc.ClearModified();
+        doc.MarkSaved();
         Recorder changes(doc);
         EXPECT_EQ(addOne().result, Result::kFull);
         EXPECT_EQ(doc.EntryCount(), kMaxEntries);
@@ -231,13 +231,13 @@ TEST(ConfigDocument, UndoAndRedoBringBackScheduleRowsAndSelectionAndMarkTheChang
     states.push_back(state());
     ASSERT_TRUE(doc.Delete(2));
     states.push_back(state());
-    doc.ClearModified();
+    doc.MarkSaved();
     doc.DeleteAll();
     states.push_back(state());
 
     Recorder changes(doc);
     for (std::size_t i = states.size() - 1; i > 0; --i) {
-        doc.ClearModified();
+        doc.MarkSaved();
         changes.log.clear();
         ASSERT_TRUE(doc.Undo());
         EXPECT_TRUE(doc.IsModified());
