@@ -24,6 +24,8 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     menu->Append(wxID_UNDO, _("&Undo") + "\tCtrl+Z")->Enable(document.CanUndo());
     menu->Append(wxID_REDO, _("&Redo") + "\tCtrl+Y")->Enable(document.CanRedo());
     menu->AppendSeparator();
+    menu->Append(IDC_SAVE, _("&Save") + "\tCtrl+S");
+    menu->AppendSeparator();
     menu->Append(wxID_PREVIEW, _("Print Pre&view..."));
     menu->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");
     menu->AppendSeparator();

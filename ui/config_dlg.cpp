@@ -15,6 +15,8 @@
 #include "ui/app_icon.h"
 #include "ui/command_menu.h"
 #include "ui/config_drop_target.h"
+#include "ui/file_chooser.h"
+#include "ui/focus_return.h"
 #include "ui/ids.h"
 #include "ui/mnemonic_keys.h"
 #include "ui/schedule_list.h"
@@ -40,6 +42,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_BUTTON(IDC_SAVE_TO_CARD, CConfigDlg::OnSaveToCard)
     EVT_BUTTON(IDC_LOAD_FROM_FILE, CConfigDlg::OnLoadFromFile)
     EVT_BUTTON(IDC_SAVE_TO_FILE, CConfigDlg::OnSaveToFile)
+    EVT_BUTTON(IDC_SAVE, CConfigDlg::OnSave)
+    EVT_MENU(IDC_SAVE, CConfigDlg::OnSave)
     EVT_BUTTON(wxID_OK, CConfigDlg::OnOK)
     EVT_BUTTON(wxID_CANCEL, CConfigDlg::OnCancel)
     EVT_DATAVIEW_ITEM_ACTIVATED(IDC_SCHEDULE_LIST, CConfigDlg::OnListActivated)
@@ -70,11 +74,43 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     SetEscapeId(wxID_NONE);  // Escape must not close the main window
     SetIcons(AppIcons());
     CreateControls();
-    documentListener_ = document_.AddListener([this](const ConfigDocument::Change&) { EnableCommands(); });
+    documentListener_ = document_.AddListener([this](const ConfigDocument::Change& change) {
+        EnableCommands();
+        if (change.kind == ConfigDocument::ChangeKind::kModified || change.kind == ConfigDocument::ChangeKind::kReset)
+            UpdateTitle();
+    });
     EnableCommands();
     InstallAboutAccess(this);
     SetDropTarget(new CConfigDropTarget(this));
     SizeToDisplay();
+    focusReturn_ = std::make_unique<CFocusReturn>(this);
+    // The operator starts on the schedule: Enter on a fresh window presses no button.
+    list_->SetFocus();
+}
+
+wxString CConfigDlg::SourceText() const {
+    switch (source_.kind) {
+        case ScheduleSource::Kind::kNone: return wxString();
+        case ScheduleSource::Kind::kFile: return PathText(source_.path);
+        // TRANSLATORS: where the schedule came from: a card, by its name.
+        case ScheduleSource::Kind::kCard: return wxString::Format(_("Card %s"), wxString::FromUTF8(source_.cardLabel));
+    }
+    return wxString();
+}
+
+void CConfigDlg::UpdateTitle() {
+    const wxString application = wxGetTranslation(wxString::FromUTF8(kDisplayName));
+    wxString open;
+    if (source_.kind == ScheduleSource::Kind::kFile) open = PathText(source_.path.filename());
+    if (source_.kind == ScheduleSource::Kind::kCard) open = SourceText();
+    if (open.empty()) {
+        SetTitle(application);
+        return;
+    }
+    // TRANSLATORS: the main window's title: what is open, then the application's name,
+    // "WEEK.DAT – ORVANTIS and SELDORIX Configuration".
+    const wxString title = wxString::Format(wxGetTranslation(wxString::FromUTF8(kTitlePattern)), open, application);
+    SetTitle(document_.IsModified() ? "*" + title : title);
 }
 
 CConfigDlg::~CConfigDlg() {
@@ -113,9 +149,13 @@ void CConfigDlg::CreateControls() {
     files->AddSpacer(wxSizerFlags::GetDefaultBorder());
     wxStaticBoxSizer* save = group(files, _("Save Configuration"), wxSizerFlags(1).Expand());
     save->AddStretchSpacer();
+    button(save, IDC_SAVE, _("Sa&ve"));
     button(save, IDC_SAVE_TO_CARD, _("&Save To Card"));
     button(save, IDC_SAVE_TO_FILE, _("Save &To File"));
     save->AddStretchSpacer();
+    // The groups share the width in proportion to what their buttons need, so that together
+    // they need no more than the sum (equal shares would double the wider one).
+    for (wxStaticBoxSizer* box : {load, save}) files->GetItem(box)->SetProportion(box->CalcMin().x);
 
     auto* schedule = new wxStaticBoxSizer(wxVERTICAL, this, _("Recording Schedule"));
     top->Add(schedule, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP));
@@ -196,16 +236,28 @@ void CConfigDlg::OnCharHook(wxKeyEvent& event) {
     if (key == WXK_ESCAPE) return;
     // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo.
     if (event.GetModifiers() == wxMOD_CONTROL && (key == 'Z' || key == 'Y')) {
-        key == 'Z' ? document_.Undo() : document_.Redo();
+        UndoStep(key == 'Y');
         return;
     }
     if (event.GetModifiers() == (wxMOD_CONTROL | wxMOD_SHIFT) && key == 'Z') {
-        document_.Redo();
+        UndoStep(true);
         return;
     }
-    if (event.GetModifiers() == wxMOD_CONTROL && key == 'P') {
-        wxCommandEvent none;
-        OnPrint(none);
+    // Ctrl+S saves back, Ctrl+Shift+S asks where, Ctrl+O opens, Ctrl+P prints; Ctrl+Q and
+    // Ctrl+W close the window through the usual question.
+    wxCommandEvent none;
+    if (event.GetModifiers() == wxMOD_CONTROL) {
+        switch (key) {
+            case 'S': OnSave(none); return;
+            case 'O': OnLoadFromFile(none); return;
+            case 'P': OnPrint(none); return;
+            case 'Q':
+            case 'W': Close(); return;
+            default: break;
+        }
+    }
+    if (event.GetModifiers() == (wxMOD_CONTROL | wxMOD_SHIFT) && key == 'S') {
+        OnSaveToFile(none);
         return;
     }
     // Enter in the table would activate its row; only a double-click edits.
@@ -270,8 +322,15 @@ void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
 
 void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_).get()); }
 
-void CConfigDlg::OnUndo(wxCommandEvent&) { document_.Undo(); }
-void CConfigDlg::OnRedo(wxCommandEvent&) { document_.Redo(); }
+void CConfigDlg::OnUndo(wxCommandEvent&) { UndoStep(false); }
+void CConfigDlg::OnRedo(wxCommandEvent&) { UndoStep(true); }
+
+void CConfigDlg::UndoStep(bool redo) {
+    const std::optional<EditKind> step = redo ? document_.NextRedo() : document_.NextUndo();
+    if (!step) return;
+    redo ? document_.Redo() : document_.Undo();
+    statusLine_->SetNote(UndoneText(*step, redo));
+}
 
 void CConfigDlg::OnWeekStripActivate(wxCommandEvent&) {
     // The strip has selected the entry it was double-clicked on.

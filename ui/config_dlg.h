@@ -6,12 +6,14 @@
 // and Print Preview.
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include <wx/cmndata.h>
 #include <wx/dataview.h>
 #include <wx/dialog.h>
 
 #include "document/config_document.h"
+#include "document/schedule_source.h"
 #include "model/entry_form.h"
 #include "storage/card_probe.h"
 #include "storage/storage_outcome.h"
@@ -53,8 +55,26 @@ private:
     // A load or save that failed: notDone ("Not loaded: %s", translated) filled with the reason
     // in the status line, the message with the file and the reason in a message box.
     void ReportStorageFailure(const wxString& notDone, const StorageOutcome& outcome, const wxString& card);
-    // Remembers where the schedule came from or went to, for the printout's header.
+    // Remembers where the schedule came from or went to (card: the card's label, the path its
+    // CONFIG01.DAT), for Save, the title and the printout's header.
     void SetSource(const std::filesystem::path& path, const wxString& card);
+    // Where the schedule stands, as the printout's header names it: the path or "Card CARD";
+    // empty before anything was loaded or saved.
+    wxString SourceText() const;
+    // "*WEEK.DAT – ORVANTIS and SELDORIX Configuration": what is open, and whether it has
+    // unsaved changes; the application's name alone before anything was loaded or saved.
+    void UpdateTitle();
+    // Saves to the card labelled label, found again among the inserted cards, after the
+    // question when its file changed since; false when nothing was saved.
+    bool SaveBackToCard(const wxString& label);
+    // Saves to the file at path (a card's own file through the card save); false when nothing
+    // was saved. With askIfChanged, a file changed since it was loaded or saved is overwritten
+    // only after the operator says so.
+    bool SaveToPath(const std::filesystem::path& path, bool askIfChanged);
+    // "This file was changed ..." with No as the default; false on No.
+    bool ConfirmOverwriteChanged(const std::filesystem::path& path);
+    // Undo (or redo) with the status line saying what was taken back or made again.
+    void UndoStep(bool redo);
 
     // Reports a refused change in a message box; false when the change was made.
     bool Refused(const EditOutcome& outcome);
@@ -87,6 +107,7 @@ private:
     void OnSaveToCard(wxCommandEvent& event);
     void OnLoadFromFile(wxCommandEvent& event);
     void OnSaveToFile(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnPrintPreview(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
@@ -109,7 +130,8 @@ private:
     CWeekStrip* weekStrip_ = nullptr;
     CStatusLine* statusLine_ = nullptr;
     int documentListener_ = 0;
-    wxString source_;       // the file or card last loaded or saved; empty for a new schedule
+    std::unique_ptr<class CFocusReturn> focusReturn_;  // puts the focus back after each dialog
+    ScheduleSource source_;  // the file or card last loaded or saved; none for a new schedule
     wxPrintData printData_;  // the printer, paper and orientation last chosen
 
     wxDECLARE_EVENT_TABLE();

@@ -2,6 +2,8 @@
 #include "storage/card_probe.h"
 #include "storage/config_file.h"
 #include "ui/config_dlg.h"
+#include "ui/messages.h"
+#include "ui/status_line.h"
 #include "ui/select_card_dlg.h"
 
 namespace {
@@ -25,4 +27,22 @@ void CConfigDlg::OnSaveToCard(wxCommandEvent&) {
     const std::optional<CardRoot> card = ChooseCard(this, cards_);
     if (!card) return;
     ReportSave(SaveConfigToCard(card->root, document_.ImageToSave()), wxString::FromUTF8(card->label));
+}
+
+bool CConfigDlg::SaveBackToCard(const wxString& label) {
+    const std::optional<CardRoot> card = cards_.CardLabelled(label.utf8_string());
+    if (!card) {
+        // TRANSLATORS: the status line when Save finds the schedule's card missing; %s is its name.
+        statusLine_->SetLastAction(wxString::Format(_("Not saved: card %s is not inserted"), label));
+        // TRANSLATORS: under "The card is not inserted": the card Save looked for, by its name.
+        ShowError(wxGetTranslation(kMsgCardNotInserted),
+                  wxString::Format(_("Insert card %s and save again, or use Save To Card."), label));
+        return false;
+    }
+    // The card found by its label may be another recorder's card with its own file: that
+    // file changed too, and is overwritten only after the question.
+    ScheduleSource atCard = source_;
+    atCard.path = CardConfigPath(card->root);
+    if (ChangedOnDisk(atCard) && !ConfirmOverwriteChanged(atCard.path)) return false;
+    return ReportSave(SaveConfigToCard(card->root, document_.ImageToSave()), label);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <wx/datetime.h>
+#include <wx/msgdlg.h>
 
 namespace {
 wxString TimeNow() { return wxDateTime::Now().Format("%H:%M"); }
@@ -24,8 +25,8 @@ void CConfigDlg::ReportStorageFailure(const wxString& notDone, const StorageOutc
 }
 
 void CConfigDlg::SetSource(const std::filesystem::path& path, const wxString& card) {
-    // TRANSLATORS: where a printed schedule came from: a card, by its name.
-    source_ = card.empty() ? PathText(path) : wxString::Format(_("Card %s"), card);
+    source_ = card.empty() ? ScheduleSource::File(path) : ScheduleSource::Card(card.utf8_string(), path.parent_path());
+    UpdateTitle();
 }
 
 bool CConfigDlg::LoadConfig(const std::filesystem::path& path, const wxString& card) {
@@ -56,7 +57,7 @@ bool CConfigDlg::ReportSave(const StorageOutcome& outcome, const wxString& card)
         ReportStorageFailure(_("Not saved: %s"), outcome, card);
         return false;
     }
-    document_.ClearModified();
+    document_.MarkSaved();
     SetSource(outcome.path, card);
     if (card.empty())
         // TRANSLATORS: the status line after a save: the file and the time, "Saved to /home/ann/WEEK.DAT at 14:02".
@@ -103,18 +104,50 @@ bool CConfigDlg::OpenDropped(const wxArrayString& paths) {
 
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {
     if (!AskDiscard()) return;
-    const wxString path = ChooseConfigFile(this, false);
+    const wxString path =
+        ChooseConfigFile(this, false, source_.kind == ScheduleSource::Kind::kNone ? wxString() : PathText(source_.path));
     if (path.empty()) return;
     LoadConfig(PathOf(path));
 }
 
 void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
-    const wxString path = ChooseConfigFile(this, true);
+    // The chooser starts at the file last loaded or saved.
+    const wxString current = source_.kind == ScheduleSource::Kind::kNone ? wxString() : PathText(source_.path);
+    const wxString path = ChooseConfigFile(this, true, current);
     if (path.empty()) return;
-    // The card's own file is written only through Save To Card.
-    if (IsReservedFileName(path.utf8_string())) {
-        ShowError(wxGetTranslation(kMsgReservedName));
-        return;
+    SaveToPath(PathOf(path), false);
+}
+
+void CConfigDlg::OnSave(wxCommandEvent& event) {
+    const SavePlan plan = PlanSave(source_);
+    switch (plan.route) {
+        case SavePlan::Route::kChooseFile: OnSaveToFile(event); return;
+        case SavePlan::Route::kCard: SaveBackToCard(wxString::FromUTF8(plan.cardLabel)); return;
+        case SavePlan::Route::kFile:
+        case SavePlan::Route::kCardFolder: SaveToPath(plan.path, true); return;
     }
-    ReportSave(SaveConfigFile(PathOf(path), document_.ImageToSave()));
+}
+
+bool CConfigDlg::SaveToPath(const std::filesystem::path& path, bool askIfChanged) {
+    const SavePlan plan = PlanFileSave(path);
+    // The card's own file is written only through the card save, and only on a card.
+    if (plan.route == SavePlan::Route::kFile && IsReservedFileName(PathText(path).utf8_string())) {
+        // TRANSLATORS: the status line after a save was refused; %s is the message shown.
+        statusLine_->SetLastAction(wxString::Format(_("Not saved: %s"), wxGetTranslation(kMsgReservedName)));
+        ShowError(wxGetTranslation(kMsgReservedName), PathText(path));
+        return false;
+    }
+    if (askIfChanged && ChangedOnDisk(source_) && !ConfirmOverwriteChanged(path)) return false;
+    if (plan.route == SavePlan::Route::kCardFolder)
+        return ReportSave(SaveConfigToCard(plan.cardRoot, document_.ImageToSave()));
+    return ReportSave(SaveConfigFile(path, document_.ImageToSave()));
+}
+
+bool CConfigDlg::ConfirmOverwriteChanged(const std::filesystem::path& path) {
+    wxMessageDialog ask(this, wxGetTranslation(kMsgChangedOnDisk), wxGetTranslation(kTitleConfirm),
+                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    ask.SetExtendedMessage(PathText(path));
+    if (ask.ShowModal() == wxID_YES) return true;
+    statusLine_->SetLastAction(wxString::Format(_("Not saved: %s"), _("the file was changed since it was loaded or saved")));
+    return false;
 }

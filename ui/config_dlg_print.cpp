@@ -38,7 +38,7 @@ wxEND_EVENT_TABLE()
 }  // namespace
 
 wxString CConfigDlg::PrintedSource() const {
-    const wxString source = source_.empty() ? _("New schedule") : source_;
+    const wxString source = source_.kind == ScheduleSource::Kind::kNone ? _("New schedule") : SourceText();
     // TRANSLATORS: on a printout's header, after where the schedule came from ("WEEK.DAT").
     return document_.IsModified() ? wxString::Format(_("%s, with unsaved changes"), source) : source;
 }

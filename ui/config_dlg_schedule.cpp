@@ -70,12 +70,12 @@ void CConfigDlg::OnWeekStripMoved(wxCommandEvent& event) {
         const wxString overlap = wxString::FromUTF8(OverlapDetailText(other));
         // TRANSLATORS: the status line after a move on the week strip was refused; %s is the
         // entry it would have overlapped, "It overlaps 08:00:00 on Friday to ...".
-        statusLine_->SetLastAction(wxString::Format(_("Not changed: %s"), overlap));
+        statusLine_->SetNote(wxString::Format(_("Not changed: %s"), overlap));
     } else if (outcome.Done()) {
         const ScheduleEntry entry = document_.Image().Entry(static_cast<SlotIndex>(event.GetInt()));
         // TRANSLATORS: the status line after a move on the week strip; %s is the entry's start
         // and stop, "08:00:00 on Friday to 17:00:00 on Friday".
-        statusLine_->SetLastAction(wxString::Format(_("Entry now %s"), wxString::FromUTF8(DragTipText(entry))));
+        statusLine_->SetNote(wxString::Format(_("Entry now %s"), wxString::FromUTF8(DragTipText(entry))));
     }
 }
 

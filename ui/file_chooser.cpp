@@ -51,20 +51,20 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path) {
 
 wxString FileToOpen(const wxString& name) { return ExistsAt(name) ? name : WithDatExtension(name); }
 
-wxString ChooseConfigFile(wxWindow* parent, bool save) {
-    // GTK's chooser takes the initial name literally (a save would offer a file called
-    // "*.DAT"); the filter already shows only configuration files, so it starts empty there.
+wxString ChooseConfigFile(wxWindow* parent, bool save, const wxString& current) {
+    // The chooser starts in the current file's folder, a save with its name too; the name
+    // field never holds a pattern, which a save would take for the name (the filter already
+    // shows only configuration files).
 #ifdef __WXMSW__
-    const wxString initialName = "*.DAT";
     const wxString filter = _("Config Files") + "|*.DAT|" + _("All Files") + "|*.*";
 #else
-    const wxString initialName;
     // GTK matches patterns letter case and all, so the second pattern takes "week.dat" and
     // "Week.Dat" too. The plain first one is where wx takes a name's default extension from.
     const wxString filter = _("Config Files") + "|*.DAT;*.[dD][aA][tT]|" + _("All Files") + "|*";
 #endif
-    wxString directory;
-    wxString name = initialName;
+    const wxFileName start(current);
+    wxString directory = current.empty() ? wxString() : start.GetPath();
+    wxString name = save ? start.GetFullName() : wxString();
     for (;;) {
         const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN;
         wxFileDialog dialog(parent, save ? _("Save As") : _("Open"), directory, name, filter, style);

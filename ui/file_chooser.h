@@ -16,5 +16,6 @@ wxString FileToOpen(const wxString& name);
 
 // The system's open or save dialog over configuration files ("Config Files", then "All
 // Files", translated); ".DAT" is added to a typed name without an extension, and a save asks before
-// replacing the file that leads to. Empty when cancelled.
-wxString ChooseConfigFile(wxWindow* parent, bool save);
+// replacing the file that leads to. It opens in current's folder, a save on current's name
+// (none: where the system opens it). Empty when cancelled.
+wxString ChooseConfigFile(wxWindow* parent, bool save, const wxString& current = wxString());

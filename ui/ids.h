@@ -15,6 +15,7 @@ enum MainWindowId {
     IDC_DELETE_ALL = 1010,
     IDC_WEEK_STRIP = 1011,
     IDC_COPY_TO_DAYS = 1012,
+    IDC_SAVE = 1013,
     IDM_ABOUTBOX = 0x0010,
 };
 

@@ -126,3 +126,16 @@ std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard) {
     if (outcome.failed == StorageStep::kReadBack) return Utf8(_("The medium does not hold what was written"));
     return Utf8(_("The system gave no reason"));
 }
+
+wxString UndoneText(EditKind step, bool redo) {
+    // Whole sentences, so that each language can word them its own way.
+    switch (step) {
+        case EditKind::kAdd: return redo ? _("Redid adding an entry") : _("Undid adding an entry");
+        case EditKind::kCopyToDays: return redo ? _("Redid copying to days") : _("Undid copying to days");
+        case EditKind::kEdit: return redo ? _("Redid editing an entry") : _("Undid editing an entry");
+        case EditKind::kMove: return redo ? _("Redid moving an entry") : _("Undid moving an entry");
+        case EditKind::kDelete: return redo ? _("Redid deleting an entry") : _("Undid deleting an entry");
+        case EditKind::kDeleteAll: return redo ? _("Redid deleting all entries") : _("Undid deleting all entries");
+    }
+    return wxString();
+}

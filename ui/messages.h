@@ -8,6 +8,7 @@
 
 #include <wx/translation.h>
 
+#include "document/config_document.h"
 #include "model/schedule_entry.h"
 #include "storage/storage_outcome.h"
 
@@ -35,6 +36,14 @@ constexpr const char* kMsgWriteFailed = wxTRANSLATE("Unable to write to this fil
 constexpr const char* kMsgReservedName = wxTRANSLATE("This is a reserved file name");
 constexpr const char* kMsgDropOneFile = wxTRANSLATE("Drop one configuration file at a time");
 constexpr const char* kMsgDropFolder = wxTRANSLATE("Drop a configuration file, not a folder");
+constexpr const char* kMsgCardNotInserted = wxTRANSLATE("The card is not inserted");
+constexpr const char* kMsgChangedOnDisk =
+    wxTRANSLATE("This file was changed since it was loaded or saved. Do you want to overwrite it?");
+
+// The main window's title: what is open, then the application's name.
+// TRANSLATORS: the main window's title: the file or card open, then the application's name,
+// "WEEK.DAT – ORVANTIS and SELDORIX Configuration".
+constexpr const char* kTitlePattern = wxTRANSLATE("%s – %s");
 
 // Printing.
 constexpr const char* kMsgPrintFailed = wxTRANSLATE("Unable to print");
@@ -57,6 +66,8 @@ const char* StorageFailureMessage(StorageStep step);
 // files above 1 MiB are never overwritten", or the system's own text. onCard words a full
 // medium as the card.
 std::string StorageFailureReason(const StorageOutcome& outcome, bool onCard);
+// The status line after Undo or Redo: "Undid deleting an entry", "Redid moving an entry"; translated.
+wxString UndoneText(EditKind step, bool redo);
 // "1 entry", "12 entries".
 std::string EntriesText(std::size_t count);
 // "6,656": a count with a comma (or the language's mark) between each three digits.

@@ -18,13 +18,26 @@ CStatusLine::CStatusLine(wxWindow* parent, ConfigDocument& document) : wxPanel(p
     SetSizer(row);
     // The action takes what room there is; it asks for no width of its own.
     action_->SetMinSize(wxSize(FromDIP(40), -1));
-    listenerId_ = document_.AddListener([this](const ConfigDocument::Change&) { ShowState(); });
+    listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) {
+        // A note said what the schedule was before this change: it no longer holds.
+        using Kind = ConfigDocument::ChangeKind;
+        if (change.kind != Kind::kSelection && change.kind != Kind::kModified && action_->GetLabel() != lastAction_)
+            ShowAction(lastAction_);
+        ShowState();
+    });
     ShowState();
 }
 
 CStatusLine::~CStatusLine() { document_.RemoveListener(listenerId_); }
 
 void CStatusLine::SetLastAction(const wxString& text) {
+    lastAction_ = text;
+    ShowAction(text);
+}
+
+void CStatusLine::SetNote(const wxString& text) { ShowAction(text); }
+
+void CStatusLine::ShowAction(const wxString& text) {
     action_->SetLabel(text);
     action_->SetToolTip(text);
     Layout();

@@ -70,6 +70,7 @@ TEST_F(MainWindowTest, StartsEmptyUnmodifiedWithTheNineColumns) {
 TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
     const std::vector<std::pair<int, const char*>> expected = {
         {IDC_LOAD_FROM_CARD, "Load From Card"}, {IDC_LOAD_FROM_FILE, "Load From File"},
+        {IDC_SAVE, "Save"},
         {IDC_SAVE_TO_CARD, "Save To Card"},     {IDC_SAVE_TO_FILE, "Save To File"},
         {IDC_SCHEDULE_LIST, nullptr},            {IDC_NEW, "New"},
         {IDC_COPY, "Copy"},                      {IDC_COPY_TO_DAYS, "Copy To Days..."},

@@ -124,9 +124,13 @@ TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAga
     EXPECT_EQ(uitest::ListRowCount(List()), 0);
     EXPECT_TRUE(PressCtrl('Z'));
     EXPECT_EQ(RowSlots(dlg), (std::vector<long>{1, 0}));
-    EXPECT_TRUE(dlg->Document().IsModified());
+    // Back to the schedule as loaded: nothing left unsaved.
+    EXPECT_FALSE(dlg->Document().IsModified());
+    EXPECT_EQ(dlg->StatusLine()->LastAction(), "Undid deleting all entries");
     EXPECT_TRUE(PressCtrl('Y'));
     EXPECT_EQ(uitest::ListRowCount(List()), 0);
+    EXPECT_TRUE(dlg->Document().IsModified());
+    EXPECT_EQ(dlg->StatusLine()->LastAction(), "Redid deleting all entries");
     EXPECT_TRUE(PressCtrl('Z', wxMOD_SHIFT));  // nothing left to redo
     EXPECT_EQ(uitest::ListRowCount(List()), 0);
 }
