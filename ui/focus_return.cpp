@@ -1,5 +1,8 @@
 #include "ui/focus_return.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <wx/dialog.h>
 #include <wx/toplevel.h>
 
@@ -14,10 +17,12 @@ int CFocusReturn::Enter(wxDialog* dialog) {
 }
 
 void CFocusReturn::Exit(wxDialog* dialog) {
-    // A dialog answered by another hook was never entered here.
-    if (saved_.empty() || saved_.back().first != dialog) return;
-    wxWeakRef<wxWindow> focus = saved_.back().second;
-    saved_.pop_back();
+    // A dialog that another hook answered without showing it never comes back here: the
+    // entries above this one are such dialogs.
+    const auto entry = std::find_if(saved_.rbegin(), saved_.rend(), [dialog](const auto& e) { return e.first == dialog; });
+    if (entry == saved_.rend()) return;
+    wxWeakRef<wxWindow> focus = entry->second;
+    saved_.erase(std::prev(entry.base()), saved_.end());
     if (!focus || !focus->IsShownOnScreen() || !focus->IsEnabled()) return;
     focus->SetFocus();
     // GTK hands the focus to the window's first control once it is active again; setting it
