@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/entry_texts.h"
+#include "model/translation.h"
 
 namespace {
 std::uint32_t ClampStep(std::uint32_t step) { return std::clamp<std::uint32_t>(step, 1, kSecondsPerDay); }
@@ -54,5 +55,6 @@ std::vector<WeekSegment> SpanSegments(const DragSpan& span) {
 }
 
 std::string SpanText(const DragSpan& span) {
-    return WeekTimeText(span.start % kSecondsPerWeek) + " - " + WeekTimeText(span.stop % kSecondsPerWeek);
+    // As the times of an entry being moved read: the same pattern, one catalog entry.
+    return FillIn(Tr("%s to %s"), {WeekTimeText(span.start % kSecondsPerWeek), WeekTimeText(span.stop % kSecondsPerWeek)});
 }

@@ -45,5 +45,6 @@ EntryForm SpanForm(const DragSpan& span);
 // span that is empty, reversed or runs past 604800.
 std::vector<WeekSegment> SpanSegments(const DragSpan& span);
 
-// "<start> - <stop>" in the texts of the list; an end at 604800 reads Monday 00:00:00.
+// "<start> to <stop>" in the texts of the list, as a moved entry's times read; an end at
+// 604800 reads Monday 00:00:00.
 std::string SpanText(const DragSpan& span);

@@ -82,35 +82,48 @@ bool StopsOn(std::span<const WeekSegment> segments, const WeekSegment& bar) {
 
 }  // namespace
 
-StripHit HitEntry(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
-                  std::uint32_t tolerance) {
-    tolerance = std::min(tolerance, kSecondsPerDay);
-    const WeekSegment* top = nullptr;
-    for (const WeekSegment& bar : segments) {
-        if (bar.day == day && bar.first <= secondOfDay && secondOfDay < bar.end) top = &bar;
+StripHit GrabAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
+                std::uint32_t tolerance, OptionalSlot drawn) {
+    if (!drawn) return {};
+    // The drawn bar may begin or end within the pixel under the pointer, a few seconds from
+    // the point: the entry's bar nearest to it on the row is the one pressed.
+    const WeekSegment* bar = nullptr;
+    std::uint32_t nearest = 0;
+    for (const WeekSegment& s : segments) {
+        if (s.slot != *drawn || s.day != day) continue;
+        const std::uint32_t away = secondOfDay < s.first ? s.first - secondOfDay
+                                   : secondOfDay >= s.end ? secondOfDay - (s.end - 1)
+                                                          : 0;
+        if (bar == nullptr || away <= nearest) {
+            bar = &s;
+            nearest = away;
+        }
     }
-    if (top != nullptr) {
-        // A third of the bar at most for each end, so the middle can always be grabbed to move.
-        const std::uint32_t zone = std::min(tolerance, (top->end - top->first) / 3);
-        const SlotIndex slot = top->slot;
-        if (secondOfDay < top->first + zone && StartsOn(segments, *top)) return {slot, EntryPart::Start};
-        if (secondOfDay >= top->end - zone && StopsOn(segments, *top)) return {slot, EntryPart::Stop};
-        return {slot, EntryPart::Body};
-    }
-    // Off the bars: an end just beside the point; on a tie the bar drawn later wins.
-    StripHit hit;
+    if (bar == nullptr) return {drawn, EntryPart::Body};
+    const std::uint32_t at = std::clamp(secondOfDay, bar->first, bar->end - 1);
+    // A third of the bar at most for each end, so the middle can always be grabbed to move.
+    const std::uint32_t zone = std::min(std::min(tolerance, kSecondsPerDay), (bar->end - bar->first) / 3);
+    if (at < bar->first + zone && StartsOn(segments, *bar)) return {drawn, EntryPart::Start};
+    if (at >= bar->end - zone && StopsOn(segments, *bar)) return {drawn, EntryPart::Stop};
+    return {drawn, EntryPart::Body};
+}
+
+std::uint32_t DrawFrom(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
+                       std::uint32_t tolerance) {
+    std::uint32_t from = secondOfDay;
     std::uint32_t nearest = tolerance;
     for (const WeekSegment& bar : segments) {
         if (bar.day != day) continue;
-        if (secondOfDay < bar.first && bar.first - secondOfDay <= nearest && StartsOn(segments, bar)) {
+        if (bar.first <= secondOfDay && secondOfDay < bar.end) return secondOfDay;  // on a bar
+        if (secondOfDay >= bar.end && secondOfDay - bar.end <= nearest && StopsOn(segments, bar)) {
+            nearest = secondOfDay - bar.end;
+            from = bar.end;
+        } else if (secondOfDay < bar.first && bar.first - secondOfDay <= nearest && StartsOn(segments, bar)) {
             nearest = bar.first - secondOfDay;
-            hit = {bar.slot, EntryPart::Start};
-        } else if (secondOfDay >= bar.end && secondOfDay - bar.end + 1 <= nearest && StopsOn(segments, bar)) {
-            nearest = secondOfDay - bar.end + 1;
-            hit = {bar.slot, EntryPart::Stop};
+            from = bar.first;
         }
     }
-    return hit;
+    return from;
 }
 
 ScheduleEntry DragEntry(const ScheduleEntry& entry, EntryPart part, StripPoint press, StripPoint pointer,

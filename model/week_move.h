@@ -4,11 +4,12 @@
 // 0..604799, wraps round the week like ShiftByDays, and changes nothing but start and stop.
 //
 // Ends: an entry's start end sits on the bar where it starts, its stop end on the bar where it
-// stops; a bar edge at midnight where the entry runs on into the next row is body. An end is
-// grabbed within the tolerance inside its bar (at most a third of the bar, so the middle always
-// moves it) or outside it on the same row. Where bars overlap, the one drawn last is hit. A
-// whole-week entry (start == stop) fills every row with no visible seam, so its bars are body
-// throughout: it is moved whole, and only the keyboard or the dialog resizes it.
+// stops; a bar edge at midnight where the entry runs on into the next row is body. A press takes
+// hold only of what it is on: an end within the tolerance inside its bar (at most a third of the
+// bar, so the middle always moves it), the body elsewhere on the bar, and nothing off the bars,
+// where it draws a new entry. Where bars overlap, the one drawn last is hit. A whole-week entry
+// (start == stop) fills every row with no visible seam, so its bars are body throughout: it is
+// moved whole, and only the keyboard or the dialog resizes it.
 //
 // Lengths: a move keeps the length, a resize keeps it within one step .. a week less one step
 // (never a whole week) and pushes an entry already outside that no further out. An end dragged
@@ -31,9 +32,18 @@ struct StripHit {
     friend bool operator==(const StripHit&, const StripHit&) = default;
 };
 
-// The entry and part at secondOfDay on row day (1..7); off the bars, the nearest end within tolerance.
-StripHit HitEntry(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
-                  std::uint32_t tolerance);
+// What a press at secondOfDay on row day (1..7) takes hold of, given the slot whose bar is drawn
+// under the pointer (none on empty strip, which takes nothing): that entry's bar on the row
+// nearest the point (on a tie the one drawn later), by an end when the point, brought onto
+// that bar, lies within tolerance inside it, else by its body.
+StripHit GrabAt(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
+                std::uint32_t tolerance, OptionalSlot drawn);
+
+// Where a press on empty strip starts to draw: the end of an entry within tolerance beside it
+// on row day (a stop before it or a start after it), the nearest, on a tie the bar drawn later;
+// else secondOfDay itself. A new entry drawn from just past a stop starts right at it.
+std::uint32_t DrawFrom(std::span<const WeekSegment> segments, int day, std::uint32_t secondOfDay,
+                       std::uint32_t tolerance);
 
 // The entry with part dragged from press to pointer (a row a day), the start or the dragged end
 // landing on the step grid; an unmoved pointer, part None or a time past Sunday changes nothing.

@@ -61,16 +61,12 @@ constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars 
 constexpr double kMovedFrom = 0.4;  // how much colour an entry keeps where it is moved away from
 constexpr int kEndZone = 4;  // how near an end of a bar the pointer takes hold of that end
 
-// Where the pointer rests on nothing: what the mouse and the keys do here. In English;
-// shown translated.
-constexpr const char* kStripTip = wxTRANSLATE(
-    "Drag a bar to move its entry, an end of it to move that end;\n"
-    "drag across an empty stretch to draw a new entry. Shift: by the minute.\n"
-    "Alt+Left, Alt+Right: move the selected entry by 15 minutes\n"
-    "Alt+Up, Alt+Down: move it by a day\n"
-    "Ctrl+Left, Ctrl+Right: move its stop by 15 minutes\n"
-    "Ctrl+Up, Ctrl+Down: move its stop by a day\n"
-    "With Shift as well: by 1 minute");
+constexpr int kTipOffset = 16;  // from the pointer to the times shown beside it during a drag
+constexpr int kTipPadding = 4;
+
+// Where the pointer rests on nothing: what the mouse does here, and where the keys are listed.
+// One line, so that it covers little. In English; shown translated.
+constexpr const char* kStripTip = wxTRANSLATE("Drag to draw, move or resize; keys in the menu");
 
 // A ghost that may not go where it is: a colour none of the triggers takes (Okabe-Ito vermilion).
 const wxColour kRefusedColour(0xD5, 0x5E, 0x00);
@@ -128,6 +124,7 @@ bool IsDarkTheme() { return wxSystemSettings::GetAppearance().IsDark(); }
 wxCursor CursorOf(CWeekStrip::Pointer pointer) {
     switch (pointer) {
         case CWeekStrip::Pointer::kSystem: break;
+        case CWeekStrip::Pointer::kDraw: return wxCursor(wxCURSOR_CROSS);
         case CWeekStrip::Pointer::kResize: return wxCursor(wxCURSOR_SIZEWE);
 #ifdef __WXGTK__
         case CWeekStrip::Pointer::kMove: return wxCursor(wxCURSOR_SIZENWSE);
@@ -166,7 +163,7 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
     SetAccessibleDescription(this, Description());
-    SetToolTip(wxGetTranslation(kStripTip));
+    ShowTip();
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
 }
 
@@ -184,7 +181,7 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
         segments_ = WeekSegments(entries_);
         if (hovered_) {
             hovered_.reset();
-            SetToolTip(wxGetTranslation(kStripTip));
+            ShowTip();
         }
     }
     SetAccessibleDescription(this, Description());
@@ -347,19 +344,15 @@ StripPoint CWeekStrip::PointOnStrip(const Geometry& g, const wxPoint& point) con
     return at;
 }
 
-StripHit CWeekStrip::HitAtPoint(const Geometry& g, const wxPoint& point) const {
-    const int zone = FromDIP(kEndZone);
-    const wxRect rows(g.plotLeft - zone, g.rowsTop, g.plotRight - g.plotLeft + 2 * zone, kDays * g.rowHeight);
-    if (!rows.Contains(point)) return {};
-    const StripPoint at = PointOnStrip(g, point);
+std::uint32_t CWeekStrip::EndTolerance(const Geometry& g) const {
     const std::int64_t width = g.plotRight - g.plotLeft;
-    const auto tolerance = static_cast<std::uint32_t>(zone * std::int64_t{kSecondsPerDay} / width);
-    const StripHit hit = HitEntry(segments_, at.day, at.secondOfDay, tolerance);
-    // The drawn bar decides which entry, so that one too short to fill a pixel is still taken;
-    // beside the bars only an end is, never the gap between two rows' bars.
-    const OptionalSlot drawn = SlotAtPoint(point);
-    if (!drawn) return hit.part == EntryPart::Body ? StripHit{} : hit;
-    return hit.slot == drawn ? hit : StripHit{drawn, EntryPart::Body};
+    return static_cast<std::uint32_t>(FromDIP(kEndZone) * std::int64_t{kSecondsPerDay} / width);
+}
+
+StripHit CWeekStrip::HitAtPoint(const Geometry& g, const wxPoint& point) const {
+    // The drawn bar says which entry, so that one too short to fill a pixel is still taken.
+    const StripPoint at = PointOnStrip(g, point);
+    return GrabAt(segments_, at.day, at.secondOfDay, EndTolerance(g), SlotAtPoint(point));
 }
 
 wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const {
@@ -396,6 +389,7 @@ void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     const Geometry g = Measure(area);
     if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
     if (drag_ == Drag::kMoving) DrawGhost(dc, g);
+    if (!dragTip_.empty()) DrawDragTip(dc, area);
     if (HasFocus()) {
         // The keyboard focus: a frame in the selection colour around the rows.
         const wxRect plot(g.plotLeft, g.rowsTop, g.plotRight - g.plotLeft, kDays * g.rowHeight);
@@ -491,6 +485,26 @@ void CWeekStrip::DrawGhost(wxDC& dc, const Geometry& g) const {
     DrawSeeThrough(dc, g, WeekSegments(std::span(&*ghost_, 1)), colour);
 }
 
+void CWeekStrip::DrawDragTip(wxDC& dc, const wxSize& area) const {
+    // Below and to the right of the pointer as a tooltip stands, kept inside the strip so
+    // that it never covers the window around it: above the pointer where there is no room below.
+    dc.SetFont(GetFont());
+    const wxSize text = dc.GetMultiLineTextExtent(dragTip_);
+    const int padding = FromDIP(kTipPadding);
+    const wxSize box(text.x + 2 * padding, text.y + 2 * padding);
+    const int offset = FromDIP(kTipOffset);
+    int y = pointerPixel_.y + offset;
+    if (y + box.y > area.y) y = pointerPixel_.y - offset - box.y;
+    const int x = std::min(pointerPixel_.x + offset, area.x - box.x);
+    const wxRect rect(std::max(0, x), std::max(0, y), box.x, box.y);
+    const wxColour back = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK);
+    const wxColour fore = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT);
+    FillRect(dc, rect, Blend(back, fore, 0.5));
+    FillRect(dc, wxRect(rect).Deflate(1), back);
+    dc.SetTextForeground(fore);
+    dc.DrawText(dragTip_, rect.x + padding, rect.y + padding);
+}
+
 void CWeekStrip::DrawSeeThrough(wxDC& dc, const Geometry& g, const std::vector<WeekSegment>& bars,
                                 const wxColour& colour) const {
     // See-through, so that an entry below stays visible, with a solid edge.
@@ -527,8 +541,8 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
         document_.SelectSlot(slot);
         SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *slot);
     }
-    // On a bar, or just beside an end of one, the press may become a move; elsewhere on the
-    // rows a new span.
+    // On a bar the press may become a move or resize; elsewhere on the rows a new span, from
+    // the end of an entry just beside the press if there is one.
     const Geometry g = Measure(GetClientSize());
     grabbed_ = HitAtPoint(g, event.GetPosition());
     if (grabbed_.part != EntryPart::None)
@@ -539,6 +553,8 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
         return;
     pressPixel_ = event.GetPosition();
     pressPoint_ = PointOnStrip(g, pressPixel_);
+    if (drag_ == Drag::kPressed)
+        pressPoint_.secondOfDay = DrawFrom(segments_, pressPoint_.day, pressPoint_.secondOfDay, EndTolerance(g));
 }
 
 void CWeekStrip::OnLeftUp(wxMouseEvent& event) {
@@ -565,11 +581,13 @@ void CWeekStrip::OnMotion(wxMouseEvent& event) {
     if (pressed && PastDragThreshold(event.GetPosition())) {
         drag_ = drag_ == Drag::kPressed ? Drag::kDrawing : Drag::kMoving;
         if (!HasCapture()) CaptureMouse();
-        // An end taken from beside its bar: the entry being changed is the selected one.
+        // The entry being changed is the selected one.
         if (drag_ == Drag::kMoving && SelectedSlot() != grabbed_.slot) {
             document_.SelectSlot(grabbed_.slot);
             SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *grabbed_.slot);
         }
+        // The times beside the pointer take the tooltip's place until the drag ends.
+        ShowTip();
     }
     if (drag_ == Drag::kDrawing) {
         FollowDrag(event);
@@ -580,10 +598,18 @@ void CWeekStrip::OnMotion(wxMouseEvent& event) {
         return;
     }
     ShowHover(SlotAtPoint(event.GetPosition()));
-    if (drag_ == Drag::kNone) {
-        const EntryPart part = HitAtPoint(Measure(GetClientSize()), event.GetPosition()).part;
-        ShowPointer(part == EntryPart::Start || part == EntryPart::Stop ? Pointer::kResize : Pointer::kSystem);
+    if (drag_ == Drag::kNone) ShowPointer(PointerAt(event.GetPosition()));
+}
+
+CWeekStrip::Pointer CWeekStrip::PointerAt(const wxPoint& point) const {
+    const Geometry g = Measure(GetClientSize());
+    switch (HitAtPoint(g, point).part) {
+        case EntryPart::Start:
+        case EntryPart::Stop: return Pointer::kResize;
+        case EntryPart::Body: return Pointer::kMove;
+        case EntryPart::None: break;
     }
+    return InPlot(g, point) ? Pointer::kDraw : Pointer::kSystem;
 }
 
 bool CWeekStrip::PastDragThreshold(const wxPoint& point) const {
@@ -596,10 +622,15 @@ void CWeekStrip::FollowDrag(const wxMouseEvent& event) {
     const Geometry g = Measure(GetClientSize());
     const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
     const DragSpan span = SpanOfDrag(pressPoint_, PointOnStrip(g, event.GetPosition()), step);
-    if (span == drawing_) return;
+    ShowPointer(Pointer::kDraw);
+    pointerPixel_ = event.GetPosition();
+    if (span == drawing_) {
+        Refresh();  // the times follow the pointer
+        return;
+    }
     drawing_ = span;
     hovered_.reset();
-    SetToolTip(wxString::FromUTF8(SpanText(span)));
+    dragTip_ = wxString::FromUTF8(SpanText(span));
     Refresh();
 }
 
@@ -609,13 +640,16 @@ void CWeekStrip::FollowMove(const wxMouseEvent& event) {
     const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
     const ScheduleEntry& entry = entries_[*grabbed_.slot];
     const ScheduleEntry ghost = DragEntry(entry, grabbed_.part, pressPoint_, PointOnStrip(g, event.GetPosition()), step);
-    if (ghost == ghost_) return;
+    pointerPixel_ = event.GetPosition();
+    if (ghost == ghost_) {
+        Refresh();  // the times follow the pointer
+        return;
+    }
     ghost_ = ghost;
     ghostInTheWay_ = SlotInTheWay(entries_, *grabbed_.slot, ghost);
-    wxString tip = wxString::FromUTF8(DragTipText(ghost));
-    if (ghostInTheWay_) tip += "\n" + wxString::FromUTF8(OverlapDetailText(entries_[*ghostInTheWay_]));
+    dragTip_ = wxString::FromUTF8(DragTipText(ghost));
+    if (ghostInTheWay_) dragTip_ += "\n" + wxString::FromUTF8(OverlapDetailText(entries_[*ghostInTheWay_]));
     hovered_.reset();
-    SetToolTip(tip);
     if (ghostInTheWay_)
         ShowPointer(Pointer::kRefused);
     else
@@ -631,22 +665,22 @@ void CWeekStrip::EndDrag(bool apply) {
     drawing_ = DragSpan{};
     ghost_.reset();
     ghostInTheWay_.reset();
+    dragTip_.clear();
     if (HasCapture()) ReleaseMouse();
     if (was != Drag::kDrawing && was != Drag::kMoving) return;
     hovered_.reset();
-    SetToolTip(wxGetTranslation(kStripTip));
     ShowPointer(Pointer::kSystem);
     Refresh();
-    if (!apply) return;
-    // Told only once the mouse is free and the strip is at rest: a handler may open a dialog.
-    if (was == Drag::kMoving) {
-        if (ghost) ApplyMove(*grabbed_.slot, *ghost);
-        return;
+    // Told only once the mouse is free and the strip is at rest: a handler may open a dialog,
+    // over which no tip of the strip shows.
+    if (apply && was == Drag::kMoving && ghost) ApplyMove(*grabbed_.slot, *ghost);
+    if (apply && was == Drag::kDrawing) {
+        drawn_ = span;
+        wxCommandEvent event(wxEVT_WEEK_STRIP_DRAWN, GetId());
+        event.SetEventObject(this);
+        ProcessWindowEvent(event);
     }
-    drawn_ = span;
-    wxCommandEvent event(wxEVT_WEEK_STRIP_DRAWN, GetId());
-    event.SetEventObject(this);
-    ProcessWindowEvent(event);
+    ShowTip();
 }
 
 void CWeekStrip::ApplyMove(SlotIndex slot, const ScheduleEntry& moved) {
@@ -672,7 +706,32 @@ bool CWeekStrip::DropDragOnEscape(const wxKeyEvent& event) {
 void CWeekStrip::ShowHover(OptionalSlot slot) {
     if (slot == hovered_) return;
     hovered_ = slot;
-    SetToolTip(slot ? TooltipText(*slot) : wxGetTranslation(kStripTip));
+    ShowTip();
+}
+
+void CWeekStrip::ShowTip() {
+    // None during a drag, whose times stand beside the pointer, nor while a dialog is open.
+    const bool quiet = drag_ == Drag::kDrawing || drag_ == Drag::kMoving || openDialogs_.Any();
+    const wxString tip = quiet ? wxString() : hovered_ ? TooltipText(*hovered_) : wxGetTranslation(kStripTip);
+    if (tip == GetToolTipText() && (GetToolTip() != nullptr) == !tip.empty()) return;
+    if (tip.empty())
+        UnsetToolTip();
+    else
+        SetToolTip(tip);
+}
+
+int CWeekStrip::OpenDialogs::Enter(wxDialog* dialog) {
+    if (dialog != wxGetTopLevelParent(strip_)) {
+        ++count_;
+        strip_->ShowTip();
+    }
+    return wxID_NONE;  // every dialog shows as it would without the strip
+}
+
+void CWeekStrip::OpenDialogs::Exit(wxDialog* dialog) {
+    if (dialog == wxGetTopLevelParent(strip_) || count_ == 0) return;
+    --count_;
+    strip_->ShowTip();
 }
 
 void CWeekStrip::ShowPointer(Pointer pointer) {

@@ -5,13 +5,16 @@
 // double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
 // the selection from entry to entry in the order of the list. Dragging along the rows from
 // an empty spot draws a span for a new entry; dragging a bar moves its entry, dragging an end
-// of it moves that end, the entry following as a see-through ghost; Escape drops either.
-// Alt+arrows move the selected entry, Ctrl+arrows its stop. Moves go to the document.
+// of it (from inside the bar) moves that end, the entry following as a see-through ghost; the
+// times stand beside the pointer, and no tooltip shows during a drag or while a dialog is
+// open. Escape drops either drag. Alt+arrows move the selected entry, Ctrl+arrows its stop.
+// Moves go to the document.
 #include <optional>
 #include <vector>
 
 #include <wx/control.h>
 #include <wx/dc.h>
+#include <wx/modalhook.h>
 
 #include "document/config_document.h"
 #include "model/schedule_entry.h"
@@ -53,10 +56,12 @@ public:
     bool IsMoving() const { return drag_ == Drag::kMoving; }
     // What the document made of the last move or resize the strip handed it.
     const EditOutcome& MoveOutcome() const { return moveOutcome_; }
-    // The pointer over the strip: the system's own, an end to resize, an entry to move, or a
-    // place the entry may not go.
-    enum class Pointer { kSystem, kResize, kMove, kRefused };
+    // The pointer over the strip: the system's own, an empty stretch to draw on, an end to
+    // resize, an entry to move, or a place the entry may not go.
+    enum class Pointer { kSystem, kDraw, kResize, kMove, kRefused };
     Pointer PointerShown() const { return pointer_; }
+    // The times shown beside the pointer during a drag; empty otherwise.
+    const wxString& DragTip() const { return dragTip_; }
 
     // Where a bar is drawn, in a drawing area of the given size or of the client size.
     wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
@@ -107,15 +112,19 @@ private:
     bool InPlot(const Geometry& g, const wxPoint& point) const;
     // The row and second under a point; left or right of the axis counts as its ends.
     StripPoint PointOnStrip(const Geometry& g, const wxPoint& point) const;
-    // The entry and part a press at a point takes hold of: a bar where one is drawn, or an
-    // end just beside it; none elsewhere.
+    // How near an end of a bar, in seconds, the pointer takes hold of that end.
+    std::uint32_t EndTolerance(const Geometry& g) const;
+    // The entry and part a press at a point takes hold of: the bar drawn there; none elsewhere.
     StripHit HitAtPoint(const Geometry& g, const wxPoint& point) const;
+    // The pointer that says what a press at a point would do.
+    Pointer PointerAt(const wxPoint& point) const;
 
     void DrawGrid(wxDC& dc, const Geometry& g) const;
     void DrawBars(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
     void DrawSpan(wxDC& dc, const Geometry& g) const;
     void DrawGhost(wxDC& dc, const Geometry& g) const;
+    void DrawDragTip(wxDC& dc, const wxSize& area) const;
     void DrawSeeThrough(wxDC& dc, const Geometry& g, const std::vector<WeekSegment>& bars, const wxColour& colour) const;
 
     // A press on an empty spot becomes a drag once the pointer has moved a few pixels.
@@ -130,6 +139,8 @@ private:
     // Hands the slot's entry, moved, to the document and tells the window; no change, no call.
     void ApplyMove(SlotIndex slot, const ScheduleEntry& moved);
     void ShowHover(OptionalSlot slot);
+    // Sets the tooltip the strip stands in: the hovered entry's, the strip's own, or none.
+    void ShowTip();
     void ShowPointer(Pointer pointer);
 
     void OnDocumentChange(const ConfigDocument::Change& change);
@@ -165,6 +176,25 @@ private:
     OptionalSlot ghostInTheWay_;           // the entry the ghost would overlap
     EditOutcome moveOutcome_;
     Pointer pointer_ = Pointer::kSystem;
+    wxString dragTip_;     // while kDrawing or kMoving
+    wxPoint pointerPixel_;  // where dragTip_ stands beside
+
+    // Counts the modal dialogs open over the window, message boxes and the system's dialogs
+    // included, so that no tip of the strip shows over them.
+    class OpenDialogs : public wxModalDialogHook {
+    public:
+        explicit OpenDialogs(CWeekStrip* strip) : strip_(strip) { Register(); }
+        bool Any() const { return count_ > 0; }
+
+    protected:
+        int Enter(wxDialog* dialog) override;
+        void Exit(wxDialog* dialog) override;
+
+    private:
+        CWeekStrip* strip_;  // its own window's modal run is not counted
+        int count_ = 0;
+    };
+    OpenDialogs openDialogs_{this};
     mutable TextMetrics metrics_;
 
     wxDECLARE_EVENT_TABLE();

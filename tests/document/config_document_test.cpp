@@ -151,6 +151,7 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
         {"copies of no entry", doc.CopyToDays(kMaxEntries, std::vector<int>{1}), Result::kNoSuchEntry, {}, {}},
         {"a move onto Thursday's", doc.SetTimes(0, 3 * D + 30, 3 * D + 90), Result::kOverlap, 1, {}},
         {"a move past Sunday", doc.SetTimes(0, 7 * D, 7 * D + 60), Result::kOutsideWeek, {}, {}},
+        {"a move starting where Sunday ends", doc.SetTimes(0, 7 * D, 60), Result::kOutsideWeek, {}, {}},
         {"a move of no entry", doc.SetTimes(kMaxEntries, 0, 60), Result::kNoSuchEntry, {}, {}},
         {"a move to where it is", doc.SetTimes(0, D, D + 60), Result::kDone, {}, {}},
     };

@@ -81,13 +81,13 @@ TEST(WeekDrag, SpanSegmentsAndText) {
         const char* text;
     };
     const Case cases[] = {
-        {{8 * H, 17 * H}, {{1, 8 * H, 17 * H, 0}}, "08:00:00 on Monday - 17:00:00 on Monday"},
+        {{8 * H, 17 * H}, {{1, 8 * H, 17 * H, 0}}, "08:00:00 on Monday to 17:00:00 on Monday"},
         {{D + 22 * H, 3 * D + H},
          {{2, 22 * H, D, 0}, {3, 0, D, 0}, {4, 0, H, 0}},
-         "22:00:00 on Tuesday - 01:00:00 on Thursday"},
-        {{6 * D + 23 * H, W}, {{7, 23 * H, D, 0}}, "23:00:00 on Sunday - 00:00:00 on Monday"},
-        {{5 * H, 5 * H}, {}, "05:00:00 on Monday - 05:00:00 on Monday"},
-        {{9 * H, 8 * H}, {}, "09:00:00 on Monday - 08:00:00 on Monday"},
+         "22:00:00 on Tuesday to 01:00:00 on Thursday"},
+        {{6 * D + 23 * H, W}, {{7, 23 * H, D, 0}}, "23:00:00 on Sunday to 00:00:00 on Monday"},
+        {{5 * H, 5 * H}, {}, "05:00:00 on Monday to 05:00:00 on Monday"},
+        {{9 * H, 8 * H}, {}, "09:00:00 on Monday to 08:00:00 on Monday"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -15,27 +15,58 @@ using P = EntryPart;
 
 ScheduleEntry Span(WeekTime start, WeekTime stop) { return ScheduleEntry{start, stop, 0x1000A, 2, 3, 32000}; }
 
-TEST(WeekMove, HitEntry) {
+TEST(WeekMove, GrabAt) {
     // Within a day, across midnight, wrapping past Sunday, and two minutes wide.
     const std::vector<ScheduleEntry> entries = {Span(8 * H, 12 * H), Span(22 * H, D + 2 * H),
                                                 Span(6 * D + 22 * H, 2 * H),
                                                 Span(2 * D + 10 * H, 2 * D + 10 * H + 2 * M)};
     const std::vector<WeekSegment> bars = WeekSegments(entries);
-    struct Probe { int day; std::uint32_t second; StripHit hit; };  // with a tolerance of five minutes
+    // With a tolerance of five minutes; drawn is the slot whose bar lies under the pointer.
+    struct Probe { int day; std::uint32_t second; OptionalSlot drawn; StripHit hit; };
     const Probe probes[] = {
-        {1, 8 * H, {0, P::Start}},       {1, 8 * H + 300, {0, P::Body}},  {1, 12 * H - 1, {0, P::Stop}},
-        {1, 12 * H + 300, {}},           {1, 8 * H - 300, {0, P::Start}}, {1, D, {}},
-        {2, 0, {1, P::Body}},            {7, D - 1, {2, P::Body}},        {1, 0, {2, P::Body}},
-        {3, 10 * H + 39, {3, P::Start}}, {3, 10 * H + 40, {3, P::Body}},  {3, 10 * H + 120, {3, P::Stop}},
+        {1, 8 * H, 0, {0, P::Start}},          {1, 8 * H + 299, 0, {0, P::Start}},
+        {1, 8 * H + 300, 0, {0, P::Body}},     {1, 12 * H - 301, 0, {0, P::Body}},
+        {1, 12 * H - 300, 0, {0, P::Stop}},    {1, 12 * H - 1, 0, {0, P::Stop}},
+        // Off the bars nothing is taken, however near an end: a press there draws.
+        {1, 12 * H, {}, {}},                   {1, 8 * H - 1, {}, {}},
+        // A bar drawn over the pixel it starts or stops within is taken by that end.
+        {1, 8 * H - 100, 0, {0, P::Start}},    {1, 12 * H + 100, 0, {0, P::Stop}},
+        {2, 0, 1, {1, P::Body}},               {7, D - 1, 2, {2, P::Body}},
+        {1, 0, 2, {2, P::Body}},               {3, 10 * H + 39, 3, {3, P::Start}},
+        {3, 10 * H + 40, 3, {3, P::Body}},     {3, 10 * H + 80, 3, {3, P::Stop}},
     };
-    for (const Probe& p : probes) EXPECT_EQ(HitEntry(bars, p.day, p.second, 300), p.hit) << p.day << " " << p.second;
+    for (const Probe& p : probes)
+        EXPECT_EQ(GrabAt(bars, p.day, p.second, 300, p.drawn), p.hit) << p.day << " " << p.second;
 
     // A whole-week entry shows no ends; where a foreign bar lies on top of it, that bar wins.
     const std::vector<ScheduleEntry> foreign = {Span(D, D), Span(8 * H, 12 * H)};
     const std::vector<WeekSegment> stacked = WeekSegments(foreign);
-    EXPECT_EQ(HitEntry(stacked, 2, 0, 300), (StripHit{0, P::Body}));
-    EXPECT_EQ(HitEntry(stacked, 1, 8 * H - 1, 300), (StripHit{0, P::Body}));
-    EXPECT_EQ(HitEntry(stacked, 1, 8 * H, 300), (StripHit{1, P::Start}));
+    EXPECT_EQ(GrabAt(stacked, 2, 0, 300, 0), (StripHit{0, P::Body}));
+    EXPECT_EQ(GrabAt(stacked, 1, 8 * H, 300, 1), (StripHit{1, P::Start}));
+
+    // Sunday's stop and its next start a second apart, the same pixel: the bar drawn later wins.
+    const std::vector<WeekSegment> seam = WeekSegments(std::vector<ScheduleEntry>{Span(6 * D + 12 * H + 1, 6 * D + 12 * H)});
+    EXPECT_EQ(GrabAt(seam, 7, 12 * H, 300, 0), (StripHit{0, P::Start}));
+}
+
+TEST(WeekMove, DrawFrom) {
+    // A press just beside an end starts the new entry on it, within five minutes.
+    struct Case { std::vector<ScheduleEntry> entries; std::uint32_t second, from; };
+    const std::vector<ScheduleEntry> apart = {Span(8 * H, 12 * H), Span(14 * H, 16 * H)};
+    const Case cases[] = {
+        {apart, 12 * H + 1, 12 * H},       {apart, 12 * H + 300, 12 * H},   {apart, 12 * H + 301, 12 * H + 301},
+        {apart, 14 * H - 300, 14 * H},     {apart, 14 * H - 301, 14 * H - 301},
+        {apart, 10 * H, 10 * H},
+        // A stop and the next start equally near: the bar drawn later wins, either way round.
+        {{Span(8 * H, 12 * H), Span(12 * H + 200, 13 * H)}, 12 * H + 100, 12 * H + 200},
+        {{Span(12 * H + 200, 13 * H), Span(8 * H, 12 * H)}, 12 * H + 100, 12 * H},
+        // Ends on another row are not beside it.
+        {apart, D + 12 * H + 1, D + 12 * H + 1},
+    };
+    for (const Case& c : cases) {
+        const std::vector<WeekSegment> bars = WeekSegments(c.entries);
+        EXPECT_EQ(DrawFrom(bars, 1 + static_cast<int>(c.second / D), c.second % D, 300), c.from % D) << c.second;
+    }
 }
 
 TEST(WeekMove, DragEntry) {
@@ -65,6 +96,7 @@ TEST(WeekMove, KeyboardSteps) {
         {MoveBySteps(Span(8 * H + 7 * M, 9 * H), 1, Q), 8 * H + 15 * M, 9 * H + 8 * M},
         {MoveBySteps(Span(8 * H + 7 * M, 9 * H), -1, Q), 8 * H, 8 * H + 53 * M},
         {MoveBySteps(Span(0, H), -2, kFineDragStep), W - 2 * M, H - 2 * M},
+        {MoveBySteps(Span(6 * D + 22 * H, 2 * H), 1, Q), 6 * D + 22 * H + 15 * M, 2 * H + 15 * M},  // four hours kept
         {MoveByDays(Span(W - 2 * H, 2 * H), -8), 5 * D + 22 * H, 6 * D + 2 * H},
         {MoveStopBySteps(Span(8 * H, 12 * H), -100, Q), 8 * H, 8 * H + 15 * M},
         {MoveStopBySteps(Span(8 * H, 12 * H), 700, Q), 8 * H, 7 * H + 45 * M},

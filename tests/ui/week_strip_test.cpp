@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <wx/dcmemory.h>
+#include <wx/dialog.h>
+#include <wx/modalhook.h>
 #include <wx/frame.h>
 #include <wx/settings.h>
 #include <wx/tooltip.h>
@@ -172,6 +174,11 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         {"capture lost mid-drag", evening, {PointAt(1, 21 * H)}, false, Stop::kCaptureLost, {}, {}},
         {"press on a bar", CentreOf(0, 1), {PointAt(1, 21 * H)}, false, Stop::kRelease, {}, 0},
         {"click without moving", evening, {evening + wxPoint(1, 0)}, false, Stop::kRelease, {}, {}},
+        // Just past Monday's office hours: a new entry from where they stop, which keep their times.
+        {"a pixel past a stop", PointAt(1, 17 * H), {PointAt(1, 19 * H)}, false, Stop::kRelease,
+         DragSpan{17 * H, 19 * H}, {}},
+        {"two pixels past a stop", PointAt(1, 17 * H) + wxPoint(1, 0), {PointAt(1, 19 * H)}, false, Stop::kRelease,
+         DragSpan{17 * H, 19 * H}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -181,6 +188,13 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         Mouse(wxEVT_LEFT_DOWN, c.press);
         for (const wxPoint& at : c.moves) Mouse(wxEVT_MOTION, at, true, c.shift);
         EXPECT_EQ(strip_->IsDrawing(), c.stop != Stop::kRelease || c.drawn.has_value());
+        if (strip_->IsDrawing()) {
+            // The span's times stand beside the pointer, and no tooltip does.
+            EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kDraw);
+            EXPECT_TRUE(strip_->DragTip().Contains(" on Monday to ") || strip_->DragTip().Contains(" on Thursday to "))
+                << strip_->DragTip();
+            EXPECT_EQ(strip_->GetToolTip(), nullptr);
+        }
         if (c.stop == Stop::kEscape || c.stop == Stop::kEscapeUncaptured) {
             wxKeyEvent escape(c.stop == Stop::kEscape ? wxEVT_KEY_DOWN : wxEVT_CHAR_HOOK);
             escape.m_keyCode = WXK_ESCAPE;
@@ -202,6 +216,7 @@ TEST_F(WeekStripTest, DraggingFromAnEmptySpotDrawsASnappedSpan) {
         EXPECT_NEAR(drawn_[0].stop, c.drawn->stop, slack);
         EXPECT_EQ(drawn_[0].start % (c.shift ? kFineDragStep : kDragStep), 0u);
         EXPECT_EQ(strip_->DrawnSpan(), drawn_[0]);
+        EXPECT_EQ(document_.Image().Entry(0), OfficeWeek()[0]);
     }
 }
 
@@ -266,16 +281,24 @@ TEST_F(WeekStripTest, TheGhostShowsWhereTheEntryWouldGoAndWhetherItMay) {
     frame_->Show();
     const wxPoint beside = PointAt(1, 13 * H);  // where only the ghost will be
     const wxColour empty = Pixel(Rendered(kStripSize), beside);
-    // Near an end the pointer offers to resize; in the middle of a bar it does not.
-    Mouse(wxEVT_MOTION, PointAt(1, 12 * H - 60));
-    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kResize);
-    Mouse(wxEVT_MOTION, PointAt(1, 10 * H));
-    EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kSystem);
+    // The pointer says what a press would do: resize just inside an end, move in the middle of
+    // a bar, draw on empty strip, also just past an end; off the rows it is the system's own.
+    const wxPoint pointers[] = {PointAt(1, 12 * H - 60), PointAt(1, 8 * H), PointAt(1, 10 * H), PointAt(1, 12 * H),
+                                PointAt(1, 12 * H) + wxPoint(1, 0), PointAt(4, 10 * H), wxPoint(2, 2)};
+    const CWeekStrip::Pointer shapes[] = {CWeekStrip::Pointer::kResize, CWeekStrip::Pointer::kResize,
+                                          CWeekStrip::Pointer::kMove,   CWeekStrip::Pointer::kDraw,
+                                          CWeekStrip::Pointer::kDraw,   CWeekStrip::Pointer::kDraw,
+                                          CWeekStrip::Pointer::kSystem};
+    for (std::size_t i = 0; i < std::size(pointers); ++i) {
+        Mouse(wxEVT_MOTION, pointers[i]);
+        EXPECT_EQ(strip_->PointerShown(), shapes[i]) << i;
+    }
 
     Mouse(wxEVT_LEFT_DOWN, PointAt(1, 10 * H));
     Mouse(wxEVT_MOTION, PointAt(1, 12 * H), true);  // fits: 10:00 to 14:00
     ASSERT_TRUE(strip_->IsMoving());
-    EXPECT_EQ(strip_->GetToolTipText(), "10:00:00 on Monday to 14:00:00 on Monday");
+    EXPECT_EQ(strip_->DragTip(), "10:00:00 on Monday to 14:00:00 on Monday");
+    EXPECT_EQ(strip_->GetToolTip(), nullptr);
     EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kMove);
     const wxColour fits = Pixel(Rendered(kStripSize), beside);
     const wxColour continuous = CWeekStrip::TriggerColour(TriggerClass::Continuous, wxSystemSettings::GetAppearance().IsDark());
@@ -284,8 +307,8 @@ TEST_F(WeekStripTest, TheGhostShowsWhereTheEntryWouldGoAndWhetherItMay) {
     EXPECT_NE(Pixel(Rendered(kStripSize), PointAt(1, 9 * H)), continuous);  // faded where it leaves
 
     Mouse(wxEVT_MOTION, PointAt(1, 15 * H), true);  // 13:00 to 17:00 would overlap
-    EXPECT_EQ(strip_->GetToolTipText(), "13:00:00 on Monday to 17:00:00 on Monday\n"
-                                        "It overlaps 16:00:00 on Monday to 18:00:00 on Monday (Continuous).");
+    EXPECT_EQ(strip_->DragTip(), "13:00:00 on Monday to 17:00:00 on Monday\n"
+                                 "It overlaps 16:00:00 on Monday to 18:00:00 on Monday (Continuous).");
     EXPECT_EQ(strip_->PointerShown(), CWeekStrip::Pointer::kRefused);
     const wxColour refused = Pixel(Rendered(kStripSize), beside);
     EXPECT_NE(refused, empty);
@@ -343,8 +366,8 @@ TEST_F(WeekStripTest, TheSpanBeingDrawnLetsTheBarsBelowShow) {
         EXPECT_NE(pixel, alarm);
         EXPECT_NE(pixel, emptyBefore);
     }
-    // The tooltip follows the span.
-    EXPECT_TRUE(strip_->GetToolTipText().StartsWith("07:00:00 on Saturday - ")) << strip_->GetToolTipText();
+    // The times beside the pointer follow the span.
+    EXPECT_TRUE(strip_->DragTip().StartsWith("07:00:00 on Saturday to ")) << strip_->DragTip();
 }
 
 TEST_F(WeekStripTest, EntryWrappingPastSundayEndsOnSundayAndResumesOnMonday) {
@@ -437,11 +460,43 @@ TEST_F(WeekStripTest, HoveringABarShowsItsTimesTriggerAndRate) {
         Mouse(wxEVT_MOTION, CentreOf(c.slot, c.day));
         EXPECT_EQ(strip_->GetToolTipText(), wxString(c.text) + ", 25.0 / 30.0 images per second (PAL / NTSC)");
     }
-    // Off the bars the tip tells what the mouse and the keys do.
+    // Off the bars a short tip tells what the mouse does and where the keys are.
     Mouse(wxEVT_MOTION, PointAt(1, 20 * H));
-    EXPECT_TRUE(strip_->GetToolTipText().Contains("Ctrl+Up, Ctrl+Down: move its stop by a day"));
+    EXPECT_EQ(strip_->GetToolTipText(), "Drag to draw, move or resize; keys in the menu");
     EXPECT_EQ(strip_->TooltipText(-1), "");
     EXPECT_EQ(strip_->TooltipText(9), "");
+}
+
+// Stands in for a dialog being shown: notes whether the strip has a tip at that moment and
+// answers in the dialog's place. Hooks registered later are asked first, so a strip made after
+// this one has already heard of the dialog.
+class TipWhileShown : public wxModalDialogHook {
+public:
+    explicit TipWhileShown(const wxWindow* strip) : strip_(strip) { Register(); }
+    const wxWindow* strip_;
+    bool tip = true;
+
+protected:
+    int Enter(wxDialog*) override {
+        tip = strip_->GetToolTip() != nullptr;
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+TEST_F(WeekStripTest, NoTipShowsWhileADialogIsOpen) {
+    TipWhileShown shown(nullptr);
+    auto* second = new CWeekStrip(frame_, wxID_ANY, document_);
+    second->SetSize(kStripSize);
+    shown.strip_ = second;
+    ASSERT_NE(second->GetToolTip(), nullptr);
+    wxDialog dialog(frame_, wxID_ANY, "Over the strip");
+    EXPECT_EQ(dialog.ShowModal(), wxID_OK);
+    EXPECT_FALSE(shown.tip);
+    // The tip comes back once the dialog has closed; the answering hook told only the strip of
+    // the opening, so the strip is told of the close here.
+    wxModalDialogHook::CallExit(&dialog);
+    EXPECT_EQ(second->GetToolTipText(), "Drag to draw, move or resize; keys in the menu");
 }
 
 TEST_F(WeekStripTest, BestSizeHoldsEverythingWithoutClipping) {

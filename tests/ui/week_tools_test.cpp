@@ -92,6 +92,32 @@ TEST_F(WeekToolsTest, ASpanDrawnOnTheStripOpensANewEntryOnItsDaysAndTimes) {
     EXPECT_EQ(RowTexts(List(), 0)[0], "18:00:00 on Tuesday");
 }
 
+TEST_F(WeekToolsTest, TheReadmesWorkingWeekTakesThreeDragsAndTwoCopies) {
+    dlg->SetSize(dlg->GetMinSize());
+    dlg->Layout();
+    std::vector<EntryForm> opened;
+    const auto draw = [&](const wxPoint& from, const wxPoint& to) {
+        Mouse(wxEVT_LEFT_DOWN, from);
+        Mouse(wxEVT_MOTION, to);
+        wxTEST_DIALOG(Mouse(wxEVT_LEFT_UP, to),
+                      ExpectWindow<CScheduleItemDlg>(wxID_OK, [&](CScheduleItemDlg* item) { opened.push_back(item->form); }));
+    };
+    const auto copyToWeekdays = [&] { wxTEST_DIALOG(Click(IDC_COPY_TO_DAYS), TickDays({2, 3, 4, 5})); };
+    draw(PointAt(1, 7 * kHour + 1800), PointAt(1, 18 * kHour));
+    copyToWeekdays();
+    // From where the office hours end, and a pixel past it: a night entry, the hours kept.
+    draw(PointAt(1, 18 * kHour) + wxPoint(1, 0), PointAt(2, 7 * kHour + 1800));
+    copyToWeekdays();
+    draw(PointAt(6, 7 * kHour + 1800), PointAt(7, kDay));
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[1].startDay, 1);
+    EXPECT_EQ(opened[1].startTime, (TimeOfDay{18, 0, 0}));
+    EXPECT_EQ(opened[1].stopDay, 2);
+    EXPECT_EQ(opened[1].stopTime, (TimeOfDay{7, 30, 0}));
+    EXPECT_EQ(dlg->Document().Image().EntryCount(), 11u);
+    EXPECT_EQ(dlg->Document().Image().Entry(0), DefaultEntry(7 * kHour + 1800, 18 * kHour));
+}
+
 TEST_F(WeekToolsTest, ABarMovedByMouseOrKeyChangesAtOnceAndTheStatusLineSaysHow) {
     Fill({DefaultEntry(8 * kHour, 12 * kHour), DefaultEntry(16 * kHour, 18 * kHour)});
     auto drag = [&](const wxPoint& from, const wxPoint& to) {
