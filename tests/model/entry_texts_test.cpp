@@ -51,6 +51,8 @@ TEST(EntryTexts, LengthTexts) {
     for (const auto& [start, stop, text] : cases) EXPECT_EQ(EntryLengthText(start, stop), text) << start << " " << stop;
 }
 
+TEST(EntryTexts, DurationRange) { EXPECT_EQ(DurationRangeText(), "5\u2013" "3600 s"); }
+
 TEST(EntryTexts, RateTextsOfEveryTableCode) {
     const char* pal[] = {"25.0", "12.5", "8.3", "6.2", "5.0", "4.1", "3.1", "2.0",
                          "1.6",  "1.0",  "0.8", "0.5", "0.4", "0.2", "0.1"};
