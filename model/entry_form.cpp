@@ -1,5 +1,6 @@
 #include "model/entry_form.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -24,17 +25,21 @@ EntryForm NewEntryForm() {
 WeekTime FormStart(const EntryForm& form) { return ComposeWeekTime(form.startDay, form.startTime); }
 WeekTime FormStop(const EntryForm& form) { return ComposeWeekTime(form.stopDay, form.stopTime); }
 
+int DurationInRange(int duration) {
+    if (duration < kMinDuration) return kMinDuration;
+    if (duration > kMaxDuration) return kMaxDuration;
+    return duration;
+}
+
 ScheduleEntry EntryFromForm(const EntryForm& form) {
-    int duration = form.duration;
-    if (duration < kMinDuration) duration = kMinDuration;
-    if (duration > kMaxDuration) duration = kMaxDuration;
+    const int duration = form.durationAsStored ? form.duration : DurationInRange(form.duration);
 
     ScheduleEntry entry;
     entry.start = FormStart(form);
     entry.stop = FormStop(form);
     entry.rateCode = static_cast<std::uint32_t>(form.rateCode);
     // Unsigned, so an out-of-range size wraps like the 32-bit word instead of overflowing.
-    entry.imageSize = static_cast<std::uint32_t>(form.sizeKB) * 1000u;
+    entry.imageSize = static_cast<std::uint32_t>(form.sizeKB) * 1000u + static_cast<std::uint32_t>(form.sizeBytesPastKB);
     entry.resolution = form.frame ? kResolutionFrame : kResolutionField;
     entry.control = (form.videoOut ? kVideoOutBit : 0u) |
                     ((static_cast<std::uint32_t>(form.trigger) & kTriggerMask) << kTriggerShift) |
@@ -53,9 +58,11 @@ EntryForm FormFromEntry(const ScheduleEntry& entry) {
     // The stored word read as a signed int (well defined since C++20): 4294967295 becomes -1.
     form.rateCode = static_cast<int>(entry.rateCode);
     form.sizeKB = static_cast<int>(entry.imageSize / 1000);
+    form.sizeBytesPastKB = static_cast<int>(entry.imageSize % 1000);
     form.frame = entry.resolution == kResolutionFrame;
     form.trigger = TriggerOf(entry);
     form.duration = DurationOf(entry);
+    form.durationAsStored = DurationInRange(form.duration) != form.duration;
     form.videoOut = VideoOutOf(entry);
     form.ratePosition = RatePosition(entry.rateCode);
     return form;
@@ -92,4 +99,29 @@ int TriggerListIndex(int trigger) {
 int DialogTrigger(int formTrigger, int listIndex, bool listUsed) {
     if (!listUsed && TriggerListIndex(formTrigger) != formTrigger) return formTrigger;
     return listIndex < kTriggerContinuous || listIndex >= kDialogTriggerCount ? kTriggerContinuous : listIndex;
+}
+
+namespace {
+bool DurationChanged(int formDuration, int typed, bool triggerUsed) { return typed != formDuration || triggerUsed; }
+}  // namespace
+
+int DialogDuration(int formDuration, int typed, bool triggerUsed) {
+    return DurationChanged(formDuration, typed, triggerUsed) ? DurationInRange(typed) : formDuration;
+}
+
+EntryForm WithDialogPicks(EntryForm form, const DialogPicks& picks) {
+    if (picks.rateMoved) {
+        const int position = std::clamp(picks.ratePosition, 0, kRatePositions - 1);
+        form.rateCode = static_cast<int>(kRateTable[std::size_t(position)].rateCode);
+    }
+    if (picks.sizeMoved) {
+        form.sizeKB = picks.sizeKB;
+        form.sizeBytesPastKB = 0;
+    }
+    if (DurationChanged(form.duration, picks.duration, picks.triggerUsed)) {
+        form.duration = DurationInRange(picks.duration);
+        form.durationAsStored = false;
+    }
+    form.trigger = DialogTrigger(form.trigger, picks.triggerIndex, picks.triggerUsed);
+    return form;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "model/entry_form.h"
 #include "model/rate_table.h"
 #include "model/translation.h"
 #include "model/week_time.h"
@@ -55,10 +56,19 @@ std::string EntryLengthText(WeekTime start, WeekTime stop) {
     return text;
 }
 
+std::string ImageSizeText(std::uint32_t imageSize) {
+    char size[32];
+    std::snprintf(size, sizeof size, "%ukB", static_cast<unsigned>(imageSize / 1000));
+    return size;
+}
+
+std::string DurationRangeText() {
+    // TRANSLATORS: the shortest and the longest duration of an alarm recording, in seconds.
+    return FillIn(Tr("%s–%s s"), {std::to_string(kMinDuration), std::to_string(kMaxDuration)});
+}
+
 ColumnTexts EntryTexts(const ScheduleEntry& entry) {
     const int trigger = TriggerOf(entry);
-    char size[32];
-    std::snprintf(size, sizeof size, "%ukB", static_cast<unsigned>(entry.imageSize / 1000));
     char duration[32];
     std::snprintf(duration, sizeof duration, "%ds", DurationOf(entry));
     ColumnTexts texts;
@@ -66,7 +76,7 @@ ColumnTexts EntryTexts(const ScheduleEntry& entry) {
     texts[ListColumn::kStop] = WeekTimeText(entry.stop);
     texts[ListColumn::kPalIps] = FormatTenths(Pal10(entry.rateCode));
     texts[ListColumn::kNtscIps] = FormatTenths(Ntsc10(entry.rateCode));
-    texts[ListColumn::kImageSize] = size;
+    texts[ListColumn::kImageSize] = ImageSizeText(entry.imageSize);
     texts[ListColumn::kResolution] = entry.resolution == kResolutionFrame ? Tr("Frame") : Tr("Field");
     texts[ListColumn::kTrigger] = TriggerText(trigger);
     texts[ListColumn::kDuration] = texts[ListColumn::kTrigger] == TriggerText(kTriggerContinuous) ? Tr("N/A") : duration;

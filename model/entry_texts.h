@@ -2,6 +2,7 @@
 // The nine texts the schedule list shows for an entry, one per column.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "model/schedule_entry.h"
@@ -39,6 +40,12 @@ std::string WeekTimeText(WeekTime t);
 // seconds, each part only when it is not zero ("Length: 6 days 23 h", "Length: 1 min 30 s").
 // A stop before the start wraps past Sunday; start == stop is the whole week, "Length: 7 days".
 std::string EntryLengthText(WeekTime start, WeekTime stop);
+
+// "%ukB" of the whole kilobytes of an image size in bytes, as the list and the item dialog show it.
+std::string ImageSizeText(std::uint32_t imageSize);
+
+// The durations an entry can record for, "5–3600 s".
+std::string DurationRangeText();
 
 // What the list shows for an entry.
 ColumnTexts EntryTexts(const ScheduleEntry& entry);

@@ -35,10 +35,6 @@ int DayIndex(int day) { return std::clamp(day, 1, 7) - 1; }
 
 int ReadDuration(const wxTextCtrl* edit) { return ParseDurationText(edit->GetValue().utf8_str().data()); }
 
-const RateStep& RateAt(const wxSlider* slider) {
-    return kRateTable[static_cast<std::size_t>(std::clamp(slider->GetValue(), 0, kRatePositions - 1))];
-}
-
 // Wide enough to show sample whole, and no wider: the rate and size edits show short texts.
 // The height stays GTK's own.
 void FitToText(wxTextCtrl* edit, const char* sample) {
@@ -73,6 +69,41 @@ void UseClockFormat(wxTimePickerCtrl* picker) {
     ::SendMessageW(static_cast<HWND>(picker->GetHWND()), DTM_SETFORMATW, 0,
                    reinterpret_cast<LPARAM>(L"HH':'mm':'ss"));
     picker->InvalidateBestSize();
+#else
+    (void)picker;
+#endif
+}
+
+// One focus cue at a time: a picker shows its chosen part (hour, minute or second) selected
+// only while it has the focus. The native picker of Windows does so itself. The generic one
+// of GTK selects the part in its text whenever its value is set and leaves it selected when
+// the focus goes, which GTK keeps drawing; its text gives the selection up here, and selects
+// the part again itself when the focus comes back.
+#ifndef __WXMSW__
+wxTextCtrl* PickerText(wxTimePickerCtrl* picker) {
+    for (wxWindow* child : picker->GetChildren())
+        if (auto* text = dynamic_cast<wxTextCtrl*>(child)) return text;
+    return nullptr;
+}
+#endif
+
+void SelectPartOnlyWithFocus(wxTimePickerCtrl* picker) {
+#ifndef __WXMSW__
+    if (wxTextCtrl* text = PickerText(picker)) {
+        text->Bind(wxEVT_KILL_FOCUS, [text](wxFocusEvent& event) {
+            text->SelectNone();
+            event.Skip();
+        });
+    }
+#else
+    (void)picker;
+#endif
+}
+
+// The selection setting a picker's value made, given up when the focus is elsewhere.
+void DropPartSelection(wxTimePickerCtrl* picker) {
+#ifndef __WXMSW__
+    if (wxTextCtrl* text = PickerText(picker)) text->SelectNone();
 #else
     (void)picker;
 #endif
@@ -145,6 +176,7 @@ void CScheduleItemDlg::CreateControls() {
     auto picker = [](wxStaticBoxSizer* box, int id, const wxString& name) {
         auto* p = new wxTimePickerCtrl(box->GetStaticBox(), id, PickerValue(TimeOfDay{}));
         UseClockFormat(p);
+        SelectPartOnlyWithFocus(p);
         SetAccessibleName(p, name);
         return p;
     };
@@ -229,10 +261,13 @@ void CScheduleItemDlg::CreateControls() {
                                wxTE_RIGHT, wxTextValidator(wxFILTER_DIGITS));
     SetAccessibleName(duration_, _("Duration"));
     FitToText(duration_, "0000000");
+    duration_->Bind(wxEVT_KILL_FOCUS, &CScheduleItemDlg::OnDurationKillFocus, this);
     seconds_ = label(trigger, IDC_SECONDS, _("s&econds"), wxALIGN_LEFT);
+    range_ = label(trigger, wxID_ANY, wxString::FromUTF8(DurationRangeText()), wxALIGN_LEFT);
     auto* durationRow = new wxBoxSizer(wxHORIZONTAL);
     durationRow->Add(duration_, item);
     durationRow->Add(seconds_, item);
+    durationRow->Add(range_, item);
     trigger->Add(trigger_, wxSizerFlags().Border().Expand());
     trigger->Add(durationRow);
 
@@ -274,8 +309,11 @@ void CScheduleItemDlg::CreateControls() {
 
 void CScheduleItemDlg::OnInitDialog(wxInitDialogEvent&) {
     TransferDataToWindow();
-    // Filling a picker moves the focus into it; the dialog opens on its first control.
+    // Filling a picker moves the focus into it and selects its hour; the dialog opens on its
+    // first control, with no picker showing a part selected.
     startDay_->SetFocus();
+    DropPartSelection(startTime_);
+    DropPartSelection(stopTime_);
 }
 
 bool CScheduleItemDlg::TransferDataToWindow() {
@@ -285,11 +323,14 @@ bool CScheduleItemDlg::TransferDataToWindow() {
     stopDay_->SetSelection(DayIndex(form.stopDay));
     ShowLength();
 
+    // A rate code or size between the sliders' steps opens at the step at or above it, or
+    // the nearer end of the range, and stays as it is until the slider is moved.
     form.ratePosition = RatePosition(static_cast<std::uint32_t>(form.rateCode));
     rate_->SetValue(form.ratePosition);
+    rateMoved_ = false;
     ShowRates();
-    // A foreign size opens at the nearer end of the range.
     size_->SetValue(std::clamp(form.sizeKB, kMinSizeKB, kMaxSizeKB));
+    sizeMoved_ = false;
     ShowSize();
 
     (form.frame ? frame_ : field_)->SetValue(true);
@@ -301,33 +342,66 @@ bool CScheduleItemDlg::TransferDataToWindow() {
     return CDialogBase::TransferDataToWindow();
 }
 
+DialogPicks CScheduleItemDlg::Picks() const {
+    DialogPicks picks;
+    picks.ratePosition = rate_->GetValue();
+    picks.rateMoved = rateMoved_;
+    picks.sizeKB = size_->GetValue();
+    picks.sizeMoved = sizeMoved_;
+    picks.triggerIndex = trigger_->GetSelection();
+    picks.triggerUsed = triggerListUsed_;
+    picks.duration = ReadDuration(duration_);
+    return picks;
+}
+
+EntryForm CScheduleItemDlg::FormFromControls() const {
+    EntryForm now = WithDialogPicks(form, Picks());
+    now.startDay = SelectedDay(startDay_);
+    now.startTime = PickerTime(startTime_->GetValue());
+    now.stopDay = SelectedDay(stopDay_);
+    now.stopTime = PickerTime(stopTime_->GetValue());
+    now.frame = frame_->GetValue();
+    now.videoOut = videoOut_->GetValue();
+    return now;
+}
+
 bool CScheduleItemDlg::TransferDataFromWindow() {
-    form.startDay = SelectedDay(startDay_);
-    form.startTime = PickerTime(startTime_->GetValue());
-    form.stopDay = SelectedDay(stopDay_);
-    form.stopTime = PickerTime(stopTime_->GetValue());
-    form.rateCode = static_cast<int>(RateAt(rate_).rateCode);
-    form.sizeKB = size_->GetValue();
-    form.frame = frame_->GetValue();
-    form.trigger = DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_);
-    form.duration = std::max(ReadDuration(duration_), 0);
+    form = FormFromControls();
     // Video Out, through its validator.
     return CDialogBase::TransferDataFromWindow();
 }
 
+// The texts of what OK would store: a stored rate or size between the sliders' steps shows
+// its own until its slider is moved.
 void CScheduleItemDlg::ShowRates() {
-    const RateStep& step = RateAt(rate_);
-    pal_->ChangeValue(FormatTenths(step.pal10));
-    ntsc_->ChangeValue(FormatTenths(step.ntsc10));
+    const auto rateCode = static_cast<std::uint32_t>(FormFromControls().rateCode);
+    pal_->ChangeValue(FormatTenths(Pal10(rateCode)));
+    ntsc_->ChangeValue(FormatTenths(Ntsc10(rateCode)));
 }
 
-void CScheduleItemDlg::ShowSize() { sizeText_->ChangeValue(wxString::Format("%dkB", size_->GetValue())); }
+void CScheduleItemDlg::ShowSize() {
+    sizeText_->ChangeValue(wxString::FromUTF8(ImageSizeText(EntryFromForm(FormFromControls()).imageSize)));
+}
+
+bool CScheduleItemDlg::BringDurationIntoRange() {
+    const int typed = ReadDuration(duration_);
+    const int duration = DialogDuration(form.duration, typed, triggerListUsed_);
+    if (duration == typed) return false;
+    duration_->ChangeValue(wxString::Format("%d", duration));
+    return true;
+}
+
+void CScheduleItemDlg::OnDurationKillFocus(wxFocusEvent& event) {
+    event.Skip();
+    if (!IsBeingDeleted()) BringDurationIntoRange();
+}
 
 void CScheduleItemDlg::UpdateTriggerControls() {
     // Only an alarm trigger records for a duration; nothing selected counts as continuous.
     const bool alarm = trigger_->GetSelection() > kTriggerContinuous;
     duration_->Enable(alarm);
     seconds_->Enable(alarm);
+    range_->Enable(alarm);
 }
 
 void CScheduleItemDlg::ShowLength() {
@@ -349,23 +423,32 @@ void CScheduleItemDlg::OnTimeChanged(wxDateEvent& event) {
 
 void CScheduleItemDlg::OnRateScroll(wxScrollEvent& event) {
     // The end-of-scroll notification brings no new position.
-    if (event.GetEventType() != wxEVT_SCROLL_CHANGED) ShowRates();
+    if (event.GetEventType() == wxEVT_SCROLL_CHANGED) return;
+    rateMoved_ = true;
+    ShowRates();
 }
 
 void CScheduleItemDlg::OnSizeScroll(wxScrollEvent& event) {
-    if (event.GetEventType() != wxEVT_SCROLL_CHANGED) ShowSize();
+    if (event.GetEventType() == wxEVT_SCROLL_CHANGED) return;
+    sizeMoved_ = true;
+    ShowSize();
 }
 
 // GTK reports some moves (the mouse wheel, assistive tools) only as a value change.
 void CScheduleItemDlg::OnSliderChanged(wxCommandEvent& event) {
-    if (event.GetId() == IDC_RATE_SLIDER)
+    if (event.GetId() == IDC_RATE_SLIDER) {
+        rateMoved_ = true;
         ShowRates();
-    else
+    } else {
+        sizeMoved_ = true;
         ShowSize();
+    }
 }
 
+// A new trigger takes the duration into 5..3600 where the operator sees it.
 void CScheduleItemDlg::OnTriggerChoice(wxCommandEvent&) {
     triggerListUsed_ = true;
+    BringDurationIntoRange();
     UpdateTriggerControls();
 }
 
@@ -377,19 +460,20 @@ int CScheduleItemDlg::SelectedDay(const wxChoice* list) const {
 
 void CScheduleItemDlg::OnOK(wxCommandEvent&) {
     // No Validate() first: the duration edit's digit filter only keeps keys out, and OK
-    // reads whatever text it holds up to the first non-digit.
+    // reads whatever text it holds up to the first non-digit. A number outside 5..3600 typed
+    // with the focus still in the edit (Enter) is put right there, not silently on save.
+    if (BringDurationIntoRange()) {
+        duration_->SetFocus();
+        duration_->SelectAll();
+        return;
+    }
     if (TransferDataFromWindow()) CloseWith(wxID_OK);
 }
 
 bool CScheduleItemDlg::ControlsDifferFromForm() const {
-    // Values are compared, not edits: a control moved away and back again is unchanged.
-    return startDay_->GetSelection() + 1 != form.startDay || stopDay_->GetSelection() + 1 != form.stopDay ||
-           PickerTime(startTime_->GetValue()) != form.startTime ||
-           PickerTime(stopTime_->GetValue()) != form.stopTime || rate_->GetValue() != form.ratePosition ||
-           size_->GetValue() != form.sizeKB || frame_->GetValue() != form.frame ||
-           DialogTrigger(form.trigger, trigger_->GetSelection(), triggerListUsed_) != form.trigger ||
-           ReadDuration(duration_) != form.duration ||
-           videoOut_->GetValue() != form.videoOut;
+    // Values are compared, not edits: a control moved away and back again is unchanged, but
+    // for a slider opened between its steps, which then stands for a step.
+    return FormFromControls() != form;
 }
 
 void CScheduleItemDlg::OnCancel(wxCommandEvent&) {

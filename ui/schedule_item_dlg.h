@@ -29,13 +29,15 @@ public:
     EntryForm form;
 
     // Every control from form: a day or size the controls cannot show at the nearest one,
-    // ratePosition set to the slider position of rateCode, the trigger list counted as untouched.
+    // ratePosition set to the slider position of rateCode, sliders and trigger list counted
+    // as untouched.
     bool TransferDataToWindow() override;
-    // Every control into form, ratePosition aside; a trigger the list does not offer stays
-    // in form until the operator picks from the list.
+    // Every control into form, ratePosition aside; a rate, size, trigger or duration the
+    // operator left alone stays in form as it was (WithDialogPicks).
     bool TransferDataFromWindow() override;
 
-    // OK: form from the controls, then close with OK.
+    // OK: a duration the operator changed to a number outside 5..3600 is brought into range
+    // and the dialog stays open on it; otherwise form from the controls, then close with OK.
     void OnOK(wxCommandEvent& event);
     // Cancel, Escape and the close button: close at once when the controls still hold the
     // form as it was opened, otherwise only after "Discard changes?" is answered Yes.
@@ -46,10 +48,18 @@ public:
     void UpdateTriggerControls();
     // The line under Start and Stop that says how long the entry runs.
     wxStaticText* LengthLine() const { return length_; }
+    // The text beside the duration that gives its range.
+    wxStaticText* DurationRange() const { return range_; }
 
 private:
     void CreateControls();
+    // The sliders, trigger list and duration as they stand, with what the operator moved.
+    DialogPicks Picks() const;
+    // The form OK would write back.
+    EntryForm FormFromControls() const;
     bool ControlsDifferFromForm() const;
+    // The duration edit shows the duration the dialog stands for; true when that changed its number.
+    bool BringDurationIntoRange();
     int SelectedDay(const wxChoice* list) const;
     // The length line, from the days and times the controls hold.
     void ShowLength();
@@ -62,6 +72,7 @@ private:
     void OnTriggerChoice(wxCommandEvent& event);
     void OnDayChoice(wxCommandEvent& event);
     void OnTimeChanged(wxDateEvent& event);
+    void OnDurationKillFocus(wxFocusEvent& event);
     void OnClose(wxCloseEvent& event);
 
     wxChoice* startDay_ = nullptr;
@@ -70,9 +81,11 @@ private:
     wxTimePickerCtrl* stopTime_ = nullptr;
     wxStaticText* length_ = nullptr;
     wxSlider* rate_ = nullptr;
+    bool rateMoved_ = false;  // the operator moved the rate slider since opening
     wxTextCtrl* pal_ = nullptr;
     wxTextCtrl* ntsc_ = nullptr;
     wxSlider* size_ = nullptr;
+    bool sizeMoved_ = false;  // the operator moved the size slider since opening
     wxTextCtrl* sizeText_ = nullptr;
     wxRadioButton* field_ = nullptr;
     wxRadioButton* frame_ = nullptr;
@@ -80,6 +93,7 @@ private:
     bool triggerListUsed_ = false;  // the operator picked from the trigger list since opening
     wxTextCtrl* duration_ = nullptr;
     wxStaticText* seconds_ = nullptr;
+    wxStaticText* range_ = nullptr;
     wxCheckBox* videoOut_ = nullptr;
 
     wxDECLARE_EVENT_TABLE();

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
 #include "model/entry_form.h"
+#include "model/rate_table.h"
 #include "support/forms.h"
 
 namespace {
@@ -95,13 +97,17 @@ TEST(EntryForm, FormFromEntryReadsEveryField) {
     };
     const Case cases[] = {
         {"ordinary", {28800, 61200, 0x1803C, 0, 2, 10000},
-         {{8, 0, 0}, {17, 0, 0}, 1, 1, 2, 10, true, 8, 60, true, 2}},
+         {{8, 0, 0}, {17, 0, 0}, 1, 1, 2, 10, true, 8, 60, true, 2, 0, false}},
         {"wrapping, field, off", {597600, 21600, 0x0100A, 2, 249, 32000},
-         {{22, 0, 0}, {6, 0, 0}, 7, 1, 249, 32, false, 1, 10, false, 14}},
+         {{22, 0, 0}, {6, 0, 0}, 7, 1, 249, 32, false, 1, 10, false, 14, 0, false}},
         {"foreign size and resolution", {0, 0, 0x1000A, 1, 6, 32767},
-         {{0, 0, 0}, {0, 0, 0}, 1, 1, 6, 32, false, 0, 10, true, 6}},
+         {{0, 0, 0}, {0, 0, 0}, 1, 1, 6, 32, false, 0, 10, true, 6, 767, false}},
+        {"shortest and longest duration", {0, 0, 0x11E10, 2, 0, 32000},
+         {{0, 0, 0}, {0, 0, 0}, 1, 1, 0, 32, false, 1, 3600, true, 0, 0, false}},
+        {"duration below the range", {0, 0, 0x11004, 2, 0, 32000},
+         {{0, 0, 0}, {0, 0, 0}, 1, 1, 0, 32, false, 1, 4, true, 0, 0, true}},
         {"foreign words everywhere", {604800, 4294967295u, 0xFFFFFFFF, 0, 4294967295u, 4294967295u},
-         {{0, 0, 0}, {6, 28, 15}, 8, 49711, -1, 4294967, true, 15, 4095, true, 0}},
+         {{0, 0, 0}, {6, 28, 15}, 8, 49711, -1, 4294967, true, 15, 4095, true, 0, 295, true}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,6 +123,87 @@ TEST(EntryForm, EntriesTheEditorWritesRoundTrip) {
         {604799, 1, 0x19005, 0, 124, 15000},
     };
     for (const ScheduleEntry& entry : entries) EXPECT_EQ(EntryFromForm(FormFromEntry(entry)), entry) << entry.start;
+}
+
+// The picks of an item dialog opened on form and left alone.
+DialogPicks Untouched(const EntryForm& form) {
+    DialogPicks picks;
+    picks.ratePosition = RatePosition(static_cast<std::uint32_t>(form.rateCode));
+    picks.sizeKB = std::clamp(form.sizeKB, kMinSizeKB, kMaxSizeKB);
+    picks.triggerIndex = TriggerListIndex(form.trigger);
+    picks.duration = form.duration;
+    return picks;
+}
+
+// Edit, then OK without touching anything, gives back the stored entry byte for byte, also
+// where no control can show what it holds.
+TEST(EntryForm, AnUntouchedDialogKeepsTheStoredEntry) {
+    const ScheduleEntry entries[] = {
+        {28800, 61200, 0x1803C, 0, 2, 10000},     // everything on a step
+        {0, 3600, 0x1000A, 2, 9, 15500},          // rate and size between steps
+        {0, 3600, 0x1000A, 2, 6, 32999},          // just past the last size step
+        {0, 3600, 0x1000A, 2, 250, 9999},         // past the last rate step, below the first size
+        {0, 3600, 0x1000A, 2, 4294967295u, 4294967295u},
+        {0, 3600, 0x11004, 2, 0, 32000},          // durations just outside 5..3600
+        {0, 3600, 0x11E11, 2, 0, 32000},
+        {0, 3600, 0x01000, 2, 0, 32000},          // duration 0
+        {0, 3600, 0x19FFF, 0, 0, 40000},          // VMD with the longest duration the word holds
+    };
+    for (const ScheduleEntry& entry : entries) {
+        SCOPED_TRACE(testing::Message() << entry.rateCode << " " << entry.imageSize << " " << entry.control);
+        const EntryForm form = FormFromEntry(entry);
+        EXPECT_EQ(WithDialogPicks(form, Untouched(form)), form);
+        EXPECT_EQ(EntryFromForm(WithDialogPicks(form, Untouched(form))), entry);
+    }
+}
+
+// What the operator changes is stored as the controls show it; the rest stays.
+TEST(EntryForm, DialogPicksTakeOnlyWhatTheOperatorChanged) {
+    struct Case {
+        const char* what;
+        void (*change)(DialogPicks&);
+        ScheduleEntry stored;
+    };
+    // Rate 9 and 15.5 kB lie between steps; 4000 s past the range.
+    const ScheduleEntry foreign{0, 3600, 0x11FA0, 2, 9, 15500};
+    const Case cases[] = {
+        {"rate slider moved back to where it opened", [](DialogPicks& p) { p.rateMoved = true; },
+         {0, 3600, 0x11FA0, 2, 11, 15500}},
+        {"rate slider moved to the last step", [](DialogPicks& p) { p.ratePosition = 14, p.rateMoved = true; },
+         {0, 3600, 0x11FA0, 2, 249, 15500}},
+        {"size slider moved", [](DialogPicks& p) { p.sizeKB = 10, p.sizeMoved = true; },
+         {0, 3600, 0x11FA0, 2, 9, 10000}},
+        {"duration typed the same", [](DialogPicks& p) { p.duration = 4000; }, foreign},
+        {"duration typed within", [](DialogPicks& p) { p.duration = 3600; }, {0, 3600, 0x11E10, 2, 9, 15500}},
+        {"duration typed above", [](DialogPicks& p) { p.duration = 3601; }, {0, 3600, 0x11E10, 2, 9, 15500}},
+        {"duration typed below", [](DialogPicks& p) { p.duration = 4; }, {0, 3600, 0x11005, 2, 9, 15500}},
+        {"duration typed negative", [](DialogPicks& p) { p.duration = -1; }, {0, 3600, 0x11005, 2, 9, 15500}},
+        {"trigger picked again", [](DialogPicks& p) { p.triggerUsed = true; }, {0, 3600, 0x11E10, 2, 9, 15500}},
+        {"trigger changed", [](DialogPicks& p) { p.triggerIndex = 0, p.triggerUsed = true; },
+         {0, 3600, 0x10E10, 2, 9, 15500}},
+    };
+    const EntryForm form = FormFromEntry(foreign);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogPicks picks = Untouched(form);
+        c.change(picks);
+        EXPECT_EQ(EntryFromForm(WithDialogPicks(form, picks)), c.stored);
+    }
+}
+
+TEST(EntryForm, DurationTheDialogStandsFor) {
+    struct Case {
+        int form, typed;
+        bool triggerUsed;
+        int duration;
+    };
+    const Case cases[] = {
+        {4000, 4000, false, 4000}, {0, 0, false, 0},       {4000, 4000, true, 3600}, {0, 0, true, 5},
+        {10, 4, false, 5},         {10, 5, false, 5},      {10, 3600, false, 3600},  {10, 3601, false, 3600},
+        {10, INT_MIN, false, 5},   {10, INT_MAX, false, 3600},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DialogDuration(c.form, c.typed, c.triggerUsed), c.duration) << c.form << " " << c.typed;
 }
 
 TEST(EntryForm, ForeignEntriesComposeBackIntoTheWeek) {

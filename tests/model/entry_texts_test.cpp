@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <map>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "model/entry_texts.h"
@@ -50,6 +52,21 @@ TEST(EntryTexts, LengthTexts) {
         {604799, 604799, "Length: 7 days"}, {604800 + kHour, 2 * kHour, "Length: 1 h"}};  // past Sunday: round it
     for (const auto& [start, stop, text] : cases) EXPECT_EQ(EntryLengthText(start, stop), text) << start << " " << stop;
 }
+
+// A time past Sunday counts from its place in the week, however far past it lies.
+TEST(EntryTexts, LengthOfAStartPastSunday) {
+    constexpr WeekTime kHour = 3600, kWeek = kSecondsPerWeek;
+    const std::tuple<WeekTime, WeekTime, const char*> cases[] = {
+        {kWeek, 0, "Length: 7 days"},                           // Day 8 00:00 is Monday 00:00
+        {kWeek + 3 * kHour, kHour, "Length: 6 days 22 h"},      // runs round the week
+        {kWeek + kHour, 3 * kHour, "Length: 2 h"},
+        {2 * kWeek + 3 * kHour, kHour, "Length: 6 days 22 h"},  // two weeks on
+        {4294967295u, 0, "Length: 3 days 17 h 31 min 45 s"},     // the largest word: Thursday 06:28:15
+        {kHour, kWeek + 3 * kHour, "Length: 2 h"}};             // a stop past Sunday likewise
+    for (const auto& [start, stop, text] : cases) EXPECT_EQ(EntryLengthText(start, stop), text) << start << " " << stop;
+}
+
+TEST(EntryTexts, DurationRange) { EXPECT_EQ(DurationRangeText(), "5\u2013" "3600 s"); }
 
 TEST(EntryTexts, RateTextsOfEveryTableCode) {
     const char* pal[] = {"25.0", "12.5", "8.3", "6.2", "5.0", "4.1", "3.1", "2.0",
@@ -111,6 +128,27 @@ TEST(EntryTexts, ColumnTitlesAndWidths) {
     for (ListColumn column : kAllColumns)
         EXPECT_STREQ(kColumnTitles[column], titles[static_cast<std::size_t>(column)]);
     EXPECT_EQ(kColumnWidths.values, (std::array<int, kListColumns>{140, 140, 70, 70, 70, 80, 60, 60, 60}));
+}
+
+// Each "%s" takes the next part; marks beyond the parts read empty, parts beyond the marks
+// are left out.
+TEST(FillIn, PutsThePartsInTheMarksLeftToRight) {
+    struct Case {
+        const char* pattern;
+        std::initializer_list<std::string_view> parts;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"%s on %s", {"08:00:00", "Monday"}, "08:00:00 on Monday"},
+        {"%s on %s", {"08:00:00"}, "08:00:00 on "},  // more marks than parts
+        {"%s%s%s", {}, ""},
+        {"%s", {"a", "b"}, "a"},                     // more parts than marks
+        {"no mark", {"a"}, "no mark"},
+        {"100% %s", {"x"}, "100% x"},                // a lone percent sign stays
+        {"%%s", {"x"}, "%x"},
+        {"", {"x"}, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FillIn(c.pattern, c.parts), c.text) << c.pattern;
 }
 
 }  // namespace

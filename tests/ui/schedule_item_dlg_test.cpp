@@ -110,6 +110,13 @@ public:
     }
 #endif
 
+    // The focus leaves the duration edit.
+    void LeaveDuration() {
+        wxFocusEvent left(wxEVT_KILL_FOCUS, IDC_DURATION);
+        left.SetEventObject(Duration());
+        Duration()->ProcessWindowEvent(left);
+    }
+
     // A slider moved, with the notification a move of that kind sends.
     void Scroll(wxSlider* slider, int value, wxEventType type = wxEVT_SCROLL_THUMBTRACK) {
         slider->SetValue(value);
@@ -413,26 +420,54 @@ TEST_F(ScheduleItemDlgTest, OkStoresEveryControl) {
     EXPECT_EQ(PressCancel(), wxID_CANCEL);
 }
 
-TEST_F(ScheduleItemDlgTest, DurationTextIsReadUpToTheFirstNonDigit) {
+// A number the operator types outside 5..3600 is put right on leaving the edit, and OK
+// stores what the edit then shows.
+TEST_F(ScheduleItemDlgTest, DurationIsBroughtIntoRangeOnLeavingTheEdit) {
     const struct {
         const char* text;
-        int read;
-        int stored;  // after composing the entry
+        const char* shown;  // after leaving the edit
+        int stored;
     } cases[] = {
-        {"10", 10, 10},       {"", 0, 5},           {"abc", 0, 5},           {"4", 4, 5},
-        {"5", 5, 5},          {"3600", 3600, 3600}, {"3601", 3601, 3600},    {"  42s", 42, 42},
-        {"+7", 7, 7},         {"-7", 0, 5},         {"007", 7, 7},           {"12 34", 12, 12},
-        {"99999999999", INT_MAX, 3600},             {"-99999999999", 0, 5},  {"2147483648", INT_MAX, 3600},
+        {"10", "10", 10},     {"", "5", 5},         {"abc", "5", 5},           {"4", "5", 5},
+        {"5", "5", 5},        {"3600", "3600", 3600}, {"3601", "3600", 3600}, {"  42s", "  42s", 42},
+        {"+7", "+7", 7},      {"-7", "5", 5},       {"12 34", "12 34", 12},    {"99999999999", "3600", 3600},
+        {"-99999999999", "5", 5},                   {"2147483648", "3600", 3600},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        // Continuous: the disabled edit is still what OK stores.
-        Open(NewEntryForm());
+        Open(SampleForm());
         Duration()->ChangeValue(wxString::FromUTF8(c.text));
+        LeaveDuration();
+        EXPECT_EQ(Text(IDC_DURATION), c.shown);
         EXPECT_EQ(PressOk(), wxID_OK);
-        EXPECT_EQ(dlg->form.duration, c.read);
+        EXPECT_EQ(dlg->form.duration, c.stored);
         EXPECT_EQ(DurationOf(EntryFromForm(dlg->form)), c.stored);
     }
+    // OK pressed with the focus still in the edit (Enter): the number is put right there and
+    // the dialog stays open on it; OK again stores it.
+    Open(SampleForm());
+    Duration()->ChangeValue("2");
+    EXPECT_EQ(PressOk(), 0);
+    EXPECT_EQ(Text(IDC_DURATION), "5");
+    EXPECT_EQ(PressOk(), wxID_OK);
+    EXPECT_EQ(dlg->form.duration, 5);
+}
+
+// The range stands beside the duration and is greyed with it.
+TEST_F(ScheduleItemDlgTest, DurationRangeStandsBesideTheDuration) {
+    Open(SampleForm());
+    dlg->Show();
+    wxStaticText* range = dlg->DurationRange();
+    EXPECT_EQ(Str(range->GetLabel()), "5\u2013" "3600 s");
+    const wxRect edit = Duration()->GetScreenRect(), text = range->GetScreenRect();
+    EXPECT_GT(text.GetLeft(), edit.GetRight());
+    EXPECT_LT(text.GetTop(), edit.GetBottom());
+    EXPECT_GT(text.GetBottom(), edit.GetTop());
+    for (int code : {0, 1}) {
+        ChooseTrigger(code);
+        EXPECT_EQ(range->IsEnabled(), code > 0);
+    }
+    dlg->Hide();
 }
 
 TEST_F(ScheduleItemDlgTest, DurationEditTakesOnlyDigits) {
@@ -449,11 +484,11 @@ TEST_F(ScheduleItemDlgTest, DurationEditTakesOnlyDigits) {
     for (wxChar c : {'a', '-', '+', ' ', '.'}) EXPECT_FALSE(typed(c)) << char(c);
 }
 
-TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) {
+TEST_F(ScheduleItemDlgTest, ForeignValuesStayAsStoredUntilTheirControlIsMoved) {
     struct Case {
         const char* what;
         ScheduleEntry entry;  // as a foreign file holds it
-        ScheduleEntry stored; // what OK then composes
+        ScheduleEntry stored; // what OK, untouched, then composes
         bool asks;            // whether Cancel, untouched, finds the controls changed
     };
     const ScheduleEntry base = EntryFromForm(NewEntryForm());
@@ -465,21 +500,25 @@ TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) 
     auto trigger = [](std::uint32_t code) {
         return [code](ScheduleEntry& e) { e.control = (e.control & ~0xF000u) | (code << 12); };
     };
+    const ScheduleEntry rateAndSizeBetweenSteps = with([](ScheduleEntry& e) { e.rateCode = 9, e.imageSize = 15500; });
     const std::vector<Case> cases = {
-        // A trigger the list does not offer opens at "Continuous" and is kept unless the
-        // operator picks another.
+        // What no control can show is kept: Edit, then OK gives the entry back byte for byte.
+        {"rate 9 and 15.5 kB", rateAndSizeBetweenSteps, rateAndSizeBetweenSteps, false},
         {"VMD", with(trigger(9)), with(trigger(9)), false},
-        {"trigger 10", with(trigger(10)), with(trigger(10)), false},
         {"trigger 15", with(trigger(15)), with(trigger(15)), false},
         {"size 5 kB", with([](ScheduleEntry& e) { e.imageSize = 5000; }),
-         with([](ScheduleEntry& e) { e.imageSize = 10000; }), true},
+         with([](ScheduleEntry& e) { e.imageSize = 5000; }), false},
         {"size 40 kB", with([](ScheduleEntry& e) { e.imageSize = 40000; }),
-         with([](ScheduleEntry& e) { e.imageSize = 32000; }), true},
-        {"rate code 6", with([](ScheduleEntry& e) { e.rateCode = 6; }),
-         with([](ScheduleEntry& e) { e.rateCode = 7; }), false},
-        {"rate code 4294967295", with([](ScheduleEntry& e) { e.rateCode = 4294967295u; }), base, false},
+         with([](ScheduleEntry& e) { e.imageSize = 40000; }), false},
+        {"rate code 4294967295", with([](ScheduleEntry& e) { e.rateCode = 4294967295u; }),
+         with([](ScheduleEntry& e) { e.rateCode = 4294967295u; }), false},
         {"rate code 250", with([](ScheduleEntry& e) { e.rateCode = 250; }),
-         with([](ScheduleEntry& e) { e.rateCode = 249; }), false},
+         with([](ScheduleEntry& e) { e.rateCode = 250; }), false},
+        {"alarm for 4000 s", with([](ScheduleEntry& e) { e.control = 0x11FA0; }),
+         with([](ScheduleEntry& e) { e.control = 0x11FA0; }), false},
+        {"alarm for 0 s", with([](ScheduleEntry& e) { e.control = 0x11000; }),
+         with([](ScheduleEntry& e) { e.control = 0x11000; }), false},
+        // A day past Sunday has no place in the lists: it comes back into the week.
         {"start in day 8", with([](ScheduleEntry& e) { e.start = 604800 + 3600; }),
          with([](ScheduleEntry& e) { e.start = 6 * 86400 + 3600; }), true},
         {"stop at 4294967295", with([](ScheduleEntry& e) { e.stop = 4294967295u; }),
@@ -487,34 +526,81 @@ TEST_F(ScheduleItemDlgTest, ForeignValuesOpenAtTheNearestChoiceAndOkStoresThat) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const EntryForm form = FormFromEntry(c.entry);
-        // A value the controls cannot show already differs from the form untouched: Cancel
-        // asks, and No keeps the dialog open. A rate opens at its position and compares
-        // against that.
-        Open(form);
+        Open(FormFromEntry(c.entry));
+        LeaveDuration();
         if (c.asks) {
             wxTEST_DIALOG(EXPECT_EQ(PressCancel(), 0), ExpectDiscardChanges(false));
         } else {
             EXPECT_EQ(PressCancel(), wxID_CANCEL);
         }
         EXPECT_EQ(PressOk(), wxID_OK);
-        const ScheduleEntry stored = EntryFromForm(dlg->form);
-        EXPECT_EQ(stored, c.stored);
-        EXPECT_LT(stored.start, kSecondsPerWeek);
-        EXPECT_LT(stored.stop, kSecondsPerWeek);
+        EXPECT_EQ(EntryFromForm(dlg->form), c.stored);
     }
-    // The texts the foreign values open with.
-    Open(FormFromEntry(cases[0].entry));
-    EXPECT_EQ(Str(Trigger()->GetStringSelection()), "Continuous");
-    Open(FormFromEntry(cases[3].entry));
-    EXPECT_EQ(Size()->GetValue(), 10);
-    EXPECT_EQ(Text(IDC_SIZE_TEXT), "10kB");
-    Open(FormFromEntry(cases[5].entry));
-    EXPECT_EQ(Rate()->GetValue(), 6);
-    EXPECT_EQ(Text(IDC_PAL_TEXT), "3.1");
-    Open(FormFromEntry(cases[8].entry));
-    EXPECT_EQ(Str(StartDay()->GetStringSelection()), "Sunday");
 }
+
+// Until its slider is moved, a stored rate or size between steps shows its own texts; once
+// moved, the slider's step is shown and stored, also back where it opened.
+TEST_F(ScheduleItemDlgTest, SlidersOpenedBetweenStepsShowTheStoredValueUntilMoved) {
+    const EntryForm opened = FormFromEntry({0, 3600, 0x1000A, 2, 9, 5000});
+    Open(opened);
+    EXPECT_EQ(Rate()->GetValue(), 7);
+    EXPECT_EQ(Text(IDC_PAL_TEXT), "2.5");
+    EXPECT_EQ(Text(IDC_NTSC_TEXT), "3.0");
+    EXPECT_EQ(Size()->GetValue(), 10);
+    EXPECT_EQ(Text(IDC_SIZE_TEXT), "5kB");
+    Scroll(Rate(), 7);
+    Scroll(Size(), 10);
+    EXPECT_EQ(Text(IDC_PAL_TEXT), "2.0");
+    EXPECT_EQ(Text(IDC_NTSC_TEXT), "2.5");
+    EXPECT_EQ(Text(IDC_SIZE_TEXT), "10kB");
+    wxTEST_DIALOG(EXPECT_EQ(PressCancel(), 0), ExpectDiscardChanges(false));
+    EXPECT_EQ(PressOk(), wxID_OK);
+    EXPECT_EQ(EntryFromForm(dlg->form), (ScheduleEntry{0, 3600, 0x1000A, 2, 11, 10000}));
+}
+
+// A new trigger brings a foreign duration into range, where the operator sees it.
+TEST_F(ScheduleItemDlgTest, PickingATriggerBringsAForeignDurationIntoRange) {
+    for (int code : {0, 1, 2}) {
+        SCOPED_TRACE(code);
+        Open(FormFromEntry({0, 3600, 0x11FA0, 2, 0, 32000}));  // alarm 1 for 4000 s
+        EXPECT_EQ(Text(IDC_DURATION), "4000");
+        ChooseTrigger(code);
+        EXPECT_EQ(Text(IDC_DURATION), "3600");
+        EXPECT_EQ(PressOk(), wxID_OK);
+        EXPECT_EQ(EntryFromForm(dlg->form).control, 0x10E10u | std::uint32_t(code) << 12);
+    }
+}
+
+#ifndef __WXMSW__
+// One focus cue at a time: a time picker shows its part selected only while it has the focus.
+TEST_F(ScheduleItemDlgTest, APickerShowsItsPartSelectedOnlyWithTheFocus) {
+    Open(SampleForm());
+    dlg->Show();
+    wxYield();
+    auto selected = [](wxTimePickerCtrl* picker) {
+        long from = 0, to = 0;
+        PickerText(picker)->GetSelection(&from, &to);
+        return from == to ? std::string("none") : std::to_string(from) + "-" + std::to_string(to);
+    };
+    auto focus = [](wxWindow* window) {
+        window->SetFocus();
+        wxYield();
+    };
+    EXPECT_EQ(wxWindow::FindFocus(), StartDay());
+    EXPECT_EQ(selected(StartTime()), "none");
+    EXPECT_EQ(selected(StopTime()), "none");
+    focus(PickerText(StartTime()));
+    EXPECT_EQ(selected(StartTime()), "0-2");
+    EXPECT_EQ(selected(StopTime()), "none");
+    PickerKey(StartTime(), WXK_RIGHT);
+    EXPECT_EQ(selected(StartTime()), "3-5");
+    focus(StopDay());
+    EXPECT_EQ(selected(StartTime()), "none");
+    focus(PickerText(StartTime()));
+    EXPECT_EQ(selected(StartTime()), "3-5") << "the part chosen before";
+    dlg->Hide();
+}
+#endif
 
 TEST_F(ScheduleItemDlgTest, AVmdEntryKeepsItsTriggerUntilTheOperatorPicksOne) {
     EntryForm form = FormFromEntry(EntryFromForm(NewEntryForm()));
