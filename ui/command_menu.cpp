@@ -20,6 +20,18 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     menu->Append(IDC_COPY_TO_DAYS, WithButtonKey(_("Cop&y To Days..."), _("Cop&y To Days...")));
     menu->Append(IDC_EDIT, WithButtonKey(_("&Edit..."), _("&Edit")));
     menu->Append(IDC_DELETE, _("&Delete") + "\tDel");
+    // The week strip's keys, listed where the operator looks for them.
+    auto move = std::make_unique<wxMenu>();
+    move->Append(IDM_MOVE_EARLIER, _("15 Minutes Earlier") + "\tAlt+Left");
+    move->Append(IDM_MOVE_LATER, _("15 Minutes Later") + "\tAlt+Right");
+    move->Append(IDM_MOVE_DAY_EARLIER, _("A Day Earlier") + "\tAlt+Up");
+    move->Append(IDM_MOVE_DAY_LATER, _("A Day Later") + "\tAlt+Down");
+    move->AppendSeparator();
+    move->Append(IDM_STOP_EARLIER, _("Stop 15 Minutes Earlier") + "\tCtrl+Left");
+    move->Append(IDM_STOP_LATER, _("Stop 15 Minutes Later") + "\tCtrl+Right");
+    move->Append(IDM_STOP_DAY_EARLIER, _("Stop a Day Earlier") + "\tCtrl+Up");
+    move->Append(IDM_STOP_DAY_LATER, _("Stop a Day Later") + "\tCtrl+Down");
+    wxMenuItem* moves = menu->AppendSubMenu(move.release(), _("&Move Entry"));
     menu->AppendSeparator();
     menu->Append(wxID_UNDO, _("&Undo") + "\tCtrl+Z")->Enable(document.CanUndo());
     menu->Append(wxID_REDO, _("&Redo") + "\tCtrl+Y")->Enable(document.CanRedo());
@@ -32,5 +44,6 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     menu->Append(IDM_ABOUTBOX, wxGetTranslation(kAboutMenuText) + "\tF1");
     const bool selected = document.SelectedSlot().has_value();
     for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu->Enable(id, selected);
+    moves->Enable(selected);
     return menu;
 }

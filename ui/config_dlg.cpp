@@ -62,6 +62,7 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_MENU(IDC_DELETE, CConfigDlg::OnDelete)
     EVT_MENU(wxID_PRINT, CConfigDlg::OnPrint)
     EVT_MENU(wxID_PREVIEW, CConfigDlg::OnPrintPreview)
+    EVT_MENU_RANGE(IDM_MOVE_EARLIER, IDM_STOP_DAY_LATER, CConfigDlg::OnMoveMenu)
     EVT_MENU(wxID_UNDO, CConfigDlg::OnUndo)
     EVT_MENU(wxID_REDO, CConfigDlg::OnRedo)
 wxEND_EVENT_TABLE()
@@ -321,6 +322,14 @@ void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
 }
 
 void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_).get()); }
+
+void CConfigDlg::OnMoveMenu(wxCommandEvent& event) {
+    // In menu order: earlier, later, a day earlier, a day later; the entry, then its stop.
+    const int index = event.GetId() - IDM_MOVE_EARLIER;
+    const int sign = index % 2 == 0 ? -1 : 1;
+    const bool byDay = index % 4 >= 2;
+    weekStrip_->MoveSelected(index >= 4, byDay ? sign : 0, byDay ? 0 : sign);
+}
 
 void CConfigDlg::OnUndo(wxCommandEvent&) { UndoStep(false); }
 void CConfigDlg::OnRedo(wxCommandEvent&) { UndoStep(true); }

@@ -110,6 +110,7 @@ private:
     void OnSave(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnPrintPreview(wxCommandEvent& event);
+    void OnMoveMenu(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);

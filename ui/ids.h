@@ -17,6 +17,15 @@ enum MainWindowId {
     IDC_COPY_TO_DAYS = 1012,
     IDC_SAVE = 1013,
     IDM_ABOUTBOX = 0x0010,
+    // The command menu's moves of the selected entry, as the week strip's keys make them.
+    IDM_MOVE_EARLIER = 1100,
+    IDM_MOVE_LATER,
+    IDM_MOVE_DAY_EARLIER,
+    IDM_MOVE_DAY_LATER,
+    IDM_STOP_EARLIER,
+    IDM_STOP_LATER,
+    IDM_STOP_DAY_EARLIER,
+    IDM_STOP_DAY_LATER,
 };
 
 // Schedule item dialog.

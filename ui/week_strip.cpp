@@ -237,11 +237,15 @@ bool CWeekStrip::MoveByKey(const wxKeyEvent& event) {
     if (key == WXK_RIGHT || key == WXK_NUMPAD_RIGHT) steps = 1;
     if (key == WXK_UP || key == WXK_NUMPAD_UP) days = -1;
     if (key == WXK_DOWN || key == WXK_NUMPAD_DOWN) days = 1;
+    return MoveSelected(modifiers == wxMOD_CONTROL, days, steps, event.ShiftDown());
+}
+
+bool CWeekStrip::MoveSelected(bool stopOnly, int days, int steps, bool fine) {
     const OptionalSlot slot = SelectedSlot();
     if ((steps == 0 && days == 0) || !slot || *slot >= entries_.size()) return false;
-    const std::uint32_t step = event.ShiftDown() ? kFineDragStep : kDragStep;
+    const std::uint32_t step = fine ? kFineDragStep : kDragStep;
     const ScheduleEntry& entry = entries_[*slot];
-    if (modifiers == wxMOD_ALT)
+    if (!stopOnly)
         ApplyMove(*slot, days != 0 ? MoveByDays(entry, days) : MoveBySteps(entry, steps, step));
     else
         ApplyMove(*slot, days != 0 ? MoveStopByDays(entry, days, step) : MoveStopBySteps(entry, steps, step));

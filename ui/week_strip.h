@@ -43,6 +43,9 @@ public:
 
     // The selected entry's slot, whose bars are outlined.
     OptionalSlot SelectedSlot() const { return document_.SelectedSlot(); }
+    // Moves the selected entry (or, stopOnly, its stop) by days, or by steps of 15 minutes (of
+    // one with fine), as Alt or Ctrl with the arrows do; false with nothing to move.
+    bool MoveSelected(bool stopOnly, int days, int steps, bool fine = false);
     // What a screen reader hears of the strip: the selected entry, or that none is; translated.
     wxString Description() const;
 

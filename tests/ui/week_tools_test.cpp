@@ -162,3 +162,31 @@ TEST_F(WeekToolsTest, CtrlZAfterDeleteAllBringsTheRowsBackAndCtrlYDeletesThemAga
 }
 
 }  // namespace
+
+namespace {
+using namespace uitest;
+// The command menu's moves do what the strip's keys do, each in its own direction.
+TEST_F(WeekToolsTest, TheMenusMovesStepTheSelectedEntryOrItsStop) {
+    const struct {
+        int id;
+        WeekTime start, stop;
+    } cases[] = {
+        {IDM_MOVE_EARLIER, kDay + 8 * kHour - 900, kDay + 9 * kHour - 900},
+        {IDM_MOVE_LATER, kDay + 8 * kHour + 900, kDay + 9 * kHour + 900},
+        {IDM_MOVE_DAY_EARLIER, 8 * kHour, 9 * kHour},
+        {IDM_MOVE_DAY_LATER, 2 * kDay + 8 * kHour, 2 * kDay + 9 * kHour},
+        {IDM_STOP_EARLIER, kDay + 8 * kHour, kDay + 9 * kHour - 900},
+        {IDM_STOP_LATER, kDay + 8 * kHour, kDay + 9 * kHour + 900},
+        {IDM_STOP_DAY_LATER, kDay + 8 * kHour, 2 * kDay + 9 * kHour},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        Fill({DefaultEntry(kDay + 8 * kHour, kDay + 9 * kHour)});
+        dlg->Document().SelectSlot(0);
+        wxCommandEvent menu(wxEVT_MENU, c.id);
+        dlg->ProcessWindowEvent(menu);
+        EXPECT_EQ(dlg->Document().Image().Entry(0).start, c.start);
+        EXPECT_EQ(dlg->Document().Image().Entry(0).stop, c.stop);
+    }
+}
+}  // namespace
