@@ -160,8 +160,25 @@ main=$(window_of "$caption")
 pause 1
 focus "$main"
 
-# Load From File: second in tab order after Load From Card, which has the focus at start.
-keys "$main" Tab space
+# Enter after a dialog presses nothing the operator did not choose: a fresh window starts on
+# the list, New (Alt+N) and OK (Alt+O) add an entry, and the focus goes back to the list,
+# where Enter asks nothing. Ctrl+Z takes the entry back to the schedule as it opened, which
+# has nothing unsaved, so loading asks nothing either.
+keys "$main" alt+n
+item=$(window_of "Schedule Item")
+pause 0.5
+keys "$item" alt+o
+gone "Schedule Item"
+pause 0.5
+keys "$main" Return
+pause 1
+xdotool search --onlyvisible --name "^Confirm\$" >/dev/null && fail "Enter after the item dialog asked a question"
+keys "$main" ctrl+z
+pause 0.5
+echo "ui-session: Enter after the item dialog pressed no button"
+
+# Load From File by its key, Ctrl+O.
+keys "$main" ctrl+o
 chooser=$(window_of Open)
 focus "$chooser"
 pause 1
@@ -172,11 +189,14 @@ xdotool key Return
 gone Open
 pause 1
 shot "$main" main-window.png
+# The title names the file now.
+[ "$(xdotool getwindowname "$main")" = "WEEK.DAT – $caption" ] ||
+  fail "the title reads \"$(xdotool getwindowname "$main")\" after the load"
 
 # Edit the Friday evening alarm, the row above the last one, which the load left selected.
-# From Load From File the tab order runs Save To Card, Save To File, the list; Alt+E is Edit.
+# The focus came back to the list after the file chooser; Alt+E is Edit.
 focus "$main"
-keys "$main" Tab Tab Tab Up alt+e
+keys "$main" Up alt+e
 item=$(window_of "Schedule Item")
 pause 1
 shot "$item" schedule-item.png
@@ -204,6 +224,31 @@ assert len(data) == 6656, len(data)
 assert struct.unpack_from("<I", data, 24)[0] == 11
 PY
   echo "ui-session: the card holds the week"
+  # Delete the selected entry (Delete, then Yes), and Ctrl+S puts the schedule back on the
+  # card it was saved to, found again by its label.
+  focus "$main"
+  keys "$main" Delete
+  confirm=$(window_of "Confirm Delete")
+  keys "$confirm" Return
+  gone "Confirm Delete"
+  pause 0.5
+  [ "$(xdotool getwindowname "$main")" = "*Card $card_label – $caption" ] ||
+    fail "the title reads \"$(xdotool getwindowname "$main")\" with a change unsaved"
+  keys "$main" ctrl+s
+  pause 1
+  python3 - "$work/card/CONFIG01.DAT" <<'PY' || fail "Ctrl+S did not put the schedule back on the card"
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+assert struct.unpack_from("<I", data, 24)[0] == 10
+PY
+  [ "$(xdotool getwindowname "$main")" = "Card $card_label – $caption" ] ||
+    fail "the title reads \"$(xdotool getwindowname "$main")\" after Ctrl+S"
+  # Ctrl+Z brings the entry back, unsaved until the next Ctrl+S.
+  keys "$main" ctrl+z ctrl+s
+  pause 1
+  [ "$(xdotool getwindowname "$main")" = "Card $card_label – $caption" ] ||
+    fail "the title reads \"$(xdotool getwindowname "$main")\" after Ctrl+Z and Ctrl+S"
+  echo "ui-session: Ctrl+S saved the changed schedule back to the card"
 fi
 
 focus "$main"

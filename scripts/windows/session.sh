@@ -69,6 +69,11 @@ window_of() {
   timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . ||
     fail "no window \"$1\" appeared"
 }
+# The main window, whatever it has open: its title ends in the application's name.
+main_window() {
+  timeout 60 xdotool search --sync --onlyvisible --name "$caption\$" 2>/dev/null | head -1 | grep . ||
+    fail "no window ending \"$caption\" appeared"
+}
 gone() {
   for _ in $(seq 100); do
     xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
@@ -89,7 +94,7 @@ keys() {
 close_editor() {
   focus "$main"
   keys alt+F4
-  gone "$caption"
+  gone ".*$caption"
   local status=0
   wait "$editor" || status=$?
   editor=
@@ -136,7 +141,7 @@ save_to_file() {
   keys alt+t
   window_of "Save As" >/dev/null
   sleep 1
-  keys End shift+Home  # the name field opens holding the filter's pattern
+  keys End shift+Home  # the name field opens holding the current file's name
   xdotool type --delay 20 "Z:$(echo "$1" | tr / '\\')"
   keys Return
   gone "Save As"
@@ -214,7 +219,7 @@ opened="$work/Wöche ☃ ∑.DAT"
 cp "$work/card/CONFIG01.DAT" "$opened"
 LC_ALL=C.UTF-8 "$wine64" "$installed/dvr-config.exe" "$(LC_ALL=C.UTF-8 "$wine64" winepath -w "$opened" | tr -d '\r')" &
 editor=$!
-main=$(window_of "$caption")
+main=$(main_window)
 sleep 2
 save_to_file "$work/saved/OPENED.DAT"
 cmp "$opened" "$work/saved/OPENED.DAT" >/dev/null || fail "the file named on the command line was not loaded"

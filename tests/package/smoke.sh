@@ -83,8 +83,9 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   dvr-config "$2" "$2" 2>/dev/null || status=$?
   [ $status -eq 2 ] || { echo "smoke: two files ended with status $status, not 2" >&2; exit 1; }
   dvr-config "$2" & pid=$!
-  if ! timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null; then
-    echo "smoke: no window \"$1\" within 30 s" >&2
+  # The title names the file it opened.
+  if ! timeout 30 xdotool search --sync --onlyvisible --name "^WEEK\.DAT .+ $1\$" >/dev/null; then
+    echo "smoke: no window \"WEEK.DAT – $1\" within 30 s" >&2
     kill $pid 2>/dev/null
     exit 1
   fi
