@@ -19,6 +19,16 @@ constexpr int kCellPadding = 6;     // left and right of a cell's text
 constexpr int kRowPadding = 3;      // above and below a row's text
 constexpr int kShortestPath = 12;   // characters a path keeps on the date's line before the header wraps
 const wxUniChar kPathMark = 0x1;    // stands for the path while the header's words are laid out
+const wxUniChar kGlue = 0x2;        // a space the header's lines never break at
+
+// text with its spaces from the from'th on made ones the header never breaks at.
+wxString Glued(const wxString& text, std::size_t from = 0) {
+    wxString glued = text;
+    std::size_t seen = 0;
+    for (auto c = glued.begin(); c != glued.end(); ++c)
+        if (*c == ' ' && seen++ >= from) *c = kGlue;
+    return glued;
+}
 
 // The room a text measured on the screen takes on paper, where the printer's or the preview's
 // font may run a little wider: an eighth more.
@@ -29,7 +39,11 @@ class HeaderWords {
 public:
     HeaderWords(wxDC& screen, const wxString& path) : screen_(screen), path_(path) {}
 
-    int Width(const wxString& text) const { return OnPaper(screen_.GetTextExtent(text).x); }
+    int Width(const wxString& text) const {
+        wxString shown = text;
+        shown.Replace(wxString(kGlue), " ");
+        return OnPaper(screen_.GetTextExtent(shown).x);
+    }
 
     // text with the path in place of its mark, the path given way in its middle to fit room;
     // empty when it fits only with the path narrower than shortest (or text without a path
@@ -51,11 +65,12 @@ public:
         return fitted;
     }
 
-    // text's words (the path one word, shortened to a line's width where it is wider) on as
-    // few lines of width as take them; a word is never split.
+    // text's words (the path one word, shortened to a line's width where it is wider; words
+    // glued together one) on as few lines of width as take them; a word is never split.
     std::vector<wxString> Wrap(const wxString& text, int width) const {
         std::vector<wxString> lines;
         for (wxString word : wxStringTokenize(text, " ", wxTOKEN_STRTOK)) {
+            word.Replace(wxString(kGlue), " ");
             if (word.Contains(kPathMark)) word = FitPath(word, width, 0);
             const wxString joined = lines.empty() ? word : lines.back() + " " + word;
             if (!lines.empty() && Width(joined) <= width)
@@ -160,10 +175,14 @@ void CSchedulePrintout::MeasureHeader() {
     const wxString stamp = wxString::Format(_("Printed %s"), date);
     const wxString path(kPathMark);
     // TRANSLATORS: on a printout's header, after where the schedule came from ("WEEK.DAT").
-    const wxString source = document_.IsModified() ? wxString::Format(_("%s, with unsaved changes"), path) : path;
-    const wxString entries = wxString::FromUTF8(EntriesText(document_.EntryCount()));
+    const wxString unsaved = _("%s, with unsaved changes");
+    // The unsaved mark and the entry count stay whole on one line: the mark may go to the next
+    // line after its first space ("WEEK.DAT," | "with unsaved changes"), the count only as a whole.
+    const wxString source = document_.IsModified() ? Glued(unsaved, unsaved.Find("%s") == 0 ? 1 : 0) : wxString("%s");
+    const wxString marked = wxString::Format(source, path);
+    const wxString entries = Glued(wxString::FromUTF8(EntriesText(document_.EntryCount())));
     // TRANSLATORS: a printed page's header: where the schedule came from and its entries, "WEEK.DAT, 12 entries".
-    const wxString text = wxString::Format(_("%s, %s"), source, entries);
+    const wxString text = wxString::Format(_("%s, %s"), marked, entries);
 
     header_.clear();
     const int stampWidth = words.Width(stamp);
@@ -171,8 +190,10 @@ void CSchedulePrintout::MeasureHeader() {
     const wxString oneLine =
         words.FitPath(text, content_.width - stampWidth - 2 * kGap, kShortestPath * strip_.GetCharWidth());
     if (!oneLine.empty()) {
-        header_.push_back({oneLine, wxRect(0, 0, words.Width(oneLine), lineHeight)});
-        header_.push_back({stamp, wxRect(content_.width - stampWidth, 0, stampWidth, lineHeight)});
+        wxString line = oneLine;
+        line.Replace(wxString(kGlue), " ");
+        header_.push_back({line, wxRect(0, 0, words.Width(line), lineHeight)});
+        header_.push_back({stamp, wxRect(content_.width - stampWidth, 0, stampWidth, lineHeight), true});
     } else {
         // A page too narrow for that: the header's words, then the date's at the right, on lines of their own.
         int y = 0;
@@ -182,7 +203,7 @@ void CSchedulePrintout::MeasureHeader() {
         }
         for (const wxString& line : words.Wrap(stamp, content_.width)) {
             const int width = words.Width(line);
-            header_.push_back({line, wxRect(std::max(0, content_.width - width), y, width, lineHeight)});
+            header_.push_back({line, wxRect(std::max(0, content_.width - width), y, width, lineHeight), true});
             y += lineHeight;
         }
     }
@@ -192,7 +213,11 @@ void CSchedulePrintout::MeasureHeader() {
 void CSchedulePrintout::DrawHeaderAndFooter(wxDC& dc, int page) const {
     dc.SetFont(font_);
     dc.SetTextForeground(*wxBLACK);
-    for (const HeaderLine& line : header_) dc.DrawText(line.text, content_.x + line.at.x, content_.y + line.at.y);
+    for (const HeaderLine& line : header_) {
+        // The date ends at the page's right margin as the page's own font measures it.
+        const int x = line.atRight ? content_.GetRight() + 1 - dc.GetTextExtent(line.text).x : content_.x + line.at.x;
+        dc.DrawText(line.text, x, content_.y + line.at.y);
+    }
     // TRANSLATORS: at the foot of a printed page: the page's number and how many there are.
     const wxString number = wxString::Format(_("Page %d of %zu"), page, pages_.size());
     dc.DrawText(number, content_.x + (content_.width - strip_.GetTextExtent(number).x) / 2,
@@ -200,7 +225,7 @@ void CSchedulePrintout::DrawHeaderAndFooter(wxDC& dc, int page) const {
 }
 
 void CSchedulePrintout::DrawPicture(wxDC& dc) {
-    OffsetLogicalOrigin(content_.x, content_.y + line_);
+    OffsetLogicalOrigin(content_.x, content_.y + headerHeight_);
     strip_.RenderWeek(dc, picture_);
     MapScreenSizeToPage();  // back to the page's own origin
 }

@@ -34,6 +34,7 @@ public:
     struct HeaderLine {
         wxString text;
         wxRect at;
+        bool atRight = false;  // ends at the right margin (the date)
     };
     // The header as OnPreparePrinting laid it out: where the schedule came from and its entries,
     // then the date printed, on one line or, where the page is too narrow for that, on several,

@@ -167,11 +167,17 @@ TEST_F(SchedulePrintoutTest, TheHeaderKeepsEveryWordWholeAndClearOfTheDate) {
                 SCOPED_TRACE(std::string(language.language) + (paper == wxPAPER_A6 ? ", A6, " : ", A4, ") +
                              path.utf8_string());
                 wxLogNull quiet;
-                wxPostScriptDC dc(PaperData(paper, wxPORTRAIT, temp.Path() / "header.ps"));
+                const auto file = temp.Path() / "header.ps";
+                wxPostScriptDC dc(PaperData(paper, wxPORTRAIT, file));
                 CSchedulePrintout printout(dlg->Document(), *dlg->WeekStrip(), path,
                                            wxDateTime(8, wxDateTime::Dec, 2026, 14, 2));
                 printout.SetUp(dc);
                 printout.OnPreparePrinting();
+                dc.StartDoc("schedule");
+                dc.StartPage();
+                EXPECT_TRUE(printout.OnPrintPage(1));
+                dc.EndPage();
+                dc.EndDoc();
                 const auto& lines = printout.Header();
                 ASSERT_FALSE(lines.empty());
                 wxString joined;
@@ -183,12 +189,24 @@ TEST_F(SchedulePrintoutTest, TheHeaderKeepsEveryWordWholeAndClearOfTheDate) {
                         EXPECT_FALSE(lines[i].at.Intersects(lines[j].at)) << lines[i].text << " / " << lines[j].text;
                 }
                 EXPECT_TRUE(joined.EndsWith(unsaved + ", " + entries + " " + stamp)) << joined;
+                // The unsaved mark and the entry count each stand whole on one line.
+                for (const wxString& whole : {unsaved.AfterFirst(' '), entries})
+                    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.text.Contains(whole); }))
+                        << whole << " in " << joined;
                 // The path whole, or its beginning and its name with an ellipsis between.
                 const wxString shown = joined.Left(joined.length() - (unsaved + ", " + entries + " " + stamp).length());
                 if (shown != path) {
                     EXPECT_TRUE(shown.StartsWith("/me") && shown.EndsWith(".DAT") && shown.Contains("..."))
                         << shown;
                 }
+                // The picture and the table stand below the header, whose lines are drawn first.
+                const std::vector<Page> pages = PagesOf(file);
+                ASSERT_FALSE(pages.empty());
+                ASSERT_GT(pages[0].size(), lines.size());
+                double headerBottom = pages[0][0].y;
+                for (std::size_t i = 0; i < lines.size(); ++i) headerBottom = std::min(headerBottom, pages[0][i].y);
+                for (std::size_t i = lines.size(); i < pages[0].size(); ++i)
+                    EXPECT_LT(pages[0][i].y, headerBottom) << pages[0][i].text;
                 // A4 takes the whole header on one line, with the date at its right end.
                 if (paper == wxPAPER_A4) {
                     ASSERT_EQ(lines.size(), 2u);
