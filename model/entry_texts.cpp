@@ -17,7 +17,7 @@ const PerColumn<int> kColumnWidths = {{140, 140, 70, 70, 70, 80, 60, 60, 60}};
 const char* ColumnTitle(ListColumn column) { return Tr(kColumnTitles[column]); }
 
 std::string DayName(int day) {
-    if (const char* name = WeekdayName(day)) return name;
+    if (const char* name = WeekdayInSentence(day)) return name;
     // TRANSLATORS: a day past Sunday, which only a foreign file holds.
     return FillIn(Tr("Day %s"), {std::to_string(day)});
 }
@@ -29,10 +29,8 @@ std::string WeekTimeText(WeekTime t) {
     const char clock[] = {char('0' + split.hour / 10),   char('0' + split.hour % 10),   ':',
                           char('0' + split.minute / 10), char('0' + split.minute % 10), ':',
                           char('0' + split.second / 10), char('0' + split.second % 10)};
-    const char* weekday = WeekdayName(split.day);
-    const std::string pastSunday = weekday ? std::string() : DayName(split.day);
     // TRANSLATORS: a time of the week, "08:00:00 on Friday".
-    return FillIn(Tr("%s on %s"), {std::string_view(clock, sizeof clock), weekday ? weekday : pastSunday});
+    return FillIn(Tr("%s on %s"), {std::string_view(clock, sizeof clock), DayName(split.day)});
 }
 
 std::string EntryLengthText(WeekTime start, WeekTime stop) {

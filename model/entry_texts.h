@@ -31,7 +31,7 @@ const char* ColumnTitle(ListColumn column);
 extern const PerColumn<int> kColumnWidths;
 
 // Every text below is translated.
-// "Monday" for day 1; a day past Sunday reads "Day 8".
+// A day as it reads inside a sentence: "Monday" for day 1; a day past Sunday reads "Day 8".
 std::string DayName(int day);
 // "%02d:%02d:%02d on <weekday>"; a week time of 604800 or more reads "... on Day N".
 std::string WeekTimeText(WeekTime t);

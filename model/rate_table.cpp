@@ -1,7 +1,7 @@
 #include "model/rate_table.h"
 
 #include <array>
-#include <cstdio>
+#include <string>
 
 #include "model/translation.h"
 
@@ -44,10 +44,11 @@ int ImagesPerTenSeconds(std::uint64_t base, std::uint32_t rateCode) {
 int Pal10(std::uint32_t rateCode) { return ImagesPerTenSeconds(250, rateCode); }
 int Ntsc10(std::uint32_t rateCode) { return ImagesPerTenSeconds(300, rateCode); }
 
-std::string FormatTenths(int tenths) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", tenths * 0.1);
-    return text;
+std::string FormatTenths(long long tenths) {
+    // Worked in whole numbers: no C library locale can change the mark, no rounding can creep in.
+    const unsigned long long magnitude =
+        tenths < 0 ? 0ULL - static_cast<unsigned long long>(tenths) : static_cast<unsigned long long>(tenths);
+    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + DecimalMark() + char('0' + magnitude % 10);
 }
 
 namespace {

@@ -22,8 +22,9 @@ int RatePosition(std::uint32_t rateCode);
 int Pal10(std::uint32_t rateCode);
 int Ntsc10(std::uint32_t rateCode);
 
-// "%.1f" of tenths, as the rate texts show them.
-std::string FormatTenths(int tenths);
+// A count of tenths with one decimal, "25.0", and the language's decimal mark ("25,0"), as
+// the windows show numbers; never for a file.
+std::string FormatTenths(long long tenths);
 
 constexpr int kTriggerContinuous = 0;
 constexpr int kTriggerVmd = 9;

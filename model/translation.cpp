@@ -13,6 +13,13 @@ const char* TrPlural(const char* singular, const char* plural, unsigned long n) 
     return n == 1 ? singular : plural;
 }
 
+const char* TrInContext(const char* context, const char* english) {
+    return installed.inContext ? installed.inContext(context, english) : english;
+}
+
+// TRANSLATORS: the mark before the tenths of a number shown, "25.0"; the editor writes no file with it.
+const char* DecimalMark() { return TrInContext("decimal mark", "."); }
+
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> parts) {
     std::string text;
     text.reserve(pattern.size() + 32);

@@ -8,6 +8,15 @@
 namespace {
 constexpr std::array<const char*, 7> kWeekdayNames = {
     N_("Monday"), N_("Tuesday"), N_("Wednesday"), N_("Thursday"), N_("Friday"), N_("Saturday"), N_("Sunday")};
+// The context the catalogs translate a weekday under where it stands inside a sentence.
+constexpr const char* kInSentence = "weekday in a sentence";
+constexpr std::array<const char*, 7> kWeekdaysInSentence = {
+    // TRANSLATORS: a weekday inside a sentence, "07:30:00 on Monday", "The copy for Monday overlaps
+    // another entry.": in the case the language writes it there.
+    NC_("weekday in a sentence", "Monday"),   NC_("weekday in a sentence", "Tuesday"),
+    NC_("weekday in a sentence", "Wednesday"), NC_("weekday in a sentence", "Thursday"),
+    NC_("weekday in a sentence", "Friday"),   NC_("weekday in a sentence", "Saturday"),
+    NC_("weekday in a sentence", "Sunday")};
 }  // namespace
 
 WeekTime ComposeWeekTime(int day, int hour, int minute, int second) {
@@ -37,4 +46,9 @@ DayTime SplitWeekTime(WeekTime t) {
 const char* WeekdayName(int day) {
     if (day < 1 || day > 7) return nullptr;
     return Tr(kWeekdayNames[static_cast<std::size_t>(day - 1)]);
+}
+
+const char* WeekdayInSentence(int day) {
+    if (day < 1 || day > 7) return nullptr;
+    return TrInContext(kInSentence, kWeekdaysInSentence[static_cast<std::size_t>(day - 1)]);
 }

@@ -35,3 +35,6 @@ DayTime SplitWeekTime(WeekTime t);
 
 // "Monday" ... "Sunday" for day 1..7, translated.
 const char* WeekdayName(int day);  // nullptr outside 1..7
+// A weekday as it reads inside a sentence, "07:30:00 on Monday" (lower case in French, Spanish
+// and Italian), translated; nullptr outside 1..7.
+const char* WeekdayInSentence(int day);

@@ -12,16 +12,32 @@ namespace {
 constexpr int kIconPixels = 32;
 }  // namespace
 
-// TRANSLATORS: the About box's title; ORVANTIS and SELDORIX are product names.
-CAboutDlg::CAboutDlg(wxWindow* parent) : CDialogBase(parent, _("About ORVANTIS and SELDORIX Config")) {
+CAboutDlg::CAboutDlg(wxWindow* parent) : CDialogBase(parent, wxString()) {
+    const wxString name = wxGetTranslation(wxString::FromUTF8(kDisplayName));
+    // TRANSLATORS: the About box's title; %s is the program's name, "ORVANTIS and SELDORIX Configuration".
+    SetTitle(wxString::Format(_("About %s"), name));
     SetIcons(AppIcons());
     auto* icon = new wxStaticBitmap(this, wxID_ANY, AppIcon(kIconPixels));
     SetAccessibleName(icon, _("Application icon"));
-    // TRANSLATORS: ORVANTIS and SELDORIX are product names; %s is the version, "1.4.0".
-    const wxString about = wxString::Format(_("ORVANTIS and SELDORIX Config Version %s"), kProgramVersion);
+
+    // TRANSLATORS: the program's version in the About box, "Version 1.4.0".
+    const wxString version = wxString::Format(_("Version %s"), kProgramVersion);
+    const wxString years = wxString::FromUTF8("\u00a9 ") + kCopyrightYears;
+    // TRANSLATORS: the About box's copyright line; %s is the copyright sign and the years, "© 2026".
+    const wxString copyright = wxString::Format(_("Copyright %s the dvr-config developers"), years);
+    // TRANSLATORS: the About box's licence line; %s is the licence's name, "MIT License", kept as it is.
+    const wxString licence = wxString::Format(_("Free software under the %s, with no warranty"), kLicenseName);
+
+    auto* title = new wxStaticText(this, wxID_ANY, name);
+    title->SetFont(title->GetFont().Bold());
+    auto* lines = new wxBoxSizer(wxVERTICAL);
+    lines->Add(title);
+    for (const wxString& line : {version, copyright, licence})
+        lines->Add(new wxStaticText(this, wxID_ANY, line), wxSizerFlags().Border(wxTOP));
+
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(icon, wxSizerFlags().CentreVertical());
-    row->Add(new wxStaticText(this, wxID_ANY, about), wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
+    row->Add(icon, wxSizerFlags().Top());
+    row->Add(lines, wxSizerFlags().DoubleBorder(wxLEFT));
     // OK is the default button and has the focus.
     FinishLayout(row, wxOK);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The About box: the application icon, the name and version, and OK.
+// The About box: the application icon, the program's name as the main window's title gives it,
+// its version, copyright and licence, and OK.
 #include "ui/dialog_base.h"
 
 class CAboutDlg : public CDialogBase {

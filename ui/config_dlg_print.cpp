@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/display.h>
+#include <wx/log.h>
 #include <wx/print.h>
 #include <wx/weakref.h>
 
@@ -35,33 +36,69 @@ private:
 wxBEGIN_EVENT_TABLE(CPreviewFrame, wxPreviewFrame)
     EVT_CLOSE(CPreviewFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+// While it stands, keeps the errors and warnings that wx and the toolkit log (GTK's reason for
+// a failed print, a printer that could not be set up) instead of showing them in a window of
+// their own, so that the refusal can give them as its reason.
+class CPrintReasons : public wxLog {
+public:
+    CPrintReasons() : previous_(wxLog::SetActiveTarget(this)) {}
+    ~CPrintReasons() override { wxLog::SetActiveTarget(previous_); }
+    CPrintReasons(const CPrintReasons&) = delete;
+    CPrintReasons& operator=(const CPrintReasons&) = delete;
+
+    // What was logged, one message a line; otherwise fallback.
+    wxString Or(const wxString& fallback) const { return reasons_.empty() ? fallback : reasons_; }
+
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) override {
+        if (level > wxLOG_Warning || message.empty()) return;
+        if (!reasons_.empty()) reasons_ += '\n';
+        reasons_ += message;
+    }
+
+private:
+    wxLog* previous_;
+    wxString reasons_;
+};
 }  // namespace
 
 wxString CConfigDlg::PrintedSource() const {
-    const wxString source = source_.kind == ScheduleSource::Kind::kNone ? _("New schedule") : SourceText();
-    // TRANSLATORS: on a printout's header, after where the schedule came from ("WEEK.DAT").
-    return document_.IsModified() ? wxString::Format(_("%s, with unsaved changes"), source) : source;
+    return source_.kind == ScheduleSource::Kind::kNone ? _("New schedule") : SourceText();
 }
 
 void CConfigDlg::OnPrint(wxCommandEvent&) {
     wxPrintDialogData data(printData_);
     wxPrinter printer(&data);
     CSchedulePrintout printout(document_, *weekStrip_, PrintedSource());
-    if (printer.Print(this, &printout, true)) {
-        printData_ = printer.GetPrintDialogData().GetPrintData();  // kept for the next print
-        return;
+    wxString reason;
+    {
+        CPrintReasons reasons;
+        if (printer.Print(this, &printout, true)) {
+            printData_ = printer.GetPrintDialogData().GetPrintData();  // kept for the next print
+            return;
+        }
+        reason = reasons.Or(_("The system gave no reason"));
     }
-    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) ShowError(wxGetTranslation(kMsgPrintFailed));
+    // Cancelled in the print dialog: nothing to say.
+    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) ShowError(wxGetTranslation(kMsgPrintFailed), reason);
 }
 
 void CConfigDlg::OnPrintPreview(wxCommandEvent&) {
     wxPrintDialogData data(printData_);
     // One printout for the preview, one for printing from it.
-    auto* preview = new wxPrintPreview(new CSchedulePrintout(document_, *weekStrip_, PrintedSource()),
-                                       new CSchedulePrintout(document_, *weekStrip_, PrintedSource()), &data);
+    wxPrintPreview* preview = nullptr;
+    wxString reason;
+    {
+        CPrintReasons reasons;
+        preview = new wxPrintPreview(new CSchedulePrintout(document_, *weekStrip_, PrintedSource()),
+                                     new CSchedulePrintout(document_, *weekStrip_, PrintedSource()), &data);
+        // The preview lays the pages out for the printer chosen last, or the system's default one.
+        reason = reasons.Or(_("No printer could be found to lay the pages out for; check that one is set up"));
+    }
     if (!preview->IsOk()) {
         delete preview;
-        ShowError(wxGetTranslation(kMsgPreviewFailed));
+        ShowError(wxGetTranslation(kMsgPreviewFailed), reason);
         return;
     }
     const int display = wxDisplay::GetFromWindow(this);

@@ -31,6 +31,11 @@ const char* TranslateModelPlural(const char* singular, const char* plural, unsig
                 wxGetTranslation(wxString::FromUTF8(singular), wxString::FromUTF8(plural), static_cast<unsigned>(n)));
 }
 
+const char* TranslateModelInContext(const char* context, const char* english) {
+    return Kept(std::string(context) + '\004' + english,
+                wxGetTranslation(wxString::FromUTF8(english), wxString(), wxString::FromUTF8(context)));
+}
+
 // Catalogs are looked for beside the program (the Windows folder), one level up (the build
 // tree, where the programs sit in folders of their own) and in the system's share/locale.
 void AddCatalogFolders() {
@@ -93,5 +98,5 @@ void UseLanguage(wxLanguage language) {
     translations->AddCatalog("dvr-config");
     wxTranslations::Set(translations);
     modelTexts.clear();
-    InstallTranslation({&TranslateModelText, &TranslateModelPlural});
+    InstallTranslation({&TranslateModelText, &TranslateModelPlural, &TranslateModelInContext});
 }

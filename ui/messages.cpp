@@ -1,8 +1,11 @@
 #include "ui/messages.h"
 
+#include <cmath>
+
 #include "storage/config_image.h"
 
 #include "model/entry_texts.h"
+#include "model/rate_table.h"
 #include "model/week_time.h"
 
 namespace {
@@ -85,7 +88,8 @@ namespace {
 wxString SizeText(std::uintmax_t bytes) {
     // Megabytes only where they read differently from the limit.
     if (bytes >= 1153434)  // 1.1 MiB
-        return wxString::Format(_("%.1f MiB"), static_cast<double>(bytes) / 1048576.0);
+        // TRANSLATORS: %s is a size in mebibytes with one decimal, "2.0" or "2,0".
+        return wxString::Format(_("%s MiB"), Wx(FormatTenths(std::llround(static_cast<double>(bytes) / 104857.6))));
     // TRANSLATORS: %s is a count of bytes with its digits grouped, "6,655".
     return wxString::Format(wxPLURAL("%s byte", "%s bytes", PluralCount(bytes)), Wx(GroupedDigits(bytes)));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The schedule on paper. Every page carries a header line (where the schedule came from, its
-// entries, when it was printed) and "Page n of m" at its foot; the first shows the week as
+// The schedule on paper. Every page carries a header (where the schedule came from, whether it
+// has unsaved changes, its entries, when it was printed) and "Page n of m" at its foot; the first shows the week as
 // the strip draws it, across the page, with its legend; the table of all nine columns
 // follows, its column titles on every page, no row split. The same drawing serves every
 // paper size and orientation, the printer and the preview; it is laid out in screen pixels,
@@ -18,8 +18,8 @@ class CWeekStrip;
 
 class CSchedulePrintout : public wxPrintout {
 public:
-    // source: where the schedule came from, as the header line names it; the strip draws the
-    // week and lends its font to the table.
+    // source: where the schedule came from, as the header names it (a path, which gives way in
+    // its middle where room is short); the strip draws the week and lends its font to the table.
     CSchedulePrintout(const ConfigDocument& document, const CWeekStrip& strip, const wxString& source,
                       const wxDateTime& printed = wxDateTime::Now());
 
@@ -28,6 +28,20 @@ public:
     bool HasPage(int page) override;
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
     bool OnPrintPage(int page) override;
+
+    // A line of the header: its text and where it stands, in screen pixels from the page's
+    // top left corner within its margins.
+    struct HeaderLine {
+        wxString text;
+        wxRect at;
+        bool atRight = false;  // ends at the right margin (the date)
+    };
+    // The header as OnPreparePrinting laid it out: where the schedule came from and its entries,
+    // then the date printed, on one line or, where the page is too narrow for that, on several,
+    // every word whole, no two lines in each other's way.
+    const std::vector<HeaderLine>& Header() const { return header_; }
+    // The page's width within its margins, in screen pixels, once laid out.
+    int ContentWidth() const { return content_.width; }
 
 private:
     void MeasureHeader();
@@ -44,10 +58,9 @@ private:
 
     // The layout, in screen pixels, once OnPreparePrinting has run.
     wxRect content_;               // the page within its margins
-    int line_ = 0;                 // a line of the header or the foot
-    wxString header_;              // where the schedule came from and its entries
-    wxString stamp_;               // the date printed, at the header's right end
-    int stampWidth_ = 0;
+    int line_ = 0;                 // the foot's line, with the gap above it
+    std::vector<HeaderLine> header_;
+    int headerHeight_ = 0;         // the header's lines with the gap beneath them
     wxSize picture_;               // the week picture
     std::vector<int> columnWidths_;  // the table's columns at their natural widths
     int rowHeight_ = 0;            // a row of the table at its natural size

@@ -112,7 +112,7 @@ void CSelectCardDlg::CreateControls() {
 void CSelectCardDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();
     ok_->Disable();
-    removed_ = false;
+    removed_.clear();
     Rescan();
     timer_.Start(kRescanPeriodMs);
     // The cards are what the dialog is for. Windows would give the focus to Cancel, OK being
@@ -152,8 +152,10 @@ void CSelectCardDlg::Rescan() {
             list_->SetSelection(wxNOT_FOUND);
         else if (list_->GetSelection() != row)
             list_->SetSelection(row);
-        if (!selected.empty() && row == wxNOT_FOUND) removed_ = true;
+        if (!selected.empty() && row == wxNOT_FOUND) removed_ = selected;
     }
+    // The removed card is back: the line says again what it says without one.
+    if (!removed_.empty() && FindCard(removed_)) removed_.clear();
     PlaceCursorWithoutSelecting(list_);
     UpdateOkAndHint();
 }
@@ -166,11 +168,12 @@ const CSelectCardDlg::Offered* CSelectCardDlg::FindCard(const wxString& shown) c
 
 void CSelectCardDlg::UpdateOkAndHint() {
     const bool selected = list_->GetSelection() != wxNOT_FOUND;
-    if (selected) removed_ = false;
+    if (selected) removed_.clear();
     ok_->Enable(selected);
-    const wxString hint = wxGetTranslation(removed_ ? kRemovedText : kWaitingText);
+    const bool removed = !removed_.empty();
+    const wxString hint = wxGetTranslation(removed ? kRemovedText : kWaitingText);
     if (hint_->GetLabel() != hint) hint_->SetLabel(hint);
-    hint_->Show(removed_ || list_->IsEmpty());
+    hint_->Show(removed || list_->IsEmpty());
 }
 
 void CSelectCardDlg::OnSelectionChanged(wxCommandEvent&) { UpdateOkAndHint(); }

@@ -21,8 +21,8 @@ public:
     // Brings the list in step with the cards present: new cards are added unselected,
     // rows of cards that went away are removed, rows still present keep their selection.
     // OK is enabled exactly when a row is selected. The hint line under the list says the
-    // selected card was removed once its row went, until another row is selected, and
-    // otherwise, while the list is empty, what the dialog waits for.
+    // selected card was removed once its row went, until a row is selected or that card is
+    // listed again, and otherwise, while the list is empty, what the dialog waits for.
     void Rescan();
 
     // After OK: the label of the selected card and its root. OK, Enter and a double-click
@@ -55,7 +55,8 @@ private:
     wxListBox* list_ = nullptr;
     wxButton* ok_ = nullptr;
     wxStaticText* hint_ = nullptr;  // what the dialog waits for, or that the selected card went
-    bool removed_ = false;           // the selected card's row went and no row was selected since
+    wxString removed_;               // the selected card whose row went, while no row was selected
+                                     // since and it is not listed again; empty otherwise
     wxTimer timer_;
     wxString chosenLabel_;
     std::filesystem::path chosenRoot_;

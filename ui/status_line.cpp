@@ -1,5 +1,6 @@
 #include "ui/status_line.h"
 
+#include <wx/settings.h>
 #include <wx/sizer.h>
 
 #include "storage/config_image.h"
@@ -15,6 +16,9 @@ CStatusLine::CStatusLine(wxWindow* parent, ConfigDocument& document) : wxPanel(p
     row->Add(action_, wxSizerFlags(1).CentreVertical());
     row->Add(unsaved_, wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
     row->Add(count_, wxSizerFlags().CentreVertical().DoubleBorder(wxLEFT));
+    // The line ends at the window's bottom right corner, where a resizable window keeps its
+    // size grip (as wide as a scroll bar): the count stays clear of it.
+    row->AddSpacer(GripWidth());
     SetSizer(row);
     // The action takes what room there is; it asks for no width of its own.
     action_->SetMinSize(wxSize(FromDIP(40), -1));
@@ -27,6 +31,8 @@ CStatusLine::CStatusLine(wxWindow* parent, ConfigDocument& document) : wxPanel(p
     });
     ShowState();
 }
+
+int CStatusLine::GripWidth() const { return wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this); }
 
 CStatusLine::~CStatusLine() { document_.RemoveListener(listenerId_); }
 

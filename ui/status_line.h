@@ -25,6 +25,8 @@ public:
     bool AcceptsFocusFromKeyboard() const override { return false; }
     // "12 of 256 entries", after "Unsaved changes" while there are some; translated.
     wxString State() const;
+    // The room left free at the line's right end for the window's size grip.
+    int GripWidth() const;
 
 private:
     void ShowState();

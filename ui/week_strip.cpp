@@ -391,6 +391,7 @@ void CWeekStrip::RenderWeek(wxDC& dc, const wxSize& area) const {
 void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
     RenderWeek(dc, area);
     const Geometry g = Measure(area);
+    DrawSelected(dc, g);
     if (drag_ == Drag::kDrawing) DrawSpan(dc, g);
     if (drag_ == Drag::kMoving) DrawGhost(dc, g);
     if (!dragTip_.empty()) DrawDragTip(dc, area);
@@ -446,6 +447,10 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
         const TriggerClass trigger = ClassOfTrigger(TriggerOf(entries_[segment.slot]));
         FillEdgedRect(dc, BarRect(g, segment), TriggerColour(trigger, dark));
     }
+}
+
+void CWeekStrip::DrawSelected(wxDC& dc, const Geometry& g) const {
+    const bool dark = IsDarkTheme();
     // The selected entry's bars last, so that no neighbour covers their outline. While it is
     // being moved they are faded, so that the ghost stands out over them.
     const OptionalSlot selected = SelectedSlot();

@@ -77,8 +77,8 @@ public:
 
     // Draws the whole strip into dc over an area of the given size; OnPaint uses it.
     void Render(wxDC& dc, const wxSize& area) const;
-    // Draws the week alone, without what only the screen shows (the keyboard focus, a span
-    // being drawn): the picture a printout takes.
+    // Draws the week alone, without what only the screen shows (the selected entry's outline,
+    // the keyboard focus, a span being drawn): the picture a printout takes.
     void RenderWeek(wxDC& dc, const wxSize& area) const;
 
     // The fill colour of a trigger class, for a light or a dark theme. The four are told
@@ -124,6 +124,8 @@ private:
 
     void DrawGrid(wxDC& dc, const Geometry& g) const;
     void DrawBars(wxDC& dc, const Geometry& g) const;
+    // The selected entry's bars again, outlined: on the screen only, never on paper.
+    void DrawSelected(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
     void DrawSpan(wxDC& dc, const Geometry& g) const;
     void DrawGhost(wxDC& dc, const Geometry& g) const;

@@ -6,11 +6,13 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "model/entry_texts.h"
 #include "model/rate_table.h"
 #include "model/translation.h"
 #include "model/week_move.h"
+#include "model/week_time.h"
 
 namespace {
 
@@ -165,6 +167,10 @@ TEST(EntryTexts, AreComposedFromTheInstalledTranslation) {
         return found == german.end() ? english : found->second.c_str();
     };
     translation.plural = [](const char*, const char*, unsigned long n) { return n == 1 ? "%s Tag" : "%s Tage"; };
+    // A weekday in a sentence is asked for under its context.
+    translation.inContext = [](const char* context, const char* english) {
+        return std::string(context) == "weekday in a sentence" ? german.at(english).c_str() : english;
+    };
     InstallTranslation(translation);
     EXPECT_EQ(WeekTimeText(8 * 3600), "08:00:00 am Montag");
     EXPECT_EQ(WeekTimeText(7 * 86400 + 60), "00:01:00 am Tag 8");
@@ -174,4 +180,45 @@ TEST(EntryTexts, AreComposedFromTheInstalledTranslation) {
     EXPECT_EQ(EntryTexts(Entry(0, 3600, 0, kResolutionFrame, 0, 0))[ListColumn::kResolution], "Vollbild");
     InstallTranslation({});
     EXPECT_EQ(WeekTimeText(8 * 3600), "08:00:00 on Monday");
+}
+
+// A language that writes a weekday in lower case inside a sentence and "," before the tenths:
+// the list's times and rates take those forms, while a weekday standing alone keeps its capital.
+// What is written to a file never takes the mark: FormatTenths is for the windows alone.
+TEST(EntryTexts, WeekdaysInSentencesAndDecimalsReadAsTheLanguageWritesThem) {
+    static const std::map<std::string, std::string> spanish = {
+        {"%s on %s", "%s del %s"}, {"Monday", "Lunes"}, {"Sunday", "Domingo"}, {"Day %s", "día %s"}};
+    static const std::map<std::pair<std::string, std::string>, std::string> inContext = {
+        {{"weekday in a sentence", "Monday"}, "lunes"},
+        {{"weekday in a sentence", "Sunday"}, "domingo"},
+        {{"decimal mark", "."}, ","}};
+    Translation translation;
+    translation.text = [](const char* english) {
+        const auto found = spanish.find(english);
+        return found == spanish.end() ? english : found->second.c_str();
+    };
+    translation.inContext = [](const char* context, const char* english) {
+        const auto found = inContext.find({context, english});
+        return found == inContext.end() ? english : found->second.c_str();
+    };
+    InstallTranslation(translation);
+    EXPECT_STREQ(WeekdayName(1), "Lunes");
+    EXPECT_STREQ(WeekdayInSentence(7), "domingo");
+    EXPECT_EQ(WeekdayInSentence(8), nullptr);
+    EXPECT_EQ(DayName(1), "lunes");
+    EXPECT_EQ(WeekTimeText(7 * 3600 + 30 * 60), "07:30:00 del lunes");
+    EXPECT_EQ(WeekTimeText(6 * 86400 + 3600), "01:00:00 del domingo");
+    EXPECT_EQ(WeekTimeText(7 * 86400), "00:00:00 del día 8");
+    const ColumnTexts texts = EntryTexts(Entry(0, 3600, 0, kResolutionFrame, 0, 0));
+    EXPECT_EQ(texts[ListColumn::kPalIps], "25,0");
+    EXPECT_EQ(texts[ListColumn::kNtscIps], "30,0");
+    const struct {
+        long long tenths;
+        const char* text;
+    } numbers[] = {{0, "0,0"}, {9, "0,9"}, {10, "1,0"}, {-5, "-0,5"}, {-10, "-1,0"},
+                   {9223372036854775807LL, "922337203685477580,7"}, {-9223372036854775807LL - 1, "-922337203685477580,8"}};
+    for (const auto& n : numbers) EXPECT_EQ(FormatTenths(n.tenths), n.text) << n.tenths;
+    InstallTranslation({});
+    EXPECT_EQ(FormatTenths(250), "25.0");
+    EXPECT_EQ(WeekTimeText(7 * 3600 + 30 * 60), "07:30:00 on Monday");
 }

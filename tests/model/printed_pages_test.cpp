@@ -20,6 +20,7 @@ TEST(PrintedPages, ThePictureHeadsThePagesAndEveryRowPrintsOnceWhole) {
         {"68 rows fill the first page", a4, 68, {{true, 0, 68}}},
         {"the 69th goes over", a4, 69, {{true, 0, 68}, {false, 68, 1}}},
         {"98 rows a page after the first", a4, 256, {{true, 0, 68}, {false, 68, 98}, {false, 166, 90}}},
+        {"room for exactly one row under the picture", {1000, 970, 20, 10}, 3, {{true, 0, 1}, {false, 1, 2}}},
         {"no room under the picture", {1000, 985, 20, 10}, 3, {{true, 0, 0}, {false, 0, 3}}},
         {"a page too small for a row takes one", {25, 10, 20, 10}, 2,
          {{true, 0, 0}, {false, 0, 1}, {false, 1, 1}}},

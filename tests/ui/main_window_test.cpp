@@ -301,7 +301,9 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
 }
 
 TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {
-    auto checkAbout = [](CAboutDlg* about) { EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Config"); };
+    auto checkAbout = [](CAboutDlg* about) {
+        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+    };
     wxTEST_DIALOG(PressKey(List(), WXK_F1), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
     wxCommandEvent command(wxEVT_MENU, IDM_ABOUTBOX);
     wxTEST_DIALOG(dlg->ProcessWindowEvent(command), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
@@ -349,7 +351,17 @@ TEST_F(MainWindowTest, TheSystemMenuOffersAboutAndItsCommandShowsTheAboutBox) {
     wchar_t text[64] = {};
     ASSERT_GT(::GetMenuStringW(menu, 0x0010, text, 64, MF_BYCOMMAND), 0);
     EXPECT_EQ(wxString(text), "&About Quillon...");
-    auto checkAbout = [](CAboutDlg* about) { EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Config"); };
+    // The box names the program as the title does and states its version, copyright and licence.
+    auto checkAbout = [](CAboutDlg* about) {
+        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+        wxString shown;
+        for (wxWindow* child : about->GetChildren())
+            if (auto* text = dynamic_cast<wxStaticText*>(child)) shown += text->GetLabel() + "\n";
+        for (const wxString& line : {wxString("ORVANTIS and SELDORIX Configuration"), "Version " + wxString(kProgramVersion),
+                                     wxString::FromUTF8("Copyright \u00a9 2026 the dvr-config developers"),
+                                     wxString("Free software under the MIT License, with no warranty")})
+            EXPECT_TRUE(shown.Contains(line + "\n")) << line << " in " << shown;
+    };
     for (const WPARAM command : {WPARAM{0x0010}, WPARAM{0x0013}})
         wxTEST_DIALOG(::SendMessageW(hwnd, WM_SYSCOMMAND, command, 0), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
     EXPECT_TRUE(dlg->IsShown());
@@ -398,15 +410,21 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
     EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-+" "+++");
 }
 
+// The box names the program as the main window's title does, then its version, copyright and licence.
 TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
     CAboutDlg about(nullptr);
-    EXPECT_EQ(about.GetTitle(), "About ORVANTIS and SELDORIX Config");
-    int texts = 0, bitmaps = 0;
+    EXPECT_EQ(about.GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+    const wxString lines[] = {"ORVANTIS and SELDORIX Configuration", wxString("Version ") + kProgramVersion,
+                              wxString::FromUTF8("Copyright \u00a9 2026 the dvr-config developers"),
+                              "Free software under the MIT License, with no warranty"};
+    std::size_t texts = 0, bitmaps = 0;
     wxRect iconRect, textRect;
     for (wxWindow* child : about.GetChildren()) {
         if (auto* text = dynamic_cast<wxStaticText*>(child)) {
+            if (texts < std::size(lines)) {
+                EXPECT_EQ(text->GetLabel(), lines[texts]);
+            }
             ++texts;
-            EXPECT_EQ(text->GetLabel(), wxString("ORVANTIS and SELDORIX Config Version ") + kProgramVersion);
             textRect = text->GetRect();
         } else if (auto* bitmap = dynamic_cast<wxStaticBitmap*>(child)) {
             ++bitmaps;
@@ -414,8 +432,8 @@ TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
             iconRect = bitmap->GetRect();
         }
     }
-    EXPECT_EQ(texts, 1);
-    EXPECT_EQ(bitmaps, 1);
+    EXPECT_EQ(texts, std::size(lines));
+    EXPECT_EQ(bitmaps, 1u);
     EXPECT_LT(iconRect.GetRight(), textRect.GetLeft());
     auto* ok = dynamic_cast<wxButton*>(about.FindWindow(wxID_OK));
     ASSERT_NE(ok, nullptr);

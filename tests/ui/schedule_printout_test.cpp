@@ -1,14 +1,17 @@
 // The printed schedule, as a PostScript printer takes it: what each page says and where.
+#include <cstring>
 #include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include <wx/cmndata.h>
+#include <wx/dcmemory.h>
 #include <wx/dcps.h>
 #include <wx/log.h>
 
 #include "model/entry_texts.h"
+#include "ui/language.h"
 #include "ui/schedule_printout.h"
 #include "ui/week_strip.h"
 #include "ui_test_support.h"
@@ -52,15 +55,19 @@ class SchedulePrintoutTest : public ConfigDlgTest {
 protected:
     // Prints the window's schedule to PostScript on the paper given, page by page as a
     // printer does; the number of pages the printout announced must be the number printed.
-    std::vector<Page> Print(wxPaperSize paper, wxPrintOrientation orientation) {
-        wxLogNull quiet;  // wx's PostScript device measures text without font metrics and says so
-        const auto file = temp.Path() / "printed.ps";
+    static wxPrintData PaperData(wxPaperSize paper, wxPrintOrientation orientation, const std::filesystem::path& file) {
         wxPrintData data;
         data.SetPaperId(paper);
         data.SetOrientation(orientation);
         data.SetPrintMode(wxPRINT_MODE_FILE);
         data.SetFilename(PathText(file));
-        wxPostScriptDC dc(data);
+        return data;
+    }
+
+    std::vector<Page> Print(wxPaperSize paper, wxPrintOrientation orientation) {
+        wxLogNull quiet;  // wx's PostScript device measures text without font metrics and says so
+        const auto file = temp.Path() / "printed.ps";
+        wxPostScriptDC dc(PaperData(paper, orientation, file));
         CSchedulePrintout printout(dlg->Document(), *dlg->WeekStrip(), "WEEK.DAT",
                                    wxDateTime(8, wxDateTime::Dec, 2026, 14, 2));
         printout.SetUp(dc);
@@ -136,6 +143,99 @@ TEST_F(SchedulePrintoutTest, EveryRowPrintsOnceWholeUnderTheColumnTitlesOnNumber
             for (std::size_t p = 2; p + 1 < pages.size(); ++p) EXPECT_EQ(rowsOnPage[p], rowsOnPage[1]) << p + 1;
         }
     }
+}
+
+// The header on every paper and in every shipped language: the path gives way in its middle
+// and nothing else does; the unsaved mark, the entry count and the date stay whole, in the
+// language's words and date format; no line runs into another or off the page.
+TEST_F(SchedulePrintoutTest, TheHeaderKeepsEveryWordWholeAndClearOfTheDate) {
+    const struct {
+        const char* language;
+        const char* date;
+    } languages[] = {{"en", "2026-12-08 14:02"}, {"de", "08.12.2026 14:02"}, {"es", "08/12/2026 14:02"},
+                     {"fr", "08/12/2026 14:02"}, {"it", "08/12/2026 14:02"}};
+    const wxString longPath = "/media/operator/RECORDER_CARD/backups/2026/december/week forty-nine/WEEK.DAT";
+    Fill(EntriesAt({0, kDay}, 60));
+    dlg->Document().SetModified();
+    for (const auto& language : languages) {
+        UseLanguage(static_cast<wxLanguage>(wxLocale::FindLanguageInfo(language.language)->Language));
+        const wxString unsaved = wxString::Format(_("%s, with unsaved changes"), "");
+        const wxString entries = wxString::FromUTF8(EntriesText(2));
+        const wxString stamp = wxString::Format(_("Printed %s"), language.date);
+        for (const wxPaperSize paper : {wxPAPER_A4, wxPAPER_A6}) {
+            for (const wxString& path : {wxString("WEEK.DAT"), longPath}) {
+                SCOPED_TRACE(std::string(language.language) + (paper == wxPAPER_A6 ? ", A6, " : ", A4, ") +
+                             path.utf8_string());
+                wxLogNull quiet;
+                const auto file = temp.Path() / "header.ps";
+                wxPostScriptDC dc(PaperData(paper, wxPORTRAIT, file));
+                CSchedulePrintout printout(dlg->Document(), *dlg->WeekStrip(), path,
+                                           wxDateTime(8, wxDateTime::Dec, 2026, 14, 2));
+                printout.SetUp(dc);
+                printout.OnPreparePrinting();
+                dc.StartDoc("schedule");
+                dc.StartPage();
+                EXPECT_TRUE(printout.OnPrintPage(1));
+                dc.EndPage();
+                dc.EndDoc();
+                const auto& lines = printout.Header();
+                ASSERT_FALSE(lines.empty());
+                wxString joined;
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    joined += (i ? " " : "") + lines[i].text;
+                    EXPECT_GE(lines[i].at.GetLeft(), 0) << lines[i].text;
+                    EXPECT_LE(lines[i].at.GetRight(), printout.ContentWidth()) << lines[i].text;
+                    for (std::size_t j = 0; j < i; ++j)
+                        EXPECT_FALSE(lines[i].at.Intersects(lines[j].at)) << lines[i].text << " / " << lines[j].text;
+                }
+                EXPECT_TRUE(joined.EndsWith(unsaved + ", " + entries + " " + stamp)) << joined;
+                // The unsaved mark and the entry count each stand whole on one line.
+                for (const wxString& whole : {unsaved.AfterFirst(' '), entries})
+                    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.text.Contains(whole); }))
+                        << whole << " in " << joined;
+                // The path whole, or its beginning and its name with an ellipsis between.
+                const wxString shown = joined.Left(joined.length() - (unsaved + ", " + entries + " " + stamp).length());
+                if (shown != path) {
+                    EXPECT_TRUE(shown.StartsWith("/me") && shown.EndsWith(".DAT") && shown.Contains("..."))
+                        << shown;
+                }
+                // The picture and the table stand below the header, whose lines are drawn first.
+                const std::vector<Page> pages = PagesOf(file);
+                ASSERT_FALSE(pages.empty());
+                ASSERT_GT(pages[0].size(), lines.size());
+                double headerBottom = pages[0][0].y;
+                for (std::size_t i = 0; i < lines.size(); ++i) headerBottom = std::min(headerBottom, pages[0][i].y);
+                for (std::size_t i = lines.size(); i < pages[0].size(); ++i)
+                    EXPECT_LT(pages[0][i].y, headerBottom) << pages[0][i].text;
+                // A4 takes the whole header on one line, with the date at its right end.
+                if (paper == wxPAPER_A4) {
+                    ASSERT_EQ(lines.size(), 2u);
+                    EXPECT_EQ(lines[1].text, stamp);
+                    EXPECT_EQ(lines[1].at.GetRight() + 1, printout.ContentWidth());
+                }
+            }
+        }
+    }
+    UseLanguage(wxLANGUAGE_ENGLISH_US);
+}
+
+// The selected entry is outlined on the screen only: the week on paper is the same picture
+// whether or not an entry is selected.
+TEST_F(SchedulePrintoutTest, ThePrintedWeekShowsNoSelection) {
+    Fill(EntriesAt({0, kDay}, 8 * 3600));
+    const wxSize size(700, 200);
+    auto picture = [&](OptionalRow row) {
+        dlg->Document().SelectRow(row);
+        wxBitmap bitmap(size, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dlg->WeekStrip()->RenderWeek(dc, size);
+        }
+        return bitmap.ConvertToImage();
+    };
+    const wxImage none = picture(std::nullopt), selected = picture(OptionalRow(0));
+    ASSERT_TRUE(none.IsOk() && selected.IsOk());
+    EXPECT_EQ(0, std::memcmp(none.GetData(), selected.GetData(), std::size_t(size.x) * size.y * 3));
 }
 
 }  // namespace

@@ -190,6 +190,31 @@ TEST_F(SelectCardDlgTest, OkEnterAndDoubleClickCloseOnlyWithACardSelected) {
     }
 }
 
+// The line says the selected card was removed only until that card is back: then it says
+// again what it says without one, whether other cards stayed or none did.
+TEST_F(SelectCardDlgTest, RemovedLineGoesWhenTheRemovedCardReturns) {
+    const wxString waiting = "Insert a card that holds R0000001.DAT and CONFIG01.DAT.";
+    for (const bool another : {false, true}) {
+        SCOPED_TRACE(another ? "another card stays" : "no other card");
+        MediaFolder folder;
+        if (another) folder.Card("E");
+        folder.Card("G");
+        CSelectCardDlg dialog(nullptr, folder.Locator());
+        dialog.InitDialog();
+        SelectLabel(dialog, "G");
+        fs::remove_all(folder.Path() / "G");
+        dialog.Rescan();
+        EXPECT_TRUE(dialog.Hint()->IsShown());
+        EXPECT_NE(dialog.Hint()->GetLabel(), waiting);
+        folder.Card("G");
+        dialog.Rescan();
+        EXPECT_EQ(Rows(dialog), another ? Labels({"E", "G"}) : Labels({"G"}));
+        EXPECT_FALSE(dialog.Hint()->IsShown());
+        EXPECT_EQ(dialog.Hint()->GetLabel(), waiting);
+        EXPECT_FALSE(dialog.OkButton()->IsEnabled());
+    }
+}
+
 // On screen: nothing gets selected by itself when the window opens and takes the focus,
 // and the dialog's own timer brings in a card inserted while it is open, unselected.
 TEST_F(SelectCardDlgTest, ShownDialogFollowsAnInsertedCardByItsTimer) {

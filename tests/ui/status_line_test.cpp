@@ -60,3 +60,23 @@ TEST_F(StatusLineTest, ARefusalNamesTheFileAndTheReasonAndChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+// The entry count, the line's last text, ends clear of the size grip in the window's bottom
+// right corner, with unsaved changes or without, at the window's smallest size.
+TEST_F(StatusLineTest, TheEntryCountStaysClearOfTheSizeGrip) {
+    dlg->SetSize(dlg->GetMinSize());
+    for (const bool modified : {false, true}) {
+        if (modified) dlg->Document().SetModified();
+        wxTheApp->ProcessPendingEvents();
+        dlg->Layout();
+        wxWindow* last = nullptr;
+        for (wxWindow* child : Status()->GetChildren())
+            if (child->IsShown() && (!last || child->GetRect().GetRight() > last->GetRect().GetRight())) last = child;
+        ASSERT_TRUE(last);
+        const wxRect count = last->GetScreenRect();
+        const wxPoint corner = dlg->ClientToScreen(wxPoint(dlg->GetClientSize().x, dlg->GetClientSize().y));
+        EXPECT_LE(count.GetRight(), corner.x - Status()->GripWidth()) << modified;
+    }
+}
+}  // namespace

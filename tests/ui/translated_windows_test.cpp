@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "ui/config_dlg.h"
 #include "ui/copy_to_days_dlg.h"
 #include "ui/language.h"
+#include "ui/messages.h"
 #include "ui/schedule_item_dlg.h"
 #include "ui/select_card_dlg.h"
 #include "ui_test_support.h"
@@ -31,11 +34,26 @@ using card_test::MediaFolder;
 const std::set<wxString> kSameInEveryLanguage = {"ORVANTIS", "SELDORIX", "PAL", "NTSC", "IPS", "VMD", "NO", "NC",
                                                   "OK",       "kB",       "s",   "h",    "min", "dvr", "config"};
 
-// Whether text holds a word an operator would expect in their own language.
-bool HasWords(const wxString& text) {
+// Words a language writes as English does, by language.
+const std::map<std::string, std::set<wxString>> kSameInLanguage = {
+    {"de", {"Start", "Alarm", "Version"}},
+    {"fr", {"Version"}},
+    {"es", {"N", "A"}},  // "N/A", no aplica
+};
+
+// The words of language that English writes alike, for a test's parameter.
+const std::set<wxString>& SameIn(const std::string& language) {
+    static const std::set<wxString> none;
+    const auto found = kSameInLanguage.find(language);
+    return found == kSameInLanguage.end() ? none : found->second;
+}
+
+// Whether text holds a word an operator would expect in their own language (a word of alike
+// excepted).
+bool HasWords(const wxString& text, const std::set<wxString>& alike = {}) {
     wxString word;
     auto ends = [&] {
-        const bool counts = word.length() > 0 && !kSameInEveryLanguage.count(word);
+        const bool counts = word.length() > 0 && !kSameInEveryLanguage.count(word) && !alike.count(word);
         word.clear();
         return counts;
     };
@@ -84,7 +102,8 @@ protected:
     }
 
     // Opens the window make builds, in English and then in the language under test: every text
-    // with words is translated, unless its catalog gives the English text itself, and the
+    // with words is translated, unless its words are ones the language writes as English does;
+    // it reads as the language writes (see ExpectWrittenAsTheLanguageWrites), and the
     // translated window shows every control whole on a 1024x600 screen.
     void ExpectTranslated(const std::function<wxWindow*()>& make) {
         UseLanguage(wxLANGUAGE_ENGLISH_US);
@@ -98,15 +117,56 @@ protected:
         ASSERT_EQ(texts.size(), englishTexts.size());
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const wxString& text = englishTexts[i];
-            if (texts[i] != text || !HasWords(wxControl::RemoveMnemonics(text))) continue;
-            const wxString* same = wxTranslations::Get()->GetTranslatedString(text);
-            EXPECT_TRUE(same && *same == text) << "\"" << text.utf8_string() << "\" is left in English";
+            EXPECT_FALSE(texts[i] == text && HasWords(wxControl::RemoveMnemonics(text), SameIn(GetParam())))
+                << "\"" << text.utf8_string() << "\" is left in English";
         }
+        for (const wxString& text : texts) ExpectWrittenAsTheLanguageWrites(text);
+        for (const wxString& value : FieldValues(translated.get())) ExpectWrittenAsTheLanguageWrites(value);
         translated->Show();
         ExpectCleanLayout(translated.get());
         ExpectFitsSmallScreen(translated.get());
     }
+
+    // A weekday inside a longer text in the form the language gives it inside a sentence (lower
+    // case in French, Spanish and Italian), and numbers with the language's decimal mark.
+    static void ExpectWrittenAsTheLanguageWrites(const wxString& text) {
+        // A weekday standing alone (a day box, a choice) has its capital; within a text, not.
+        const bool lowerInSentences = std::set<std::string>{"es", "fr", "it"}.count(GetParam()) > 0;
+        for (const char* day : {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"}) {
+            const wxString alone = wxGetTranslation(day);
+            if (!lowerInSentences || text == alone) continue;
+            EXPECT_TRUE(wxIsupper(alone[0])) << alone.utf8_string();
+            EXPECT_FALSE(text.Contains(alone)) << "\"" << text.utf8_string() << "\" holds " << alone.utf8_string();
+        }
+        // Every shipped language writes "25,0": no number with one point (unlike a version, "1.1.0").
+        static const std::regex decimal(R"((^|[^0-9.])[0-9]+\.[0-9]+($|[^0-9.]))");
+        EXPECT_FALSE(std::regex_search(text.utf8_string(), decimal))
+            << "\"" << text.utf8_string() << "\" has an English decimal point";
+    }
+
+    // The values of the window's text fields, which show numbers.
+    static std::vector<wxString> FieldValues(wxWindow* window) {
+        std::vector<wxString> values;
+        if (auto* field = dynamic_cast<wxTextCtrl*>(window)) values.push_back(field->GetValue());
+        for (wxWindow* child : window->GetChildren())
+            if (!child->IsTopLevel())
+                for (const wxString& value : FieldValues(child)) values.push_back(value);
+        return values;
+    }
 };
+
+// The questions the editor asks end with the language's question mark: "?", with a no-break
+// space before it in French.
+TEST_P(TranslatedWindowsTest, QuestionsEndWithTheLanguagesQuestionMark) {
+    UseLanguage(Language());
+    const wxString mark = std::string(GetParam()) == "fr" ? wxString::FromUTF8("\u00a0?") : wxString("?");
+    for (const char* question : {kMsgDeleteItem, kMsgDeleteAll, kMsgDiscardChanges, kMsgDiscardCurrent}) {
+        const wxString asked = wxGetTranslation(question);
+        EXPECT_TRUE(asked.EndsWith(mark) && !asked.EndsWith(" " + mark)) << asked.utf8_string();
+    }
+    const wxString replace = wxGetTranslation("%s already exists.\nDo you want to replace it?");
+    EXPECT_TRUE(replace.EndsWith(mark)) << replace.utf8_string();
+}
 
 TEST_P(TranslatedWindowsTest, EveryWindowSpeaksTheLanguageAndShowsWhole) {
     ASSERT_NE(Language(), wxLANGUAGE_UNKNOWN);
