@@ -151,9 +151,10 @@ def verdict(programs, limits):
 
 
 def configure():
-    if not (BUILD / "CMakeCache.txt").exists():
-        subprocess.run(["cmake", "--preset", "default", "-B", str(BUILD), "-DDVR_BUILD_TESTS=ON"],
-                       cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    """The default preset's build with its tests, and the library's bounds checks on, so that a
+    mutant that reads or writes past an array stops the tests instead of passing by chance."""
+    subprocess.run(["cmake", "--preset", "default", "-B", str(BUILD), "-DDVR_BUILD_TESTS=ON",
+                    "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
 
 
 def check_file(name, generator):
