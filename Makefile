@@ -5,6 +5,7 @@
 #   make package  the Debian package build/release/dvr-config_<version>_<arch>.deb
 #   make session  one scripted operator session over the real windows
 #   make memcheck the same session with the editor under valgrind memcheck
+#   make mutate FILES="model/x.cpp ..."  mutants of those files against the tests that link them
 #   make windows          the Windows program build/windows/dvr-config.exe (MinGW-w64 cross build)
 #   make windows-test     the model, storage and window tests of that build, under Wine
 #   make windows-package  the portable zip and the installer of the Windows program
@@ -13,7 +14,7 @@
 PRESET ?= default
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench package session memcheck windows windows-test windows-package windows-session
+.PHONY: run test build deps bench package session memcheck mutate windows windows-test windows-package windows-session
 
 deps:
 	@bash scripts/install-deps.sh
@@ -59,6 +60,12 @@ session: build
 memcheck: build
 	@bash scripts/install-deps.sh $(SESSION_DEPS) valgrind
 	bash scripts/memcheck.sh $(PRESET)
+
+# Mutation check of FILES (no part of make test): universalmutator in a private virtual
+# environment, or scripts/mutate.py's own rules where it cannot be installed; built and tested
+# in build/mutate, all of it under nice.
+mutate: deps
+	python3 scripts/mutate.py $(FILES)
 
 # Windows: a static wxMSW built once from Debian's source packages into a cache outside the
 # clone (scripts/windows/build-wx.sh prints its folder), then the editor and the tests against

@@ -129,6 +129,32 @@ TEST(ConfigDocument, TheLastFreeSlotIsTakenAndAFullScheduleRefusesAnother) {
     }
 }
 
+TEST(ConfigDocument, CopiesTakeTheLastFreeSlotsOrNoneAtAll) {
+    struct Case {
+        std::size_t entries;  // a minute each from Monday 00:00 on; the first is copied
+        std::vector<int> days;
+        Result result;
+    };
+    const Case cases[] = {
+        {kMaxEntries - 2, {6, 7}, Result::kDone},
+        {kMaxEntries - 2, {5, 6, 7}, Result::kFull},
+        {kMaxEntries - 1, {6, 7}, Result::kFull},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.entries) + " entries, " + std::to_string(c.days.size()) + " days");
+        ConfigDocument doc;
+        doc.Load(ImageOf(EntriesEvery(c.entries, 0, 60, 60)));
+        Recorder changes(doc);
+        const bool done = c.result == Result::kDone;
+        EXPECT_EQ(doc.CopyToDays(0, c.days).result, c.result);
+        EXPECT_EQ(doc.EntryCount(), c.entries + (done ? c.days.size() : 0));
+        EXPECT_EQ(doc.IsModified(), done);
+        if (!done) {
+            EXPECT_EQ(changes.log, "");
+        }
+    }
+}
+
 TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     ConfigDocument doc;
     ConfigImage image = ImageOfMinutes({D, 3 * D});  // Tuesday and Thursday 00:00
@@ -166,8 +192,10 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(changes.log, "");
     EXPECT_FALSE(doc.CanUndo());
-    // The entry being edited does not stand in its own way.
-    EXPECT_TRUE(doc.Edit(0, WholeHoursForm(2, 7, 2, 9)).Done());
+    // The entry being edited does not stand in its own way: the new times cover its old ones,
+    // which refuse the same times for a new entry (the first case).
+    EXPECT_TRUE(doc.Edit(0, WholeHoursForm(2, 0, 2, 1)).Done());
+    EXPECT_EQ(doc.EntryOfRow(0).stop, D + H);
 }
 
 TEST(ConfigDocument, SetTimesKeepsEveryOtherWordAndMovesTheRowToItsPlace) {
@@ -194,6 +222,12 @@ TEST(ConfigDocument, SelectingASlotWithoutARowSelectsNothing) {
     doc.SelectRow(0);
     EXPECT_EQ(doc.SelectedSlot(), 0u);
     EXPECT_EQ(doc.RowOfSlot(1), 1u);
+    // The row one past the last: a delete leaves the slot that row showed behind the rows.
+    doc.Load(ImageOfMinutes({0, H, 2 * H}));
+    ASSERT_TRUE(doc.Delete(0));
+    doc.SelectRow(0);
+    doc.SelectRow(doc.RowCount());
+    EXPECT_EQ(doc.SelectedSlot(), std::nullopt);
 }
 
 TEST(ConfigDocument, ARemovedListenerHearsNothingAndTheOthersStillDo) {

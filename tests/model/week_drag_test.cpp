@@ -44,6 +44,8 @@ TEST(WeekDrag, SpanOfDrag) {
         {"the whole week", {1, 0}, {7, D}, kDragStep, 0, W - 15 * M},
         {"the whole week leftward, fine", {7, D}, {1, 0}, kFineDragStep, 0, W - M},
         {"beyond the strip", {0, 5000}, {9, 100000}, kDragStep, 5400, W},
+        {"a click past Sunday, at a day's start", {8, 0}, {8, 0}, kDragStep, 6 * D, 6 * D + 15 * M},
+        {"a click with no step: one second", {3, 10 * H}, {3, 10 * H}, 0, 2 * D + 10 * H, 2 * D + 10 * H + 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 
 #include "storage/card_probe.h"
+#include "storage/config_file.h"
 #include "storage/mount_table.h"
 #include "support/byte_files.h"
+#include "support/images.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -70,6 +72,41 @@ TEST(CardProbe, NamesAreExact) {
 #else
     EXPECT_FALSE(IsCard(dir.Path()));
 #endif
+}
+
+TEST(CardSave, OnlyACardStillThereIsWrittenAndAGoneOneIsNamed) {
+    struct Case {
+        const char* name;
+        bool marker;  // R0000001.DAT still on the card
+        bool root;    // the card's folder still there
+        StorageStep failed;
+    };
+    const Case cases[] = {
+        {"card in place", true, true, StorageStep::kNone},
+        {"card taken out, its folder left behind", false, true, StorageStep::kCardRemoved},
+        {"card taken out with its folder", false, false, StorageStep::kCardRemoved},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::filesystem::path root = dir / "CARD";
+        std::filesystem::create_directory(root);
+        WriteBytes(root / kCardMarkerFile, {});
+        WriteBytes(root / kCardConfigFile, Pattern(kImageSize));
+        if (!c.marker) std::filesystem::remove(root / kCardMarkerFile);
+        if (!c.root) std::filesystem::remove_all(root);
+        ConfigImage image = EditedImage();
+        const StorageOutcome outcome = SaveConfigToCard(root, image);
+        EXPECT_EQ(outcome.failed, c.failed);
+        EXPECT_EQ(outcome.path, root / "CONFIG01.DAT");
+        if (c.failed == StorageStep::kNone) {
+            EXPECT_EQ(ReadBytes(root / kCardConfigFile), ToBytes(image.bytes));
+        } else if (c.root) {
+            EXPECT_EQ(ReadBytes(root / kCardConfigFile), Pattern(kImageSize));
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(root));
+        }
+    }
 }
 
 TEST(DriveRoots, LettersCToZInOrderLabelledByLetter) {

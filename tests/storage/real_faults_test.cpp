@@ -9,8 +9,8 @@
 
 namespace {
 // Loading from path and saving to it are both refused at the open, each with the system's
-// reason, and the image is left as it was.
-void ExpectRefusedBothWays(const std::filesystem::path& path) {
+// reason, and the image is left as it was; the load's reason means kind, when one is given.
+void ExpectRefusedBothWays(const std::filesystem::path& path, std::optional<ErrorKind> kind = {}) {
     SCOPED_TRACE(path.string());
     ConfigImage image = EditedImage();
     const ImageBytes before = image.bytes;
@@ -18,6 +18,9 @@ void ExpectRefusedBothWays(const std::filesystem::path& path) {
     EXPECT_EQ(load.failed, StorageStep::kOpen);
     EXPECT_NE(load.error.code, 0);
     EXPECT_FALSE(load.error.text.empty());
+    if (kind) {
+        EXPECT_EQ(load.error.kind, *kind);
+    }
     EXPECT_EQ(image.bytes, before);
     const StorageOutcome save = SaveConfigFile(path, image);
     EXPECT_TRUE(save.failed == StorageStep::kOpenForUpdate || save.failed == StorageStep::kCreate) << save.failed;
@@ -43,10 +46,16 @@ public:
     ~Watchdog() { ::alarm(0); }
 };
 
-// Runs fn in a child process as the unprivileged user "nobody" and returns the step that
-// failed. Root ignores permission bits, so this is the only way to meet them as a user does.
+// The step that failed and what the system's reason means.
+struct Failure {
+    StorageStep failed;
+    ErrorKind kind;
+};
+
+// Runs fn in a child process as the unprivileged user "nobody" and returns how it failed.
+// Root ignores permission bits, so this is the only way to meet them as a user does.
 // Empty optional when the child could not be set up.
-std::optional<StorageStep> AsNobody(const std::function<StorageOutcome()>& fn) {
+std::optional<Failure> AsNobody(const std::function<StorageOutcome()>& fn) {
     int fds[2];
     if (::pipe(fds) != 0) return std::nullopt;
     const pid_t pid = ::fork();
@@ -54,12 +63,13 @@ std::optional<StorageStep> AsNobody(const std::function<StorageOutcome()>& fn) {
     if (pid == 0) {
         ::close(fds[0]);
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-        const StorageStep failed = fn().failed;
+        const StorageOutcome outcome = fn();
+        const Failure failed{outcome.failed, outcome.error.kind};
         const ssize_t n = ::write(fds[1], &failed, sizeof failed);
         ::_exit(n == static_cast<ssize_t>(sizeof failed) ? 0 : 3);
     }
     ::close(fds[1]);
-    StorageStep failed{};
+    Failure failed{};
     const bool got = ::read(fds[0], &failed, sizeof failed) == static_cast<ssize_t>(sizeof failed);
     ::close(fds[0]);
     int status = 0;
@@ -96,13 +106,25 @@ TEST(RealFaults, ThingsThatAreNoFile) {
     std::filesystem::create_directory(dir / "folder");
     ::mkfifo((dir / "fifo").c_str(), 0666);
     std::filesystem::create_symlink(dir / "nowhere", dir / "dangling");
+    WriteBytes(dir / "file", {});
     // Only regular files are read or written; a device, a FIFO or a folder is refused
     // before anything is read from or written to it.
-    for (const std::filesystem::path& path :
-         {std::filesystem::path("/dev/full"), std::filesystem::path("/dev/null"), std::filesystem::path("/dev/zero"),
-          dir / "folder", dir / "fifo", dir / "no" / "such" / "folder" / "c.dat", dir / "dangling"}) {
+    const struct {
+        std::filesystem::path path;
+        ErrorKind kind;
+    } cases[] = {
+        {"/dev/full", ErrorKind::kNotAFile},
+        {"/dev/null", ErrorKind::kNotAFile},
+        {"/dev/zero", ErrorKind::kNotAFile},
+        {dir / "folder", ErrorKind::kNotAFile},
+        {dir / "fifo", ErrorKind::kNotAFile},
+        {dir / "no" / "such" / "folder" / "c.dat", ErrorKind::kNotFound},
+        {dir / "dangling", ErrorKind::kNotFound},
+        {dir / "file" / "c.dat", ErrorKind::kNotFound},  // a file where a folder should be: ENOTDIR
+    };
+    for (const auto& c : cases) {
         const Watchdog watchdog(10);
-        ExpectRefusedBothWays(path);
+        ExpectRefusedBothWays(c.path, c.kind);
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
@@ -172,12 +194,14 @@ TEST(RealFaults, PermissionsAsAnOrdinaryUser) {
         }
         ::chmod(folder.c_str(), c.folderMode);
 
-        const auto message = AsNobody([&] {
+        const auto failure = AsNobody([&] {
             ConfigImage image = EditedImage();
             return c.save ? SaveConfigFile(path, image) : LoadConfigFile(path, image);
         });
-        if (!message) GTEST_SKIP() << "cannot run a child process as the user nobody";
-        EXPECT_EQ(*message, c.failed);
+        if (!failure) GTEST_SKIP() << "cannot run a child process as the user nobody";
+        EXPECT_EQ(failure->failed, c.failed);
+        // Every refusal here is the system's EACCES.
+        EXPECT_EQ(failure->kind, c.failed == StorageStep::kNone ? ErrorKind::kOther : ErrorKind::kPermissionDenied);
 
         ::chmod(folder.c_str(), 0755);
         if (c.fileMode < 0) {

@@ -146,10 +146,11 @@ TEST_F(FileCommandsTest, ADropOfOneFileLoadsItSeveralOrAFolderAreRefusedUnasked)
     const struct {
         wxArrayString dropped;
         const char* refusal;  // nullptr: loaded
+        std::string status;
     } cases[] = {
-        {wxArrayString(1, &week), nullptr},
-        {wxSplit(week + "\n" + week, '\n'), kMsgDropOneFile},
-        {wxArrayString(1, PathText(File("folder"))), kMsgDropFolder},
+        {wxArrayString(1, &week), nullptr, "week.DAT loaded from " + FilesDir().string() + " (3 entries)"},
+        {wxSplit(week + "\n" + week, '\n'), kMsgDropOneFile, "Not loaded: 2 files or folders were dropped"},
+        {wxArrayString(1, PathText(File("folder"))), kMsgDropFolder, "Not loaded: a folder was dropped"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(wxJoin(c.dropped, ' ').utf8_string());
@@ -165,6 +166,7 @@ TEST_F(FileCommandsTest, ADropOfOneFileLoadsItSeveralOrAFolderAreRefusedUnasked)
             wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(), ExpectDiscardCurrent(true));
             EXPECT_EQ(RowSlots(dlg), (std::vector<long>{0, 1, 2}));
         }
+        EXPECT_EQ(dlg->StatusLine()->LastAction().utf8_string(), c.status);
     }
 }
 
