@@ -12,10 +12,10 @@ namespace {
 constexpr int kIconPixels = 32;
 }  // namespace
 
-CAboutDlg::CAboutDlg(wxWindow* parent) : CDialogBase(parent, wxString()) {
+// TRANSLATORS: the About box's title; ORVANTIS and SELDORIX are product names.
+CAboutDlg::CAboutDlg(wxWindow* parent) : CDialogBase(parent, _("About ORVANTIS and SELDORIX Config")) {
+    // The program named as the main window's title names it.
     const wxString name = wxGetTranslation(wxString::FromUTF8(kDisplayName));
-    // TRANSLATORS: the About box's title; %s is the program's name, "ORVANTIS and SELDORIX Configuration".
-    SetTitle(wxString::Format(_("About %s"), name));
     SetIcons(AppIcons());
     auto* icon = new wxStaticBitmap(this, wxID_ANY, AppIcon(kIconPixels));
     SetAccessibleName(icon, _("Application icon"));

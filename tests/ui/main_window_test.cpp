@@ -302,7 +302,7 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
 
 TEST_F(MainWindowTest, F1AndTheAboutMenuCommandShowTheAboutBox) {
     auto checkAbout = [](CAboutDlg* about) {
-        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Config");
     };
     wxTEST_DIALOG(PressKey(List(), WXK_F1), ExpectWindow<CAboutDlg>(wxID_OK, checkAbout));
     wxCommandEvent command(wxEVT_MENU, IDM_ABOUTBOX);
@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, TheSystemMenuOffersAboutAndItsCommandShowsTheAboutBox) {
     EXPECT_EQ(wxString(text), "&About Quillon...");
     // The box names the program as the title does and states its version, copyright and licence.
     auto checkAbout = [](CAboutDlg* about) {
-        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+        EXPECT_EQ(about->GetTitle(), "About ORVANTIS and SELDORIX Config");
         wxString shown;
         for (wxWindow* child : about->GetChildren())
             if (auto* text = dynamic_cast<wxStaticText*>(child)) shown += text->GetLabel() + "\n";
@@ -413,7 +413,7 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
 // The box names the program as the main window's title does, then its version, copyright and licence.
 TEST(AboutBox, ShowsIconNameVersionAndADefaultOk) {
     CAboutDlg about(nullptr);
-    EXPECT_EQ(about.GetTitle(), "About ORVANTIS and SELDORIX Configuration");
+    EXPECT_EQ(about.GetTitle(), "About ORVANTIS and SELDORIX Config");
     const wxString lines[] = {"ORVANTIS and SELDORIX Configuration", wxString("Version ") + kProgramVersion,
                               wxString::FromUTF8("Copyright \u00a9 2026 the dvr-config developers"),
                               "Free software under the MIT License, with no warranty"};

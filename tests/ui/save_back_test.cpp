@@ -183,4 +183,23 @@ TEST_F(SaveBackTest, TheFocusComesBackWhereItWasAfterADialog) {
     }
 }
 
+// Tab walks the controls the operator works with, each of which shows the focus; nothing
+// invisible takes a turn.
+TEST_F(SaveBackTest, TabStopsOnlyAtControlsThatShowTheFocus) {
+    Fill({DefaultEntry(0, kHour)});
+    List()->SetFocus();
+    std::vector<wxString> stops;
+    for (int i = 0; i < 20; ++i) {
+        wxWindow* focus = wxWindow::FindFocus();
+        ASSERT_NE(focus, nullptr);
+        const bool known = focus == List() || focus == dlg->WeekStrip() || wxDynamicCast(focus, wxButton);
+        EXPECT_TRUE(known) << "Tab stops at " << focus->GetClassInfo()->GetClassName() << " " << focus->GetName();
+        stops.push_back(focus->GetLabel());
+        focus->Navigate(wxNavigationKeyEvent::IsForward);
+        wxTheApp->ProcessPendingEvents();
+        if (wxWindow::FindFocus() == List()) break;
+    }
+    EXPECT_EQ(wxWindow::FindFocus(), static_cast<wxWindow*>(List())) << "the walk never came round";
+}
+
 }  // namespace
