@@ -496,7 +496,8 @@ void CWeekStrip::DrawGhost(wxDC& dc, const Geometry& g) const {
 
 void CWeekStrip::DrawDragTip(wxDC& dc, const wxSize& area) const {
     // Below and to the right of the pointer as a tooltip stands, kept inside the strip so
-    // that it never covers the window around it: above the pointer where there is no room below.
+    // that it never covers the window around it: above the pointer where there is no room
+    // below, and to its left where it would run over the legend.
     dc.SetFont(GetFont());
     const wxSize text = dc.GetMultiLineTextExtent(dragTip_);
     const int padding = FromDIP(kTipPadding);
@@ -504,7 +505,10 @@ void CWeekStrip::DrawDragTip(wxDC& dc, const wxSize& area) const {
     const int offset = FromDIP(kTipOffset);
     int y = pointerPixel_.y + offset;
     if (y + box.y > area.y) y = pointerPixel_.y - offset - box.y;
-    const int x = std::min(pointerPixel_.x + offset, area.x - box.x);
+    const int legendLeft = Measure(area).legendLeft;
+    int x = pointerPixel_.x + offset;
+    if (x + box.x > legendLeft) x = pointerPixel_.x - offset - box.x;
+    x = std::min(x, area.x - box.x);
     const wxRect rect(std::max(0, x), std::max(0, y), box.x, box.y);
     const wxColour back = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK);
     const wxColour fore = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT);
