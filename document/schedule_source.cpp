@@ -23,13 +23,10 @@ ScheduleSource ScheduleSource::Card(const std::string& label, const std::filesys
 namespace {
 // Whether a file's name is the card's own, in any letter case (card file systems ignore it).
 bool IsCardFileName(const std::filesystem::path& path) {
-    const auto name = path.filename().native();
-    std::string ascii;
-    for (const auto c : name) {
-        const auto code = static_cast<unsigned long>(c);
-        ascii.push_back(code < 128 ? static_cast<char>(code) : '?');
-    }
-    return ascii.size() == std::char_traits<char>::length(kCardConfigFile) && IsReservedFileName(ascii);
+    const std::u8string name = path.filename().u8string();
+    // Beyond ASCII a byte of UTF-8 matches no letter of the name.
+    const std::string bytes(name.begin(), name.end());
+    return bytes.size() == std::char_traits<char>::length(kCardConfigFile) && IsReservedFileName(bytes);
 }
 }  // namespace
 
@@ -55,7 +52,6 @@ SavePlan PlanSave(const ScheduleSource& source) {
             SavePlan plan;
             plan.route = SavePlan::Route::kCard;
             plan.cardLabel = source.cardLabel;
-            plan.path = source.path;
             return plan;
         }
     }
@@ -63,8 +59,8 @@ SavePlan PlanSave(const ScheduleSource& source) {
 }
 
 bool ChangedOnDisk(const ScheduleSource& source) {
-    if (source.kind == ScheduleSource::Kind::kNone) return false;
-    // A file that could not be read back after the load or save has nothing to compare with.
+    // Nothing loaded or saved, or a file that could not be read right after the load or save,
+    // leaves nothing to compare with.
     if (!source.stamp) return false;
     return StampOf(source.path) != source.stamp;
 }

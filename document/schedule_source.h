@@ -29,9 +29,9 @@ struct SavePlan {
         kCardFolder,  // a card's CONFIG01.DAT opened as a file: the card at cardRoot
     };
     Route route = Route::kChooseFile;
-    std::filesystem::path path;
-    std::string cardLabel;
-    std::filesystem::path cardRoot;
+    std::filesystem::path path;      // kFile, kCardFolder: the file
+    std::string cardLabel;           // kCard
+    std::filesystem::path cardRoot;  // kCardFolder
 };
 
 SavePlan PlanSave(const ScheduleSource& source);

@@ -1,17 +1,17 @@
 #pragma once
 // What a file was when the editor last read or wrote it, to tell later whether another
 // program has changed it since.
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "storage/file_system.h"
 
 struct FileStamp {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type modified{};
-    std::uint64_t contentHash = 0;  // of the whole file, up to a little over the overwrite limit
+    std::vector<std::uint8_t> content;  // the whole file, up to a byte past the overwrite limit
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 

@@ -12,6 +12,7 @@
 #include "document/schedule_source.h"
 #include "storage/card_probe.h"
 #include "support/byte_files.h"
+#include "support/faulty_file_system.h"
 #include "support/entries.h"
 #include "support/forms.h"
 #include "support/images.h"
@@ -111,6 +112,9 @@ TEST_F(ScheduleSourceTest, SaveGoesBackWhereTheScheduleCameFrom) {
         if (c.route == Route::kCardFolder) {
             EXPECT_EQ(plan.cardRoot, c.source.path.parent_path());
         }
+        if (c.route == Route::kFile || c.route == Route::kCardFolder) {
+            EXPECT_EQ(plan.path, c.source.path);
+        }
         if (c.route == Route::kCard) {
             EXPECT_EQ(plan.cardLabel, "CARD");
         }
@@ -165,6 +169,37 @@ TEST_F(ScheduleSourceTest, AFileChangedBehindTheEditorIsNoticed) {
         EXPECT_EQ(ChangedOnDisk(source), c.changed);
     }
     EXPECT_FALSE(ChangedOnDisk(ScheduleSource{}));
+    // A file unreadable right after its load or save leaves nothing to compare with.
+    const fs::path late = temp.Path() / "files" / "late.DAT";
+    const ScheduleSource unstamped = ScheduleSource::File(late);
+    Make("files/late.DAT", original);
+    EXPECT_FALSE(ChangedOnDisk(unstamped));
+}
+
+// A stamp is taken only of a file read whole; whatever fails gives none.
+TEST_F(ScheduleSourceTest, AFileReadOnlyInPartHasNoStamp) {
+    const fs::path path = Make("files/WEEK.DAT", Bytes(6656, 7));
+    const struct {
+        const char* name;
+        Call call;
+        Fault fault;
+    } cases[] = {
+        {"the open fails", Call::Open, Fault::Fail},
+        {"its size is unknown", Call::SizeOfOpen, Fault::Fail},
+        {"a read comes short", Call::Read, Fault::Short},
+        {"a read fails", Call::Read, Fault::Fail},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FaultyFileSystem faulty;
+        faulty.Break(c.call, 1, c.fault);
+        EXPECT_FALSE(StampOf(path, faulty).has_value());
+        EXPECT_EQ(faulty.StillOpen(), 0);
+    }
+    FaultyFileSystem whole;
+    ASSERT_TRUE(StampOf(path, whole).has_value());
+    EXPECT_EQ(StampOf(path, whole)->content, Bytes(6656, 7));
+    EXPECT_FALSE(StampOf(temp.Path() / "files", whole).has_value());  // a folder
 }
 
 TEST_F(ScheduleSourceTest, ACardIsFoundAgainByItsLabelOnlyWhileItIsACard) {
