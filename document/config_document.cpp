@@ -178,7 +178,7 @@ void ConfigDocument::Load(const ConfigImage& image) {
     }
     modified_ = false;
     history_.Clear();
-    state_ = nextState_++;
+    // No undo step leads back past a load: the state's number may stay as it was.
     savedState_ = state_;
     Notify(ChangeKind::kReset);
 }

@@ -65,6 +65,12 @@ TEST(ConfigDocument, LoadListsSlotsByStartWithEqualStartsInSlotOrderAndSelectsTh
     EXPECT_EQ(doc.SelectedRow(), 1u);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(changes.log, "reset ");
+    // Another load replaces every row; one without entries leaves nothing selected.
+    doc.Load(ImageOfMinutes({H}));
+    EXPECT_EQ(Rows(doc), (std::vector<SlotIndex>{0}));
+    doc.Load(ImageOfMinutes({}));
+    EXPECT_EQ(doc.RowCount(), 0u);
+    EXPECT_EQ(doc.SelectedSlot(), std::nullopt);
 }
 
 TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
@@ -96,8 +102,11 @@ TEST(ConfigDocument, CommandsKeepRowsSelectionAndFlagAsTheOperatorExpects) {
     check({"edit", {2, 0, 3, 4, 1}, 2, true, "-4 +0:2 sel "});
     doc.SelectSlot(2);  // already selected: nothing to tell
     check({"select the selected", {2, 0, 3, 4, 1}, 2, true, ""});
+    doc.SelectSlot(0);
+    check({"select another", {2, 0, 3, 4, 1}, 0, true, "sel "});
+    doc.MarkSaved();
     ASSERT_TRUE(doc.Delete(0));  // Tuesday goes; every later slot moves down one place
-    check({"delete", {1, 2, 3, 0}, std::nullopt, true, "-1 sel "});
+    check({"delete", {1, 2, 3, 0}, std::nullopt, true, "mod -1 sel mod "});
     EXPECT_EQ(doc.EntryOfRow(0).start, 0u);
     EXPECT_EQ(doc.EntryOfRow(3).start, 3 * D);
     ASSERT_TRUE(doc.CopyToDays(1, std::vector<int>{5, 6}).Done());  // Monday 00:00 to Friday and Saturday
@@ -178,6 +187,7 @@ TEST(ConfigDocument, RefusalsSayWhyAndChangeNothing) {
         {"a move onto Thursday's", doc.SetTimes(0, 3 * D + 30, 3 * D + 90), Result::kOverlap, 1, {}},
         {"a move past Sunday", doc.SetTimes(0, 7 * D, 7 * D + 60), Result::kOutsideWeek, {}, {}},
         {"a move starting where Sunday ends", doc.SetTimes(0, 7 * D, 60), Result::kOutsideWeek, {}, {}},
+        {"a move stopping where Sunday ends", doc.SetTimes(0, 6 * D, 7 * D), Result::kOutsideWeek, {}, {}},
         {"a move of no entry", doc.SetTimes(kMaxEntries, 0, 60), Result::kNoSuchEntry, {}, {}},
         {"a move to where it is", doc.SetTimes(0, D, D + 60), Result::kDone, {}, {}},
     };

@@ -11,6 +11,7 @@
 #include "document/config_document.h"
 #include "document/schedule_source.h"
 #include "storage/card_probe.h"
+#include "storage/config_file.h"
 #include "support/byte_files.h"
 #include "support/faulty_file_system.h"
 #include "support/entries.h"
@@ -174,6 +175,33 @@ TEST_F(ScheduleSourceTest, AFileChangedBehindTheEditorIsNoticed) {
     const ScheduleSource unstamped = ScheduleSource::File(late);
     Make("files/late.DAT", original);
     EXPECT_FALSE(ChangedOnDisk(unstamped));
+}
+
+// A file larger than any the editor writes is compared up to a byte past the overwrite
+// limit, and beyond it by its size and time alone.
+TEST_F(ScheduleSourceTest, BeyondTheOverwriteLimitOnlyTheSizeTells) {
+    const std::uintmax_t limit = kMaxOverwriteSize;
+    const struct {
+        const char* name;
+        std::uintmax_t size, changedByte;
+        bool grows, changed;
+    } cases[] = {
+        {"the last byte compared", limit + 1, limit, false, true},
+        {"a byte past those compared", limit + 2, limit + 1, false, false},
+        {"a byte added past them", limit + 2, 0, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes bytes(static_cast<std::size_t>(c.size), 7);
+        const fs::path path = Make("files/large.DAT", bytes);
+        const ScheduleSource source = ScheduleSource::File(path);
+        const auto time = fs::last_write_time(path);
+        if (c.grows) bytes.push_back(7);
+        else bytes[static_cast<std::size_t>(c.changedByte)] = 8;
+        WriteBytes(path, bytes);
+        fs::last_write_time(path, time);
+        EXPECT_EQ(ChangedOnDisk(source), c.changed);
+    }
 }
 
 // A stamp is taken only of a file read whole; whatever fails gives none.
