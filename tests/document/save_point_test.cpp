@@ -31,6 +31,7 @@ TEST(SavePointTest, ModifiedIsWhetherTheStateDiffersFromTheOneLastLoadedOrSaved)
     const Step undo = [](ConfigDocument& d) { d.Undo(); };
     const Step redo = [](ConfigDocument& d) { d.Redo(); };
     const Step deleteAll = [](ConfigDocument& d) { d.DeleteAll(); };
+    const Step load = [](ConfigDocument& d) { d.Load(ImageOf({DefaultEntry(0, kHour)})); };
     const struct {
         const char* name;
         std::vector<Step> steps;
@@ -45,6 +46,7 @@ TEST(SavePointTest, ModifiedIsWhetherTheStateDiffersFromTheOneLastLoadedOrSaved)
         {"redone back to the save", {add, save, undo, redo}, false, EditKind::kAdd, std::nullopt},
         {"a new change after an undo", {add, undo, add}, true, EditKind::kAdd, std::nullopt},
         {"delete all keeps the flag", {deleteAll}, false, EditKind::kDeleteAll, std::nullopt},
+        {"undone back to a later load", {add, load, add, undo}, false, std::nullopt, EditKind::kAdd},
         {"delete all redone", {deleteAll, undo, redo}, true, EditKind::kDeleteAll, std::nullopt},
     };
     for (const auto& c : cases) {
