@@ -31,6 +31,8 @@ TEST(EntryTexts, WeekTimeTexts) {
         {28800, "08:00:00 on Monday"},
         {86399, "23:59:59 on Monday"},
         {86400 + 45296, "12:34:56 on Tuesday"},
+        {86400 + 37250, "10:20:50 on Tuesday"},  // each tens digit where it first differs
+        {86400 + 75661, "21:01:01 on Tuesday"},
         {2 * 86400, "00:00:00 on Wednesday"},
         {3 * 86400, "00:00:00 on Thursday"},
         {4 * 86400, "00:00:00 on Friday"},

@@ -27,6 +27,14 @@ TEST(RateTable, TableAgreesWithTheDivisionRule) {
     EXPECT_EQ(kRateTable.back().rateCode, 249u);
 }
 
+// The codes the recorders take, slowest last: the division rule alone would let a neighbour
+// code with the same rates stand in for one of them.
+TEST(RateTable, HoldsTheRecordersCodes) {
+    const std::uint32_t codes[kRatePositions] = {0, 1, 2, 3, 4, 5, 7, 11, 14, 24, 29, 49, 59, 124, 249};
+    for (int position = 0; position < kRatePositions; ++position)
+        EXPECT_EQ(kRateTable[std::size_t(position)].rateCode, codes[position]) << position;
+}
+
 TEST(RateTable, RatePositionOfEveryCodeUpTo300) {
     for (std::uint32_t code = 0; code <= 300; ++code) {
         SCOPED_TRACE(code);
