@@ -89,6 +89,10 @@ CConfigDlg::CConfigDlg(wxWindow* parent, CardLocator cards)
     list_->SetFocus();
 }
 
+wxString CConfigDlg::SourcePath() const {
+    return source_.kind == ScheduleSource::Kind::kNone ? wxString() : PathText(source_.path);
+}
+
 wxString CConfigDlg::SourceText() const {
     switch (source_.kind) {
         case ScheduleSource::Kind::kNone: return wxString();
@@ -324,11 +328,20 @@ void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
 void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_).get()); }
 
 void CConfigDlg::OnMoveMenu(wxCommandEvent& event) {
-    // In menu order: earlier, later, a day earlier, a day later; the entry, then its stop.
-    const int index = event.GetId() - IDM_MOVE_EARLIER;
-    const int sign = index % 2 == 0 ? -1 : 1;
-    const bool byDay = index % 4 >= 2;
-    weekStrip_->MoveSelected(index >= 4, byDay ? sign : 0, byDay ? 0 : sign);
+    // Each entry of the menu as the strip's key makes the move: the entry or its stop, by days
+    // or by steps.
+    const struct {
+        int id;
+        bool stopOnly;
+        int days, steps;
+    } moves[] = {
+        {IDM_MOVE_EARLIER, false, 0, -1},    {IDM_MOVE_LATER, false, 0, 1},
+        {IDM_MOVE_DAY_EARLIER, false, -1, 0}, {IDM_MOVE_DAY_LATER, false, 1, 0},
+        {IDM_STOP_EARLIER, true, 0, -1},     {IDM_STOP_LATER, true, 0, 1},
+        {IDM_STOP_DAY_EARLIER, true, -1, 0}, {IDM_STOP_DAY_LATER, true, 1, 0},
+    };
+    for (const auto& move : moves)
+        if (move.id == event.GetId()) weekStrip_->MoveSelected(move.stopOnly, move.days, move.steps);
 }
 
 void CConfigDlg::OnUndo(wxCommandEvent&) { UndoStep(false); }

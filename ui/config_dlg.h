@@ -61,6 +61,8 @@ private:
     // Where the schedule stands, as the printout's header names it: the path or "Card CARD";
     // empty before anything was loaded or saved.
     wxString SourceText() const;
+    // The file last loaded or saved (a card's CONFIG01.DAT); empty before anything was.
+    wxString SourcePath() const;
     // "*WEEK.DAT – ORVANTIS and SELDORIX Configuration": what is open, and whether it has
     // unsaved changes; the application's name alone before anything was loaded or saved.
     void UpdateTitle();

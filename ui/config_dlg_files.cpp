@@ -104,16 +104,14 @@ bool CConfigDlg::OpenDropped(const wxArrayString& paths) {
 
 void CConfigDlg::OnLoadFromFile(wxCommandEvent&) {
     if (!AskDiscard()) return;
-    const wxString path =
-        ChooseConfigFile(this, false, source_.kind == ScheduleSource::Kind::kNone ? wxString() : PathText(source_.path));
+    const wxString path = ChooseConfigFile(this, false, SourcePath());
     if (path.empty()) return;
     LoadConfig(PathOf(path));
 }
 
 void CConfigDlg::OnSaveToFile(wxCommandEvent&) {
     // The chooser starts at the file last loaded or saved.
-    const wxString current = source_.kind == ScheduleSource::Kind::kNone ? wxString() : PathText(source_.path);
-    const wxString path = ChooseConfigFile(this, true, current);
+    const wxString path = ChooseConfigFile(this, true, SourcePath());
     if (path.empty()) return;
     SaveToPath(PathOf(path), false);
 }
