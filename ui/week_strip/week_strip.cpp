@@ -124,17 +124,37 @@ void FrameRect(wxDC& dc, const wxRect& rect, int thickness, const wxColour& colo
     FillRect(dc, wxRect(rect.GetRight() + 1, rect.y, thickness, rect.height), colour);
 }
 
-// Lines rising to the right across rect, spacing apart. They lie where x + y is a multiple of
-// spacing, so that the hatching of neighbouring rectangles joins up.
-void Hatch(wxDC& dc, const wxRect& rect, int spacing, const wxColour& colour) {
-    if (rect.width <= 0 || rect.height <= 0 || spacing <= 0) return;
-    const int left = rect.x, top = rect.y, right = rect.GetRight(), bottom = rect.GetBottom();
+// Lines rising to the right across each of rects, spacing apart. They lie where x + y is a
+// multiple of spacing, so that the hatching of neighbouring rectangles joins up. Where the
+// device draws through a graphics context (GTK) they go as one path, many times faster than
+// a line at a time.
+void Hatch(wxDC& dc, std::span<const wxRect> rects, int spacing, const wxColour& colour) {
+    if (spacing <= 0) return;
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    wxGraphicsPath path;
+    if (gc) path = gc->CreatePath();
     dc.SetPen(wxPen(colour, 1));
-    const int past = ((left + top) % spacing + spacing) % spacing;  // past the last line before
-    const int first = left + top + (past == 0 ? 0 : spacing - past);
-    for (int sum = first; sum <= right + bottom; sum += spacing) {
-        const int x1 = std::max(left, sum - bottom), x2 = std::min(right, sum - top);
-        dc.DrawLine(x1, sum - x1, x2, sum - x2);
+    for (const wxRect& rect : rects) {
+        if (rect.width <= 0 || rect.height <= 0) continue;
+        const int left = rect.x, top = rect.y, right = rect.GetRight(), bottom = rect.GetBottom();
+        const int past = ((left + top) % spacing + spacing) % spacing;  // past the last line before
+        const int first = left + top + (past == 0 ? 0 : spacing - past);
+        for (int sum = first; sum <= right + bottom; sum += spacing) {
+            const int x1 = std::max(left, sum - bottom), x2 = std::min(right, sum - top);
+            if (gc) {
+                path.MoveToPoint(x1, sum - x1);
+                path.AddLineToPoint(x2, sum - x2);
+            } else {
+                dc.DrawLine(x1, sum - x1, x2, sum - x2);
+            }
+        }
+    }
+    if (gc) {
+        // Crisp lines, as the plain device draws them, and far quicker for it.
+        const wxAntialiasMode antialias = gc->GetAntialiasMode();
+        gc->SetAntialiasMode(wxANTIALIAS_NONE);
+        gc->StrokePath(path);
+        gc->SetAntialiasMode(antialias);
     }
     dc.SetPen(wxNullPen);
 }
@@ -498,7 +518,10 @@ void CWeekStrip::DrawUnrecorded(wxDC& dc, const Geometry& g) const {
     // theme alike, and as lines rather than a tint, so that it survives a grey printout.
     const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
     const wxColour hatch = Blend(plotBack, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT), kHatchStrength);
-    for (const WeekSegment& segment : unrecorded_) Hatch(dc, BarRect(g, segment), FromDIP(kHatchSpacing), hatch);
+    std::vector<wxRect> rects;
+    rects.reserve(unrecorded_.size());
+    for (const WeekSegment& segment : unrecorded_) rects.push_back(BarRect(g, segment));
+    Hatch(dc, rects, FromDIP(kHatchSpacing), hatch);
 }
 
 void CWeekStrip::DrawCoverage(wxDC& dc, const Geometry& g) const {
@@ -509,9 +532,14 @@ void CWeekStrip::DrawCoverage(wxDC& dc, const Geometry& g) const {
     dc.SetTextForeground(GetForegroundColour());
     auto draw = [&](const std::string& text, int x, int y) {
         if (text.empty() || x >= right) return 0;
-        const wxString shown = wxControl::Ellipsize(wxString::FromUTF8(text), dc, wxELLIPSIZE_END, right - x);
+        wxString shown = wxString::FromUTF8(text);
+        int width = dc.GetTextExtent(shown).x;
+        if (width > right - x) {
+            shown = wxControl::Ellipsize(shown, dc, wxELLIPSIZE_END, right - x);
+            width = dc.GetTextExtent(shown).x;
+        }
         dc.DrawText(shown, x, y);
-        return dc.GetTextExtent(shown).x;
+        return width;
     };
     const int recorded = draw(RecordedText(coverage_), g.labelLeft, g.coverageTop);
     draw(TriggerTimesText(coverage_), g.labelLeft + recorded + FromDIP(kCoverageGap), g.coverageTop);
@@ -553,7 +581,8 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
     const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
     const wxRect box(g.legendLeft, y + (line - swatch) / 2, swatch, swatch);
     FillEdgedRect(dc, box, plotBack);
-    Hatch(dc, wxRect(box).Deflate(1), FromDIP(kHatchSpacing) / 2,
+    const wxRect inside = wxRect(box).Deflate(1);
+    Hatch(dc, std::span(&inside, 1), FromDIP(kHatchSpacing) / 2,
           Blend(plotBack, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT), kHatchStrength));
     dc.DrawText(wxGetTranslation(kUnrecordedLegend), g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
 }
