@@ -159,6 +159,14 @@ void Hatch(wxDC& dc, std::span<const wxRect> rects, int spacing, const wxColour&
     dc.SetPen(wxNullPen);
 }
 
+// The hatching of what no entry records: from the system's colours of the rows, so that it
+// reads in a light and a dark theme alike; lines rather than a tint, so that a grey printout
+// keeps it.
+wxColour HatchColour() {
+    return Blend(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX), wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT),
+                 kHatchStrength);
+}
+
 bool IsDarkTheme() { return wxSystemSettings::GetAppearance().IsDark(); }
 
 // wxGTK draws wxCURSOR_SIZING as the X font's "sizing" glyph, which cursor themes lack; its
@@ -514,14 +522,10 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
 }
 
 void CWeekStrip::DrawUnrecorded(wxDC& dc, const Geometry& g) const {
-    // Drawn from the system's colours of the rows, so that it reads in a light and a dark
-    // theme alike, and as lines rather than a tint, so that it survives a grey printout.
-    const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
-    const wxColour hatch = Blend(plotBack, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT), kHatchStrength);
     std::vector<wxRect> rects;
     rects.reserve(unrecorded_.size());
     for (const WeekSegment& segment : unrecorded_) rects.push_back(BarRect(g, segment));
-    Hatch(dc, rects, FromDIP(kHatchSpacing), hatch);
+    Hatch(dc, rects, FromDIP(kHatchSpacing), HatchColour());
 }
 
 void CWeekStrip::DrawCoverage(wxDC& dc, const Geometry& g) const {
@@ -578,12 +582,10 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
         y += line;
     }
     // The hatching of what no entry records, on the rows' background.
-    const wxColour plotBack = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
     const wxRect box(g.legendLeft, y + (line - swatch) / 2, swatch, swatch);
-    FillEdgedRect(dc, box, plotBack);
+    FillEdgedRect(dc, box, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
     const wxRect inside = wxRect(box).Deflate(1);
-    Hatch(dc, std::span(&inside, 1), FromDIP(kHatchSpacing) / 2,
-          Blend(plotBack, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT), kHatchStrength));
+    Hatch(dc, std::span(&inside, 1), FromDIP(kHatchSpacing) / 2, HatchColour());
     dc.DrawText(wxGetTranslation(kUnrecordedLegend), g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
 }
 
