@@ -1,7 +1,10 @@
-// The schedule model's two hot paths, each next to the least work of the same shape:
-// the list texts of a full schedule (a rebuild after every load) and the overlap test of one
-// candidate against a full schedule (every OK of the item dialog).
+// The schedule model's hot paths, each next to the least work of the same shape: the list
+// texts of a full schedule (a rebuild after every load), the overlap test of one candidate
+// against a full schedule (every OK of the item dialog) and the week's coverage with its texts
+// (every change the strip hears of).
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,7 @@
 #include "bench/full_schedule.h"
 #include "model/entry_texts.h"
 #include "model/overlap.h"
+#include "model/week_coverage.h"
 
 namespace {
 
@@ -78,6 +82,34 @@ void PlainLoop(benchmark::State& state) {
     }
 }
 BENCHMARK(PlainLoop)->Name("FitsSchedule/baseline_plain_loop_256");
+
+void Coverage_FullSchedule(benchmark::State& state) {
+    const auto entries = FullSchedule();
+    for (auto _ : state) {
+        const WeekCoverage coverage = CoverageOf(entries);
+        auto lines = CoverageLines(coverage);
+        auto bars = UnrecordedSegments(coverage);
+        benchmark::DoNotOptimize(lines);
+        benchmark::DoNotOptimize(bars);
+    }
+    state.SetItemsProcessed(state.iterations() * entries.size());
+}
+BENCHMARK(Coverage_FullSchedule)->Name("Coverage/texts_and_bars_256_entries");
+
+// The entries' intervals copied out and sorted: the least any union of them costs.
+void SortIntervals(benchmark::State& state) {
+    const auto entries = FullSchedule();
+    for (auto _ : state) {
+        std::vector<std::pair<WeekTime, WeekTime>> intervals;
+        intervals.reserve(entries.size());
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) intervals.emplace_back(it->start, it->stop);
+        std::sort(intervals.begin(), intervals.end());
+        benchmark::DoNotOptimize(intervals.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * entries.size());
+}
+BENCHMARK(SortIntervals)->Name("Coverage/baseline_sort_256_intervals");
 
 }  // namespace
 

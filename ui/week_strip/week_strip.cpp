@@ -42,6 +42,9 @@ constexpr std::array<LegendItem, 4> kLegend = {{
     {TriggerClass::Alarm2, wxTRANSLATE("Alarm 2")},
     {TriggerClass::Vmd, wxTRANSLATE("VMD")},
 }};
+// TRANSLATORS: on the week strip's legend, beside the hatching of the times no entry records.
+constexpr const char* kUnrecordedLegend = wxTRANSLATE("Not recorded");
+constexpr std::size_t kLegendLines = kLegend.size() + 1;
 
 // Sizes in device-independent pixels.
 constexpr int kMargin = 4;
@@ -60,6 +63,10 @@ constexpr int kMinDragDistance = 3;  // when the system names no drag threshold
 constexpr unsigned char kSpanAlpha = 96;  // the span being drawn lets the bars below show
 constexpr double kMovedFrom = 0.4;  // how much colour an entry keeps where it is moved away from
 constexpr int kEndZone = 4;  // how near an end of a bar the pointer takes hold of that end
+constexpr int kHatchSpacing = 6;   // between the lines hatching unrecorded stretches
+constexpr double kHatchStrength = 0.4;  // how far the hatching goes from the rows' background to their text
+constexpr int kCoverageLines = 2;  // recorded time and triggers' times; the unrecorded stretches
+constexpr int kCoverageGap = 24;   // between the recorded time and the triggers' times
 
 constexpr int kTipOffset = 16;  // from the pointer to the times shown beside it during a drag
 constexpr int kTipPadding = 4;
@@ -117,6 +124,49 @@ void FrameRect(wxDC& dc, const wxRect& rect, int thickness, const wxColour& colo
     FillRect(dc, wxRect(rect.GetRight() + 1, rect.y, thickness, rect.height), colour);
 }
 
+// Lines rising to the right across each of rects, spacing apart. They lie where x + y is a
+// multiple of spacing, so that the hatching of neighbouring rectangles joins up. Where the
+// device draws through a graphics context (GTK) they go as one path, many times faster than
+// a line at a time.
+void Hatch(wxDC& dc, std::span<const wxRect> rects, int spacing, const wxColour& colour) {
+    if (spacing <= 0) return;
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    wxGraphicsPath path;
+    if (gc) path = gc->CreatePath();
+    dc.SetPen(wxPen(colour, 1));
+    for (const wxRect& rect : rects) {
+        if (rect.width <= 0 || rect.height <= 0) continue;
+        const int left = rect.x, top = rect.y, right = rect.GetRight(), bottom = rect.GetBottom();
+        const int past = ((left + top) % spacing + spacing) % spacing;  // past the last line before
+        const int first = left + top + (past == 0 ? 0 : spacing - past);
+        for (int sum = first; sum <= right + bottom; sum += spacing) {
+            const int x1 = std::max(left, sum - bottom), x2 = std::min(right, sum - top);
+            if (gc) {
+                path.MoveToPoint(x1, sum - x1);
+                path.AddLineToPoint(x2, sum - x2);
+            } else {
+                dc.DrawLine(x1, sum - x1, x2, sum - x2);
+            }
+        }
+    }
+    if (gc) {
+        // Crisp lines, as the plain device draws them, and far quicker for it.
+        const wxAntialiasMode antialias = gc->GetAntialiasMode();
+        gc->SetAntialiasMode(wxANTIALIAS_NONE);
+        gc->StrokePath(path);
+        gc->SetAntialiasMode(antialias);
+    }
+    dc.SetPen(wxNullPen);
+}
+
+// The hatching of what no entry records: from the system's colours of the rows, so that it
+// reads in a light and a dark theme alike; lines rather than a tint, so that a grey printout
+// keeps it.
+wxColour HatchColour() {
+    return Blend(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX), wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT),
+                 kHatchStrength);
+}
+
 bool IsDarkTheme() { return wxSystemSettings::GetAppearance().IsDark(); }
 
 // wxGTK draws wxCURSOR_SIZING as the X font's "sizing" glyph, which cursor themes lack; its
@@ -162,6 +212,8 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     SetAccessibleName(this, _("Week"));
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
+    coverage_ = CoverageOf(entries_);
+    unrecorded_ = UnrecordedSegments(coverage_);
     SetAccessibleDescription(this, Description());
     ShowTip();
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
@@ -179,6 +231,8 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
         if (drag_ == Drag::kPressedOnEntry || drag_ == Drag::kMoving) EndDrag(false);
         entries_ = document_.Entries();
         segments_ = WeekSegments(entries_);
+        coverage_ = CoverageOf(entries_);
+        unrecorded_ = UnrecordedSegments(coverage_);
         if (hovered_) {
             hovered_.reset();
             ShowTip();
@@ -190,13 +244,23 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
 
 wxString CWeekStrip::Description() const {
     const OptionalSlot slot = SelectedSlot();
-    if (!slot || *slot >= entries_.size()) return _("No entry selected");
-    const ColumnTexts texts = EntryTexts(entries_[*slot]);
-    // TRANSLATORS: what a screen reader hears of the week strip: the selected entry's start,
-    // stop and trigger, "08:00:00 on Friday to 17:00:00 on Friday, Continuous".
-    return wxString::Format(_("%s to %s, %s"), wxString::FromUTF8(texts[ListColumn::kStart]),
-                            wxString::FromUTF8(texts[ListColumn::kStop]),
-                            wxString::FromUTF8(texts[ListColumn::kTrigger]));
+    wxString description = _("No entry selected");
+    if (slot && *slot < entries_.size()) {
+        const ColumnTexts texts = EntryTexts(entries_[*slot]);
+        // TRANSLATORS: what a screen reader hears of the week strip: the selected entry's start,
+        // stop and trigger, "08:00:00 on Friday to 17:00:00 on Friday, Continuous".
+        description = wxString::Format(_("%s to %s, %s"), wxString::FromUTF8(texts[ListColumn::kStart]),
+                                       wxString::FromUTF8(texts[ListColumn::kStop]),
+                                       wxString::FromUTF8(texts[ListColumn::kTrigger]));
+    }
+    for (const wxString& line : CoverageLines()) description << '\n' << line;
+    return description;
+}
+
+std::vector<wxString> CWeekStrip::CoverageLines() const {
+    std::vector<wxString> lines;
+    for (const std::string& line : ::CoverageLines(coverage_)) lines.push_back(wxString::FromUTF8(line));
+    return lines;
 }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
@@ -276,6 +340,7 @@ const CWeekStrip::TextMetrics& CWeekStrip::Metrics() const {
     for (const char* label : kDayLabels) m.dayWidth = std::max(m.dayWidth, GetTextExtent(wxGetTranslation(label)).x);
     for (const LegendItem& item : kLegend)
         m.legendWidth = std::max(m.legendWidth, GetTextExtent(wxGetTranslation(item.text)).x);
+    m.legendWidth = std::max(m.legendWidth, GetTextExtent(wxGetTranslation(kUnrecordedLegend)).x);
     m.hourLabelWidth = GetTextExtent(HourText(kHours)).x;
     m.charHeight = GetCharHeight();
     metrics_ = m;
@@ -295,9 +360,10 @@ CWeekStrip::Geometry CWeekStrip::Measure(const wxSize& area) const {
     g.plotRight = std::max(g.plotLeft + 1, g.legendLeft - FromDIP(kLegendGap) - halfHourLabel);
 
     g.rowsTop = margin;
-    g.rowHeight = std::max(1, (area.y - g.rowsTop - AxisHeight()) / kDays);
+    g.rowHeight = std::max(1, (area.y - g.rowsTop - AxisHeight() - CoverageHeight()) / kDays);
     g.barInset = std::min(FromDIP(kBarInset), (g.rowHeight - 1) / 3);
     g.axisTop = g.rowsTop + kDays * g.rowHeight;
+    g.coverageTop = g.axisTop + AxisHeight();
     return g;
 }
 
@@ -307,17 +373,21 @@ wxSize CWeekStrip::DoGetBestSize() const {
     const Geometry g = Measure(wide);
     const int width = wide.x - (g.plotRight - g.plotLeft) + FromDIP(kPreferredAxisWidth);
     const int charHeight = Metrics().charHeight;
-    const int legendHeight = static_cast<int>(kLegend.size()) *
+    const int legendHeight = static_cast<int>(kLegendLines) *
                              (std::max(charHeight, FromDIP(kSwatch)) + FromDIP(kLegendSpacing));
     // Rows no lower than a line of text, so that the day labels never crowd each other.
     const int rowHeight = std::max(FromDIP(kRowHeight), charHeight);
     const int rows = std::max(kDays * rowHeight, legendHeight);
-    return wxSize(width, g.rowsTop + rows + AxisHeight());
+    return wxSize(width, g.rowsTop + rows + AxisHeight() + CoverageHeight());
 }
 
 int CWeekStrip::AxisHeight() const {
     // A pixel of gap, the ticks, another pixel, the hour labels and a bottom margin.
     return 1 + FromDIP(kTickLength) + FromDIP(1) + Metrics().charHeight + FromDIP(kBottomMargin);
+}
+
+int CWeekStrip::CoverageHeight() const {
+    return kCoverageLines * Metrics().charHeight + FromDIP(kBottomMargin);
 }
 
 int CWeekStrip::XOfSecond(const Geometry& g, std::uint32_t second) const {
@@ -384,8 +454,10 @@ void CWeekStrip::RenderWeek(wxDC& dc, const wxSize& area) const {
     FillRect(dc, wxRect(area), GetBackgroundColour());
     dc.SetFont(GetFont());
     DrawGrid(dc, g);
+    DrawUnrecorded(dc, g);
     DrawBars(dc, g);
     DrawLegend(dc, g);
+    DrawCoverage(dc, g);
 }
 
 void CWeekStrip::Render(wxDC& dc, const wxSize& area) const {
@@ -449,6 +521,35 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
     }
 }
 
+void CWeekStrip::DrawUnrecorded(wxDC& dc, const Geometry& g) const {
+    std::vector<wxRect> rects;
+    rects.reserve(unrecorded_.size());
+    for (const WeekSegment& segment : unrecorded_) rects.push_back(BarRect(g, segment));
+    Hatch(dc, rects, FromDIP(kHatchSpacing), HatchColour());
+}
+
+void CWeekStrip::DrawCoverage(wxDC& dc, const Geometry& g) const {
+    // The recorded time, the triggers' times beside it, and the unrecorded stretches below;
+    // shortened where the strip is too narrow (its description carries them whole).
+    const int right = g.legendLeft + FromDIP(kSwatch) + FromDIP(kSwatchGap) + Metrics().legendWidth;
+    const int charHeight = dc.GetCharHeight();
+    dc.SetTextForeground(GetForegroundColour());
+    auto draw = [&](const std::string& text, int x, int y) {
+        if (text.empty() || x >= right) return 0;
+        wxString shown = wxString::FromUTF8(text);
+        int width = dc.GetTextExtent(shown).x;
+        if (width > right - x) {
+            shown = wxControl::Ellipsize(shown, dc, wxELLIPSIZE_END, right - x);
+            width = dc.GetTextExtent(shown).x;
+        }
+        dc.DrawText(shown, x, y);
+        return width;
+    };
+    const int recorded = draw(RecordedText(coverage_), g.labelLeft, g.coverageTop);
+    draw(TriggerTimesText(coverage_), g.labelLeft + recorded + FromDIP(kCoverageGap), g.coverageTop);
+    draw(UnrecordedText(coverage_), g.labelLeft, g.coverageTop + charHeight);
+}
+
 void CWeekStrip::DrawSelected(wxDC& dc, const Geometry& g) const {
     const bool dark = IsDarkTheme();
     // The selected entry's bars last, so that no neighbour covers their outline. While it is
@@ -480,6 +581,12 @@ void CWeekStrip::DrawLegend(wxDC& dc, const Geometry& g) const {
         dc.DrawText(wxGetTranslation(item.text), g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
         y += line;
     }
+    // The hatching of what no entry records, on the rows' background.
+    const wxRect box(g.legendLeft, y + (line - swatch) / 2, swatch, swatch);
+    FillEdgedRect(dc, box, wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
+    const wxRect inside = wxRect(box).Deflate(1);
+    Hatch(dc, std::span(&inside, 1), FromDIP(kHatchSpacing) / 2, HatchColour());
+    dc.DrawText(wxGetTranslation(kUnrecordedLegend), g.legendLeft + swatch + FromDIP(kSwatchGap), y + (line - charHeight) / 2);
 }
 
 void CWeekStrip::DrawSpan(wxDC& dc, const Geometry& g) const {

@@ -1,6 +1,8 @@
 #pragma once
 // A picture of the recording schedule: seven rows, Monday to Sunday, under a 24-hour axis,
-// with every entry drawn as bars over the seconds it records, coloured by its trigger. It
+// with every entry drawn as bars over the seconds it records, coloured by its trigger, and
+// the stretches nothing records hatched; beneath, how much of the week is recorded and what
+// is not. It
 // draws the document's entries and selection. Clicking a bar selects its entry,
 // double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
 // the selection from entry to entry in the order of the list. Dragging along the rows from
@@ -18,6 +20,7 @@
 
 #include "document/config_document.h"
 #include "model/schedule_entry.h"
+#include "model/week_coverage.h"
 #include "model/week_drag.h"
 #include "model/week_move.h"
 #include "model/week_segments.h"
@@ -46,8 +49,12 @@ public:
     // Moves the selected entry (or, stopOnly, its stop) by days, or by steps of 15 minutes (of
     // one with fine), as Alt or Ctrl with the arrows do; false with nothing to move.
     bool MoveSelected(bool stopOnly, int days, int steps, bool fine = false);
-    // What a screen reader hears of the strip: the selected entry, or that none is; translated.
+    // What a screen reader hears of the strip: the selected entry, or that none is, then the
+    // coverage lines; translated.
     wxString Description() const;
+    // The week's coverage of the schedule drawn, and its lines as the strip shows them, translated.
+    const WeekCoverage& Coverage() const { return coverage_; }
+    std::vector<wxString> CoverageLines() const;
 
     const std::vector<WeekSegment>& Segments() const { return segments_; }
 
@@ -100,6 +107,7 @@ private:
         int barInset = 0;          // gap between a bar and its row's edges
         int axisTop = 0;           // ticks and hour labels below the rows
         int legendLeft = 0;        // legend to the right of the axis
+        int coverageTop = 0;       // the coverage lines below the hour labels
     };
     // Widths and heights of the strip's texts, measured once and again after a change of
     // font, DPI or theme (the bar under the mouse is looked for on every mouse move).
@@ -110,6 +118,7 @@ private:
     const TextMetrics& Metrics() const;
     Geometry Measure(const wxSize& area) const;
     int AxisHeight() const;
+    int CoverageHeight() const;  // the coverage lines beneath the axis
     int XOfSecond(const Geometry& g, std::uint32_t second) const;
     wxRect BarRect(const Geometry& g, const WeekSegment& segment) const;
     bool InPlot(const Geometry& g, const wxPoint& point) const;
@@ -124,6 +133,9 @@ private:
 
     void DrawGrid(wxDC& dc, const Geometry& g) const;
     void DrawBars(wxDC& dc, const Geometry& g) const;
+    // Hatches the stretches no entry records.
+    void DrawUnrecorded(wxDC& dc, const Geometry& g) const;
+    void DrawCoverage(wxDC& dc, const Geometry& g) const;
     // The selected entry's bars again, outlined: on the screen only, never on paper.
     void DrawSelected(wxDC& dc, const Geometry& g) const;
     void DrawLegend(wxDC& dc, const Geometry& g) const;
@@ -168,6 +180,8 @@ private:
     int listenerId_ = 0;
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
+    WeekCoverage coverage_;                 // of entries_
+    std::vector<WeekSegment> unrecorded_;   // the bars of coverage_'s unrecorded stretches
     OptionalSlot hovered_;  // the slot whose tooltip is set
     // kPressed and kDrawing on an empty spot, kPressedOnEntry and kMoving on an entry's bar.
     enum class Drag { kNone, kPressed, kDrawing, kPressedOnEntry, kMoving };

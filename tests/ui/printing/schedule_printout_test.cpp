@@ -238,4 +238,21 @@ TEST_F(SchedulePrintoutTest, ThePrintedWeekShowsNoSelection) {
     EXPECT_EQ(0, std::memcmp(none.GetData(), selected.GetData(), std::size_t(size.x) * size.y * 3));
 }
 
+// The first page says how much of the week is recorded, under the week it draws; the pages
+// after it carry the table alone.
+TEST_F(SchedulePrintoutTest, TheFirstPageSaysWhatTheWeekRecords) {
+    std::vector<ScheduleEntry> entries = EntriesEvery(40, 0, kDay / 8, 1800);
+    entries.back().control |= 9u << kTriggerShift;  // one motion entry
+    Fill(entries);
+    const std::vector<Page> pages = Print(wxPAPER_A4, wxPORTRAIT);
+    ASSERT_GE(pages.size(), 2u);
+    for (const std::string line : {"Recorded 20 h of 168 h", "Continuous 19 h 30 min, VMD 30 min"}) {
+        const DrawnText* said = Find(pages[0], line);
+        const DrawnText* sunday = Find(pages[0], "Sun");
+        ASSERT_TRUE(said && sunday) << line;
+        EXPECT_LT(said->y, sunday->y) << line;
+        for (std::size_t p = 1; p < pages.size(); ++p) EXPECT_EQ(Count(pages[p], line), 0) << p + 1;
+    }
+}
+
 }  // namespace

@@ -343,7 +343,8 @@ TEST_F(WeekStripTest, AltArrowsMoveTheSelectedEntryAndCtrlArrowsItsStop) {
         EXPECT_EQ(document_.Image().Entry(0), expected);
         EXPECT_EQ(strip_->MoveOutcome().result, c.refused ? EditOutcome::Result::kOverlap : EditOutcome::Result::kDone);
         // A screen reader hears the new times.
-        EXPECT_EQ(GetAccessibleDescription(strip_), wxString::FromUTF8(DragTipText(expected) + ", Continuous"));
+        EXPECT_EQ(GetAccessibleDescription(strip_).BeforeFirst('\n'),
+                  wxString::FromUTF8(DragTipText(expected) + ", Continuous"));
     }
 }
 
@@ -526,9 +527,49 @@ TEST_F(WeekStripTest, ForeignTimesDrawNoBarAndNamesTheStrip) {
     EXPECT_EQ(GetAccessibleName(strip_), "Week");
     EXPECT_TRUE(strip_->AcceptsFocus());
     // A screen reader hears which entry is selected.
-    EXPECT_EQ(GetAccessibleDescription(strip_), "No entry selected");
+    EXPECT_EQ(GetAccessibleDescription(strip_).BeforeFirst('\n'), "No entry selected");
     document_.SelectSlot(1);
-    EXPECT_EQ(GetAccessibleDescription(strip_), "00:00:00 on Tuesday to 01:00:00 on Tuesday, VMD");
+    EXPECT_EQ(GetAccessibleDescription(strip_).BeforeFirst('\n'), "00:00:00 on Tuesday to 01:00:00 on Tuesday, VMD");
+    // The entry past Sunday records nothing the strip can show, nor counts as recorded.
+    EXPECT_EQ(strip_->CoverageLines().front(), "Recorded 1 h of 168 h");
+}
+
+// What the strip shows beneath the rows a screen reader hears after the selection, and both
+// follow every change of the schedule; the stretches nothing records are hatched.
+TEST_F(WeekStripTest, CoverageIsSaidAndDrawnAndFollowsTheSchedule) {
+    std::vector<ScheduleEntry> office;
+    for (int day = 1; day <= 5; ++day) office.push_back(Entry(day, 7 * H + 1800, day, 18 * H, 0));
+    SetSchedule(office);
+    const wxString said = "No entry selected\nRecorded 52 h 30 min of 168 h\nContinuous 52 h 30 min\n"
+                          "Not recorded: Friday 18:00 to Monday 07:30, Monday 18:00 to Tuesday 07:30, "
+                          "Tuesday 18:00 to Wednesday 07:30 and 2 more";
+    EXPECT_EQ(GetAccessibleDescription(strip_), said);
+    // Saturday 01:00 to 05:00, clear of the hour lines and of a bar's edges: hatched (two
+    // colours) while nothing records it, one colour under a bar.
+    const wxRect saturday = strip_->BarRect(WeekSegment{6, H, 5 * H, 0}).Deflate(1);
+    auto hatched = [&] {
+        const wxImage image = Rendered(kStripSize);
+        const wxColour first = Pixel(image, saturday.GetTopLeft());
+        for (int x = saturday.x; x <= saturday.GetRight(); ++x)
+            for (int y = saturday.y; y <= saturday.GetBottom(); ++y)
+                if (Pixel(image, wxPoint(x, y)) != first) return true;
+        return false;
+    };
+    EXPECT_TRUE(hatched());
+
+    // Friday's entry on to Monday morning, where Monday's begins.
+    ASSERT_EQ(document_.SetTimes(4, 4 * D + 7 * H + 1800, 7 * H + 1800).result, EditOutcome::Result::kDone);
+    EXPECT_EQ(strip_->CoverageLines(),
+              (std::vector<wxString>{"Recorded 114 h of 168 h", "Continuous 114 h",
+                                     "Not recorded: Monday 18:00 to Tuesday 07:30, Tuesday 18:00 to Wednesday 07:30, "
+                                     "Wednesday 18:00 to Thursday 07:30 and 1 more"}));
+    EXPECT_FALSE(hatched());
+    ASSERT_TRUE(document_.Undo());
+    EXPECT_EQ(GetAccessibleDescription(strip_), said);
+    document_.DeleteAll();
+    EXPECT_EQ(strip_->CoverageLines(),
+              (std::vector<wxString>{"Recorded 0 h of 168 h", "Not recorded: the whole week"}));
+    EXPECT_TRUE(hatched());
 }
 
 }  // namespace
