@@ -22,8 +22,9 @@ std::vector<SlotIndex> SlotsStartingOn(std::span<const ScheduleEntry> entries, i
 namespace {
 void NoteInTheWay(std::vector<ScheduleEntry>& inTheWay, const ScheduleEntry& entry) {
     if (std::find(inTheWay.begin(), inTheWay.end(), entry) != inTheWay.end()) return;
-    const auto later = std::upper_bound(inTheWay.begin(), inTheWay.end(), entry,
-                                        [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.start < b.start; });
+    const auto later =
+        std::upper_bound(inTheWay.begin(), inTheWay.end(), entry,
+                         [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.start < b.start; });
     inTheWay.insert(later, entry);
 }
 }  // namespace
@@ -68,7 +69,8 @@ DayCopyPlan PlanCopyDayToDays(std::span<const ScheduleEntry> entries, int source
             schedule.resize(before);
             plan.overlappingDays.push_back(day);
         } else {
-            plan.copies.insert(plan.copies.end(), schedule.begin() + static_cast<std::ptrdiff_t>(before), schedule.end());
+            plan.copies.insert(plan.copies.end(), schedule.begin() + static_cast<std::ptrdiff_t>(before),
+                               schedule.end());
         }
     }
     if (!plan.Accepted()) plan.copies.clear();

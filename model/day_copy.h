@@ -16,11 +16,12 @@ std::optional<int> StartDayOf(const ScheduleEntry& entry);
 std::vector<SlotIndex> SlotsStartingOn(std::span<const ScheduleEntry> entries, int day);
 
 struct DayCopyPlan {
-    std::vector<ScheduleEntry> copies;     // for each day in weekday order, the day's entries in slot order; empty when refused
-    std::vector<int> overlappingDays;      // the days whose copies overlap, in weekday order
-    std::vector<ScheduleEntry> inTheWay;   // what those copies overlap, in order of start, each once
-    bool full = false;                     // the copies would take the schedule past its capacity
-    bool sourceOutsideWeek = false;        // an entry of the day stops past Sunday: it has no day to shift by
+    // For each day in weekday order, the day's entries in slot order; empty when refused.
+    std::vector<ScheduleEntry> copies;
+    std::vector<int> overlappingDays;     // the days whose copies overlap, in weekday order
+    std::vector<ScheduleEntry> inTheWay;  // what those copies overlap, in order of start, each once
+    bool full = false;                    // the copies would take the schedule past its capacity
+    bool sourceOutsideWeek = false;       // an entry of the day stops past Sunday: it has no day to shift by
     bool Accepted() const { return !sourceOutsideWeek && !full && overlappingDays.empty(); }
 };
 

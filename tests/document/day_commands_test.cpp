@@ -83,8 +83,7 @@ TEST(DayCommands, CopyDayToDaysRefusedChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<ScheduleEntry> entries = Week();
-        for (std::size_t i = 0; i < c.fillers; ++i)
-            entries.push_back(DefaultEntry(5 * D + static_cast<WeekTime>(i) * 60, 5 * D + static_cast<WeekTime>(i + 1) * 60));
+        for (WeekTime i = 0; i < c.fillers; ++i) entries.push_back(DefaultEntry(5 * D + i * 60, 5 * D + (i + 1) * 60));
         ConfigDocument doc;
         doc.Load(ImageOf(entries));
         const EditOutcome outcome = doc.CopyDayToDays(c.day, c.days);

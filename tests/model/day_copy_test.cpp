@@ -27,7 +27,8 @@ TEST(DayCopy, ADayHoldsTheEntriesStartingOnIt) {
         SCOPED_TRACE(c.entry.start);
         EXPECT_EQ(StartDayOf(c.entry), c.day);
         const std::vector<ScheduleEntry> entries = {At(3 * D, 3 * D + H), c.entry};
-        EXPECT_EQ(SlotsStartingOn(entries, c.day.value_or(8)), (c.day ? std::vector<SlotIndex>{1} : std::vector<SlotIndex>{}));
+        const std::vector<SlotIndex> slots = c.day ? std::vector<SlotIndex>{1} : std::vector<SlotIndex>{};
+        EXPECT_EQ(SlotsStartingOn(entries, c.day.value_or(8)), slots);
     }
 }
 
@@ -79,7 +80,8 @@ TEST(DayCopy, NoCopyWhenAnyDayIsInTheWayNamingDaysAndEntries) {
          {At(3 * D + 9 * H, 3 * D + 10 * H), At(3 * D + 16 * H, 3 * D + 17 * H)}},
         {"the source day's own entry", {longMonday}, 1, {2}, {2}, {longMonday}},
         {"a copy that fitted blocks a later one", {longMonday}, 1, {3, 4}, {4}, {At(2 * D + 8 * H, 3 * D + 12 * H)}},
-        {"a Sunday copy into Monday's entry", {At(5 * D + 23 * H, 6 * D + H), At(0, 2 * H)}, 6, {7}, {7}, {At(0, 2 * H)}},
+        {"a Sunday copy into Monday's entry", {At(5 * D + 23 * H, 6 * D + H), At(0, 2 * H)}, 6, {7}, {7},
+         {At(0, 2 * H)}},
         {"a whole week in the way of itself", {At(8 * H, 9 * H), At(2 * D, 2 * D)}, 3, {1, 7}, {1, 7},
          {At(8 * H, 9 * H), At(2 * D, 2 * D)}},
     };
