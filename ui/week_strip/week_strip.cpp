@@ -565,8 +565,6 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
         document_.SelectSlot(slot);
         SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *slot);
     }
-    // On a bar the press may become a move or resize; elsewhere on the rows a new span, from
-    // the end of an entry just beside the press if there is one.
     const Geometry g = Measure(GetClientSize());
     if (const std::optional<int> day = DayLabelAt(g, event.GetPosition())) {
         // A day's label selects the day's first entry, for the commands on the day.
@@ -576,6 +574,8 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
         }
         return;
     }
+    // On a bar the press may become a move or resize; elsewhere on the rows a new span, from
+    // the end of an entry just beside the press if there is one.
     grabbed_ = HitAtPoint(g, event.GetPosition());
     if (grabbed_.part != EntryPart::None)
         drag_ = Drag::kPressedOnEntry;
