@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/copy_to_days.h"
+#include "model/day_copy.h"
 #include "model/overlap.h"
 
 namespace {
@@ -55,6 +56,28 @@ EditOutcome ConfigDocument::CanCopyToDays(SlotIndex slot) const {
     return CanAdd();
 }
 
+std::optional<int> ConfigDocument::SelectedDay() const {
+    if (!selected_) return std::nullopt;
+    return StartDayOf(image_.Entry(*selected_));
+}
+
+std::size_t ConfigDocument::CountStartingOn(int day) const { return SlotsStartingOn(Entries(), day).size(); }
+
+OptionalRow ConfigDocument::FirstRowOfDay(int day) const {
+    for (RowIndex row = 0; row < rows_.size(); ++row)
+        if (StartDayOf(image_.Entry(rows_[row])) == day) return row;
+    return std::nullopt;
+}
+
+EditOutcome ConfigDocument::CanCopyDayToDays(int day) const {
+    const std::vector<ScheduleEntry> entries = Entries();
+    const std::vector<SlotIndex> slots = SlotsStartingOn(entries, day);
+    if (slots.empty()) return Refusal(EditOutcome::Result::kNoSuchEntry);
+    for (SlotIndex slot : slots)
+        if (!LiesWithinWeek(entries[slot])) return Refusal(EditOutcome::Result::kOutsideWeek);
+    return CanAdd();
+}
+
 void ConfigDocument::InsertRow(SlotIndex slot) {
     const WeekTime start = image_.Entry(slot).start;
     // Before the first row whose entry starts later: equal starts keep the order of adding.
@@ -92,6 +115,21 @@ EditOutcome ConfigDocument::CopyToDays(SlotIndex slot, std::span<const int> days
         return refused;
     }
     if (!plan.copies.empty()) AddEntries(plan.copies, EditKind::kCopyToDays);
+    return {};
+}
+
+EditOutcome ConfigDocument::CopyDayToDays(int day, std::span<const int> days) {
+    if (EditOutcome refused = CanCopyDayToDays(day); !refused.Done()) return refused;
+    DayCopyPlan plan = PlanCopyDayToDays(Entries(), day, days, kMaxEntries);
+    if (plan.sourceOutsideWeek) return Refusal(EditOutcome::Result::kOutsideWeek);
+    if (plan.full) return Refusal(EditOutcome::Result::kFull);
+    if (!plan.overlappingDays.empty()) {
+        EditOutcome refused = Refusal(EditOutcome::Result::kDaysOverlap);
+        refused.overlappingDays = std::move(plan.overlappingDays);
+        refused.inTheWay = std::move(plan.inTheWay);
+        return refused;
+    }
+    if (!plan.copies.empty()) AddEntries(plan.copies, EditKind::kCopyDayToDays);
     return {};
 }
 
@@ -153,6 +191,24 @@ bool ConfigDocument::Delete(SlotIndex slot) {
     Notify(ChangeKind::kSelection);
     ChangeModified(true);
     return true;
+}
+
+std::size_t ConfigDocument::ClearDay(int day) {
+    const std::vector<SlotIndex> slots = SlotsStartingOn(Entries(), day);
+    if (slots.empty()) return 0;
+    RecordStep(EditKind::kClearDay);
+    selected_.reset();
+    // From the last slot down, so that the slots still to go keep their numbers.
+    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
+        RemoveEntry(image_, *slot);
+        std::erase(rows_, *slot);
+        for (SlotIndex& shown : rows_)
+            if (shown > *slot) --shown;
+    }
+    modified_ = true;
+    // One change for the lot, as an undo tells of it; the flag goes with it.
+    Notify(ChangeKind::kReset);
+    return slots.size();
 }
 
 void ConfigDocument::DeleteAll() {

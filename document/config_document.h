@@ -25,21 +25,22 @@ struct EditOutcome {
         kOverlap,       // the entry would claim a second of another entry (overlapping says which)
         kDaysOverlap,   // copies for some days would overlap other entries (overlappingDays)
         kOutsideWeek,   // the source of a copy, or the new times of a move, lie past Sunday
-        kNoSuchEntry,   // the slot holds no entry
+        kNoSuchEntry,   // the slot holds no entry, or no entry starts on the day
     };
     Result result = Result::kDone;
     OptionalSlot overlapping;          // with kOverlap
     std::vector<int> overlappingDays;  // with kDaysOverlap, in weekday order
+    std::vector<ScheduleEntry> inTheWay;  // with kDaysOverlap from a day's copies: what they overlap, by start
 
     bool Done() const { return result == Result::kDone; }
 };
 
 // The commands that change the schedule, as Undo and Redo name the step they take.
-enum class EditKind { kAdd, kCopyToDays, kEdit, kMove, kDelete, kDeleteAll };
+enum class EditKind { kAdd, kCopyToDays, kEdit, kMove, kDelete, kDeleteAll, kCopyDayToDays, kClearDay };
 
 class ConfigDocument {
 public:
-    // What changed: one row inserted or removed at a position, every row (kReset: a load,
+    // What changed: one row inserted or removed at a position, every row (kReset: a load, Clear Day,
     // an undo or redo; kAllDeleted: Delete All), only which entry is selected, or only the
     // modified flag. A row's texts change only by its removal and reinsertion.
     enum class ChangeKind { kRowInserted, kRowRemoved, kReset, kAllDeleted, kSelection, kModified };
@@ -85,6 +86,17 @@ public:
     // kFull or kDone.
     EditOutcome CanCopyToDays(SlotIndex slot) const;
 
+    // The day (1 = Monday .. 7) the selected entry starts on; none without a selection or for a
+    // start past Sunday.
+    std::optional<int> SelectedDay() const;
+    // How many entries start on day; those running into it from the day before are not counted.
+    std::size_t CountStartingOn(int day) const;
+    // The top row of the entries starting on day; none when no entry starts on it.
+    OptionalRow FirstRowOfDay(int day) const;
+    // Whether the entries starting on day could be copied to other days: kNoSuchEntry (none
+    // starts on it), kOutsideWeek, kFull or kDone.
+    EditOutcome CanCopyDayToDays(int day) const;
+
     // New and Copy: the form's entry goes into the next free slot and its row, at its sorted
     // place, is selected; modified. Refused, with nothing changed, when the schedule is full
     // or the entry overlaps another.
@@ -102,6 +114,13 @@ public:
     // Copy To Days: the entry of slot copied to each of days (1 = Monday .. 7), every copy or
     // none; each row at its sorted place, the last one selected; modified.
     EditOutcome CopyToDays(SlotIndex slot, std::span<const int> days);
+    // Copy Day To Days: every entry starting on day copied to each of days (1 = Monday .. 7), each
+    // keeping its length and settings, every copy or none; each row at its sorted place, the last
+    // one selected; modified. Refused copies name the days and the entries in their way.
+    EditOutcome CopyDayToDays(int day, std::span<const int> days);
+    // Clear Day: every entry starting on day deleted, as Delete does each; nothing selected
+    // afterwards; modified. The number deleted; none changes nothing and takes no undo step.
+    std::size_t ClearDay(int day);
     // Delete All: no entries, no rows; the modified flag stays as it was.
     void DeleteAll();
     // A load: takes the image in, lists its entries in slot order with the last one

@@ -26,6 +26,10 @@ enum MainWindowId {
     IDM_STOP_LATER,
     IDM_STOP_DAY_EARLIER,
     IDM_STOP_DAY_LATER,
+    // The command menu's whole-day commands, on the day of the selected entry or of the row
+    // right-clicked on the week strip.
+    IDM_COPY_DAY_TO_DAYS = 1200,
+    IDM_CLEAR_DAY,
 };
 
 // Schedule item dialog.

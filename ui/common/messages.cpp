@@ -33,8 +33,7 @@ std::string EntryHoverText(const ScheduleEntry& entry) {
                                  Wx(texts[ListColumn::kNtscIps])));
 }
 
-std::string CopyOverlapText(std::span<const int> days) {
-    if (days.empty()) return {};
+std::string DayListText(std::span<const int> days) {
     wxString names;
     for (std::size_t i = 0; i < days.size(); ++i) {
         if (i > 0 && i + 1 == days.size())
@@ -45,10 +44,34 @@ std::string CopyOverlapText(std::span<const int> days) {
             names += _(", ");
         names += Wx(DayName(days[i]));
     }
+    return Utf8(names);
+}
+
+std::string CopyOverlapText(std::span<const int> days) {
+    if (days.empty()) return {};
     // TRANSLATORS: %s is a day, or a list of days: "Tuesday, Thursday and Sunday".
     return Utf8(wxString::Format(wxPLURAL("The copy for %s overlaps another entry.",
                                           "The copies for %s overlap other entries.", PluralCount(days.size())),
-                                 names));
+                                 Wx(DayListText(days))));
+}
+
+std::string InTheWayText(std::span<const ScheduleEntry> entries) {
+    constexpr std::size_t kNamed = 3;
+    wxString lines;
+    for (std::size_t i = 0; i < entries.size() && i < kNamed; ++i) {
+        const ColumnTexts texts = EntryTexts(entries[i]);
+        if (i > 0) lines += "\n";
+        // TRANSLATORS: an entry in the way of a day's copies: its start, its stop and its trigger,
+        // "08:00:00 on Tuesday to 17:00:00 on Tuesday (Continuous)".
+        lines += wxString::Format(_("%s to %s (%s)"), Wx(texts[ListColumn::kStart]), Wx(texts[ListColumn::kStop]),
+                                  Wx(texts[ListColumn::kTrigger]));
+    }
+    if (entries.size() > kNamed) {
+        const std::size_t more = entries.size() - kNamed;
+        // TRANSLATORS: after the first three entries in the way, how many more there are.
+        lines += "\n" + wxString::Format(wxPLURAL("and %zu more", "and %zu more", PluralCount(more)), more);
+    }
+    return Utf8(lines);
 }
 
 std::string EntriesText(std::size_t count) {
@@ -140,6 +163,9 @@ wxString UndoneText(EditKind step, bool redo) {
         case EditKind::kMove: return redo ? _("Redid moving an entry") : _("Undid moving an entry");
         case EditKind::kDelete: return redo ? _("Redid deleting an entry") : _("Undid deleting an entry");
         case EditKind::kDeleteAll: return redo ? _("Redid deleting all entries") : _("Undid deleting all entries");
+        case EditKind::kCopyDayToDays:
+            return redo ? _("Redid copying a day to days") : _("Undid copying a day to days");
+        case EditKind::kClearDay: return redo ? _("Redid clearing a day") : _("Undid clearing a day");
     }
     return wxString();
 }

@@ -22,6 +22,8 @@ constexpr const char* kMsgScheduleFull = wxTRANSLATE("Schedule is full");
 constexpr const char* kMsgOverlap = wxTRANSLATE("There is a schedule overlap");
 constexpr const char* kMsgCopyOutsideWeek =
     wxTRANSLATE("This entry lies outside the week and cannot be copied to other days");
+constexpr const char* kMsgDayOutsideWeek =
+    wxTRANSLATE("An entry of this day lies outside the week; the day cannot be copied to other days");
 constexpr const char* kMsgDeleteItem = wxTRANSLATE("Do you want to delete this item");
 constexpr const char* kMsgDeleteAll = wxTRANSLATE("Do you want to delete all items");
 constexpr const char* kMsgDiscardChanges = wxTRANSLATE("Discard changes?");
@@ -55,6 +57,11 @@ std::string OverlapDetailText(const ScheduleEntry& other);
 // The second line when copies overlap: "The copy for Tuesday overlaps another entry." or
 // "The copies for Tuesday, Thursday and Sunday overlap other entries."; empty for no days.
 std::string CopyOverlapText(std::span<const int> days);
+// Days as a sentence lists them: "Tuesday", "Tuesday and Thursday", "Tuesday, Thursday and Sunday".
+std::string DayListText(std::span<const int> days);
+// The entries a day's copies overlap, one a line in the texts of the list, "08:00:00 on
+// Tuesday to 17:00:00 on Tuesday (Continuous)": at most three, then "and 2 more".
+std::string InTheWayText(std::span<const ScheduleEntry> entries);
 // A week-strip bar's tooltip, in the texts of the list:
 // "<start> - <stop>\n<trigger>, <PAL> / <NTSC> images per second (PAL / NTSC)".
 std::string EntryHoverText(const ScheduleEntry& entry);

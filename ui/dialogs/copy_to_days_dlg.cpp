@@ -14,11 +14,13 @@ constexpr int kMonday = 1, kFriday = 5, kSaturday = 6, kSunday = 7;
 wxBEGIN_EVENT_TABLE(CCopyToDaysDlg, CDialogBase)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKDAYS, CCopyToDaysDlg::OnWeekdays)
     EVT_BUTTON(CCopyToDaysDlg::ID_WEEKEND, CCopyToDaysDlg::OnWeekend)
+    EVT_BUTTON(CCopyToDaysDlg::ID_ALL_DAYS, CCopyToDaysDlg::OnAllDays)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays)
-    : CDialogBase(parent, _("Copy To Days")), sourceDay_(sourceDay) {
+CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays,
+                               const wxString& title)
+    : CDialogBase(parent, title.empty() ? _("Copy To Days") : title), sourceDay_(sourceDay) {
     SetIcons(AppIcons());
 
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, _("Days"));
@@ -33,7 +35,8 @@ CCopyToDaysDlg::CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vecto
     }
     auto* shortcuts = new wxBoxSizer(wxHORIZONTAL);
     shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKDAYS, _("&Weekdays")), wxSizerFlags().Border(wxRIGHT));
-    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, _("Weeke&nd")));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_WEEKEND, _("Weeke&nd")), wxSizerFlags().Border(wxRIGHT));
+    shortcuts->Add(new wxButton(group->GetStaticBox(), ID_ALL_DAYS, _("&All Days")));
     group->Add(shortcuts, wxSizerFlags().Border());
     for (int day : tickedDays)
         if (day >= kMonday && day <= kSunday) DayBox(day)->SetValue(true);
@@ -54,3 +57,4 @@ void CCopyToDaysDlg::TickDays(int firstDay, int lastDay) {
 
 void CCopyToDaysDlg::OnWeekdays(wxCommandEvent&) { TickDays(kMonday, kFriday); }
 void CCopyToDaysDlg::OnWeekend(wxCommandEvent&) { TickDays(kSaturday, kSunday); }
+void CCopyToDaysDlg::OnAllDays(wxCommandEvent&) { TickDays(kMonday, kSunday); }

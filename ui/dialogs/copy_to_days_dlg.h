@@ -1,6 +1,6 @@
 #pragma once
-// The Copy To Days dialog: the operator ticks the days an entry is to be copied to. The
-// entry's own start day stands ticked and cannot be changed. Opened again after a refusal, it
+// The Copy To Days dialog: the operator ticks the days an entry, or a whole day's entries, are
+// to be copied to. The source's own day stands ticked and cannot be changed. Opened again after a refusal, it
 // can show the days the operator had ticked.
 #include <array>
 #include <vector>
@@ -14,12 +14,15 @@ public:
     enum Id {
         ID_WEEKDAYS = wxID_HIGHEST + 1,
         ID_WEEKEND,
+        ID_ALL_DAYS,
         ID_FIRST_DAY,  // Monday's check box; Sunday's is ID_FIRST_DAY + 6
     };
 
     // sourceDay is the entry's start day, 1 = Monday .. 7 = Sunday (no day is fixed outside it);
-    // tickedDays (days 1 to 7, any order, others ignored) open ticked, as ChosenDays gave them.
-    CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays = {});
+    // tickedDays (days 1 to 7, any order, others ignored) open ticked, as ChosenDays gave them;
+    // title names the command it serves ("Copy Day To Days"), "Copy To Days" when empty.
+    CCopyToDaysDlg(wxWindow* parent, int sourceDay, const std::vector<int>& tickedDays = {},
+                   const wxString& title = wxString());
 
     // The days ticked besides the source's own, in weekday order; read after OK.
     std::vector<int> ChosenDays() const;
@@ -30,6 +33,7 @@ private:
     void TickDays(int firstDay, int lastDay);
     void OnWeekdays(wxCommandEvent& event);
     void OnWeekend(wxCommandEvent& event);
+    void OnAllDays(wxCommandEvent& event);
 
     int sourceDay_;
     std::array<wxCheckBox*, 7> days_{};

@@ -13,7 +13,7 @@ wxString WithButtonKey(const wxString& label, const wxString& buttonCaption) {
 }
 }  // namespace
 
-std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
+std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document, std::optional<int> day) {
     auto menu = std::make_unique<wxMenu>();
     menu->Append(IDC_NEW, WithButtonKey(_("&New..."), _("&New")));
     menu->Append(IDC_COPY, WithButtonKey(_("&Copy..."), _("&Copy")));
@@ -33,6 +33,9 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     move->Append(IDM_STOP_DAY_LATER, _("Stop a Day Later") + "\tCtrl+Down");
     wxMenuItem* moves = menu->AppendSubMenu(move.release(), _("&Move Entry"));
     menu->AppendSeparator();
+    menu->Append(IDM_COPY_DAY_TO_DAYS, _("Copy Day &To Days..."));
+    menu->Append(IDM_CLEAR_DAY, _("C&lear Day..."));
+    menu->AppendSeparator();
     menu->Append(wxID_UNDO, _("&Undo") + "\tCtrl+Z")->Enable(document.CanUndo());
     menu->Append(wxID_REDO, _("&Redo") + "\tCtrl+Y")->Enable(document.CanRedo());
     menu->AppendSeparator();
@@ -45,5 +48,8 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     const bool selected = document.SelectedSlot().has_value();
     for (int id : {IDC_COPY, IDC_COPY_TO_DAYS, IDC_EDIT, IDC_DELETE}) menu->Enable(id, selected);
     moves->Enable(selected);
+    // A day without an entry starting on it has nothing to copy or clear.
+    const bool dayHasEntries = day && document.CountStartingOn(*day) > 0;
+    for (int id : {IDM_COPY_DAY_TO_DAYS, IDM_CLEAR_DAY}) menu->Enable(id, dayHasEntries);
     return menu;
 }

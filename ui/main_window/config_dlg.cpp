@@ -60,6 +60,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_MENU(IDC_COPY_TO_DAYS, CConfigDlg::OnCopyToDays)
     EVT_MENU(IDC_EDIT, CConfigDlg::OnEdit)
     EVT_MENU(IDC_DELETE, CConfigDlg::OnDelete)
+    EVT_MENU(IDM_COPY_DAY_TO_DAYS, CConfigDlg::OnCopyDayToDays)
+    EVT_MENU(IDM_CLEAR_DAY, CConfigDlg::OnClearDay)
     EVT_MENU(wxID_PRINT, CConfigDlg::OnPrint)
     EVT_MENU(wxID_PREVIEW, CConfigDlg::OnPrintPreview)
     EVT_MENU_RANGE(IDM_MOVE_EARLIER, IDM_STOP_DAY_LATER, CConfigDlg::OnMoveMenu)
@@ -298,8 +300,13 @@ void CConfigDlg::OnListActivated(wxDataViewEvent&) {
 
 void CConfigDlg::OnContextMenu(wxContextMenuEvent& event) {
     // From the keyboard (Shift+F10, the Menu key) the menu opens at the selected row or bar.
-    const wxPoint at = event.GetPosition() == wxDefaultPosition ? MenuAnchor() : ScreenToClient(event.GetPosition());
-    PopupMenu(MakeCommandMenu(document_).get(), at);
+    const bool fromKeyboard = event.GetPosition() == wxDefaultPosition;
+    const wxPoint at = fromKeyboard ? MenuAnchor() : ScreenToClient(event.GetPosition());
+    // A right-click on the strip's rows acts on the day under the pointer.
+    if (!fromKeyboard && event.GetEventObject() == weekStrip_)
+        menuDay_ = weekStrip_->DayAtPoint(weekStrip_->ScreenToClient(event.GetPosition()));
+    PopupMenu(MakeCommandMenu(document_, CommandDay()).get(), at);
+    menuDay_.reset();
 }
 
 wxPoint CConfigDlg::MenuAnchor() const {
@@ -325,7 +332,7 @@ void CConfigDlg::OnAboutCommand(wxCommandEvent&) {
     about.ShowModal();
 }
 
-void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_).get()); }
+void CConfigDlg::OnListContextMenu(wxDataViewEvent&) { PopupMenu(MakeCommandMenu(document_, CommandDay()).get()); }
 
 void CConfigDlg::OnMoveMenu(wxCommandEvent& event) {
     // Each entry of the menu as the strip's key makes the move: the entry or its stop, by days

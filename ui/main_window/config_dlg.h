@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <wx/cmndata.h>
 #include <wx/dataview.h>
@@ -105,6 +106,11 @@ private:
     void OnEdit(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
     void OnDeleteAll(wxCommandEvent& event);
+    // The day the whole-day commands act on: the row right-clicked on the strip while its menu
+    // is open, else the selected entry's start day; none without either.
+    std::optional<int> CommandDay() const;
+    void OnCopyDayToDays(wxCommandEvent& event);
+    void OnClearDay(wxCommandEvent& event);
     void OnLoadFromCard(wxCommandEvent& event);
     void OnSaveToCard(wxCommandEvent& event);
     void OnLoadFromFile(wxCommandEvent& event);
@@ -136,6 +142,7 @@ private:
     std::unique_ptr<class CFocusReturn> focusReturn_;  // puts the focus back after each dialog
     ScheduleSource source_;  // the file or card last loaded or saved; none for a new schedule
     wxPrintData printData_;  // the printer, paper and orientation last chosen
+    std::optional<int> menuDay_;  // the strip's row under a right-click, while its menu is open
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,7 +1,8 @@
-// The schedule commands: New, Copy, Copy To Days, Edit, Delete and Delete All, and an entry
-// drawn, moved or resized on the week strip.
+// The schedule commands: New, Copy, Copy To Days, Edit, Delete and Delete All, Copy Day To Days
+// and Clear Day, and an entry drawn, moved or resized on the week strip.
 #include <wx/msgdlg.h>
 
+#include "model/entry_texts.h"
 #include "model/week_drag.h"
 #include "model/week_move.h"
 #include "ui/main_window/config_dlg.h"
@@ -22,9 +23,13 @@ bool CConfigDlg::Refused(const EditOutcome& outcome) {
             ShowError(wxGetTranslation(kMsgOverlap),
                       wxString::FromUTF8(OverlapDetailText(document_.Image().Entry(*outcome.overlapping))));
             break;
-        case Result::kDaysOverlap:
-            ShowError(wxGetTranslation(kMsgOverlap), wxString::FromUTF8(CopyOverlapText(outcome.overlappingDays)));
+        case Result::kDaysOverlap: {
+            // A day's copies name the entries in their way as well.
+            std::string detail = CopyOverlapText(outcome.overlappingDays);
+            if (!outcome.inTheWay.empty()) detail += "\n" + InTheWayText(outcome.inTheWay);
+            ShowError(wxGetTranslation(kMsgOverlap), wxString::FromUTF8(detail));
             break;
+        }
     }
     return true;
 }
@@ -93,6 +98,58 @@ void CConfigDlg::OnCopyToDays(wxCommandEvent&) {
         const EditOutcome outcome = document_.CopyToDays(*slot, days);
         if (!Refused(outcome) || outcome.result != EditOutcome::Result::kDaysOverlap) return;
     }
+}
+
+std::optional<int> CConfigDlg::CommandDay() const { return menuDay_ ? menuDay_ : document_.SelectedDay(); }
+
+void CConfigDlg::OnCopyDayToDays(wxCommandEvent&) {
+    const std::optional<int> day = CommandDay();
+    if (!day) return;
+    const EditOutcome can = document_.CanCopyDayToDays(*day);
+    if (can.result == EditOutcome::Result::kOutsideWeek) {
+        ShowError(wxGetTranslation(kMsgDayOutsideWeek));
+        return;
+    }
+    if (Refused(can)) return;
+    const std::size_t perDay = document_.CountStartingOn(*day);
+    // After an overlap the dialog opens again with the days the operator ticked.
+    std::vector<int> days;
+    for (;;) {
+        CCopyToDaysDlg dlg(this, *day, days, _("Copy Day To Days"));
+        if (dlg.ShowModal() != wxID_OK) return;
+        days = dlg.ChosenDays();
+        if (days.empty()) return;
+        const EditOutcome outcome = document_.CopyDayToDays(*day, days);
+        if (outcome.Done()) break;
+        if (!Refused(outcome) || outcome.result != EditOutcome::Result::kDaysOverlap) return;
+    }
+    // TRANSLATORS: the status line after Copy Day To Days: how many entries, the day they start
+    // on and the days they were copied to, "Copied 2 entries from Monday to Tuesday and Friday".
+    statusLine_->SetNote(wxString::Format(wxPLURAL("Copied %zu entry from %s to %s", "Copied %zu entries from %s to %s",
+                                                   static_cast<unsigned>(perDay)),
+                                          perDay, wxString::FromUTF8(DayName(*day)),
+                                          wxString::FromUTF8(DayListText(days))));
+}
+
+void CConfigDlg::OnClearDay(wxCommandEvent&) {
+    const std::optional<int> day = CommandDay();
+    if (!day) return;
+    const std::size_t count = document_.CountStartingOn(*day);
+    if (count == 0) return;
+    const wxString dayName = wxString::FromUTF8(DayName(*day));
+    // TRANSLATORS: Clear Day's question: how many entries start on the day, and the day.
+    const wxString question = wxString::Format(wxPLURAL("Do you want to delete the %zu entry starting on %s",
+                                                        "Do you want to delete the %zu entries starting on %s",
+                                                        static_cast<unsigned>(count)),
+                                               count, dayName);
+    if (wxMessageBox(question, wxGetTranslation(kTitleConfirmDelete), wxYES_NO | wxICON_QUESTION, this) != wxYES)
+        return;
+    const std::size_t deleted = document_.ClearDay(*day);
+    // TRANSLATORS: the status line after Clear Day: the day and how many entries were deleted,
+    // "Cleared Monday: 2 entries deleted".
+    statusLine_->SetNote(wxString::Format(wxPLURAL("Cleared %s: %zu entry deleted", "Cleared %s: %zu entries deleted",
+                                                   static_cast<unsigned>(deleted)),
+                                          dayName, deleted));
 }
 
 void CConfigDlg::OnEdit(wxCommandEvent&) {

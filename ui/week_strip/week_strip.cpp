@@ -433,6 +433,17 @@ wxRect CWeekStrip::BarRect(const WeekSegment& segment, const wxSize& area) const
     return BarRect(Measure(area), segment);
 }
 
+std::optional<int> CWeekStrip::DayAtPoint(const wxPoint& point) const {
+    const Geometry g = Measure(GetClientSize());
+    if (point.y < g.rowsTop || point.y >= g.rowsTop + kDays * g.rowHeight) return std::nullopt;
+    return 1 + (point.y - g.rowsTop) / g.rowHeight;
+}
+
+std::optional<int> CWeekStrip::DayLabelAt(const Geometry& g, const wxPoint& point) const {
+    if (point.x < g.labelLeft || point.x >= g.plotLeft) return std::nullopt;
+    return DayAtPoint(point);
+}
+
 OptionalSlot CWeekStrip::SlotAtPoint(const wxPoint& point) const {
     // Hit-test what is drawn, so that a bar too short for its seconds to fill a pixel can
     // still be clicked. The bar drawn last is on top.
@@ -661,9 +672,17 @@ void CWeekStrip::OnLeftDown(wxMouseEvent& event) {
         document_.SelectSlot(slot);
         SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, *slot);
     }
+    const Geometry g = Measure(GetClientSize());
+    if (const std::optional<int> day = DayLabelAt(g, event.GetPosition())) {
+        // A day's label selects the day's first entry, for the commands on the day.
+        if (const OptionalRow row = document_.FirstRowOfDay(*day)) {
+            document_.SelectRow(row);
+            SendSlotEvent(wxEVT_WEEK_STRIP_SELECT, document_.SlotOfRow(*row));
+        }
+        return;
+    }
     // On a bar the press may become a move or resize; elsewhere on the rows a new span, from
     // the end of an entry just beside the press if there is one.
-    const Geometry g = Measure(GetClientSize());
     grabbed_ = HitAtPoint(g, event.GetPosition());
     if (grabbed_.part != EntryPart::None)
         drag_ = Drag::kPressedOnEntry;

@@ -4,8 +4,9 @@
 // the stretches nothing records hatched; beneath, how much of the week is recorded and what
 // is not. It
 // draws the document's entries and selection. Clicking a bar selects its entry,
-// double-clicking opens it; hovering shows its times; with the focus, the arrow keys move
-// the selection from entry to entry in the order of the list. Dragging along the rows from
+// double-clicking opens it; clicking a day's label selects the day's first entry; hovering
+// shows its times; with the focus, the arrow keys move the selection from entry to entry in
+// the order of the list. Dragging along the rows from
 // an empty spot draws a span for a new entry; dragging a bar moves its entry, dragging an end
 // of it (from inside the bar) moves that end, the entry following as a see-through ghost; the
 // times stand beside the pointer, and no tooltip shows during a drag or while a dialog is
@@ -76,6 +77,9 @@ public:
     // Where a bar is drawn, in a drawing area of the given size or of the client size.
     wxRect BarRect(const WeekSegment& segment, const wxSize& area) const;
     wxRect BarRect(const WeekSegment& segment) const { return BarRect(segment, GetClientSize()); }
+    // The day (1 = Monday .. 7) of the row under a client point, its label included; none above
+    // or below the rows.
+    std::optional<int> DayAtPoint(const wxPoint& point) const;
     // The slot of the bar under a client point (the one on top where bars overlap), if any.
     OptionalSlot SlotAtPoint(const wxPoint& point) const;
     // The slot's start, stop, trigger and rate as the list shows them, translated; empty for a
@@ -126,6 +130,8 @@ private:
     StripPoint PointOnStrip(const Geometry& g, const wxPoint& point) const;
     // How near an end of a bar, in seconds, the pointer takes hold of that end.
     std::uint32_t EndTolerance(const Geometry& g) const;
+    // The day whose label is under a point; none elsewhere.
+    std::optional<int> DayLabelAt(const Geometry& g, const wxPoint& point) const;
     // The entry and part a press at a point takes hold of: the bar drawn there; none elsewhere.
     StripHit HitAtPoint(const Geometry& g, const wxPoint& point) const;
     // The pointer that says what a press at a point would do.

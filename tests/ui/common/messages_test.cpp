@@ -27,6 +27,24 @@ TEST(Messages, CopyOverlapTexts) {
               "The copies for Monday, Saturday and Sunday overlap other entries.");
 }
 
+// Three entries in the way are named; past three, only how many more.
+TEST(Messages, InTheWayTexts) {
+    std::vector<ScheduleEntry> entries;
+    for (std::uint32_t hour = 1; hour <= 5; ++hour)
+        entries.push_back({hour * 3600, hour * 3600 + 60, 0x10000, 2, 0, 32000});
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, ""},
+        {1, "01:00:00 on Monday to 01:01:00 on Monday (Continuous)"},
+        {3, "01:00:00 on Monday to 01:01:00 on Monday (Continuous)\n02:00:00 on Monday to 02:01:00 on Monday "
+            "(Continuous)\n03:00:00 on Monday to 03:01:00 on Monday (Continuous)"},
+        {4, "01:00:00 on Monday to 01:01:00 on Monday (Continuous)\n02:00:00 on Monday to 02:01:00 on Monday "
+            "(Continuous)\n03:00:00 on Monday to 03:01:00 on Monday (Continuous)\nand 1 more"},
+    };
+    for (const auto& [count, text] : cases)
+        EXPECT_EQ(InTheWayText(std::span(entries).first(count)), text) << count;
+    EXPECT_EQ(DayListText(std::vector<int>{2, 3}), "Tuesday and Wednesday");
+}
+
 // Counted texts take the singular for one only: none and many read as plural.
 TEST(Messages, EntriesTextsCountInTheirPluralForm) {
     const std::pair<std::size_t, const char*> cases[] = {

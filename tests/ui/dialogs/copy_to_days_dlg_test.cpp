@@ -1,4 +1,4 @@
-// The Copy To Days dialog as it opens, and what its Weekdays and Weekend buttons tick.
+// The Copy To Days dialog as it opens, and what its Weekdays, Weekend and All Days buttons tick.
 #include "ui/dialogs/copy_to_days_dlg.h"
 
 #include <tuple>
@@ -44,6 +44,11 @@ TEST(CopyToDaysDlg, OpensWithTheSourceDayFixedAndTheButtonsOnlyTick) {
         EXPECT_TRUE(dialog.DayBox(c.sourceDay)->IsChecked());
         EXPECT_FALSE(dialog.DayBox(c.sourceDay)->IsEnabled());
     }
+    // All Days ticks every day but the fixed one, under the title it is given.
+    CCopyToDaysDlg day(nullptr, 4, {}, "Copy Day To Days");
+    EXPECT_EQ(day.GetTitle(), "Copy Day To Days");
+    uitest::Click(&day, CCopyToDaysDlg::ID_ALL_DAYS);
+    EXPECT_EQ(day.ChosenDays(), (std::vector<int>{1, 2, 3, 5, 6, 7}));
 }
 
 // Opened again with the operator's days, those stand ticked; days outside the week are left out.
