@@ -79,29 +79,35 @@ TEST(WeekCoverage, Texts) {
         std::vector<ScheduleEntry> entries;
         std::string recorded;
         std::string unrecorded;
+        std::size_t lines;  // the strip's lines: a trigger line and a stretch line only when not empty
     };
     const Case cases[] = {
         {"office hours", OfficeHours(), "Recorded 52 h 30 min of 168 h",
          "Not recorded: Friday 18:00 to Monday 07:30, Monday 18:00 to Tuesday 07:30, Tuesday 18:00 to Wednesday "
-         "07:30 and 2 more"},
-        {"empty schedule", {}, "Recorded 0 h of 168 h", "Not recorded: the whole week"},
-        {"whole week", {DefaultEntry(0, 0)}, "Recorded 168 h of 168 h", ""},
+         "07:30 and 2 more", 3},
+        {"empty schedule", {}, "Recorded 0 h of 168 h", "Not recorded: the whole week", 2},
+        {"whole week", {DefaultEntry(0, 0)}, "Recorded 168 h of 168 h", "", 2},
         {"one stretch with seconds", {DefaultEntry(90, 0)}, "Recorded 167 h 58 min 30 s of 168 h",
-         "Not recorded: Monday 00:00 to Monday 00:01:30"},
+         "Not recorded: Monday 00:00 to Monday 00:01:30", 3},
         {"three stretches, all named",
          {DefaultEntry(0, H), DefaultEntry(2 * H, 3 * H), DefaultEntry(5 * H, 6 * H)}, "Recorded 3 h of 168 h",
-         "Not recorded: Monday 06:00 to Monday 00:00, Monday 03:00 to Monday 05:00, Monday 01:00 to Monday 02:00"},
+         "Not recorded: Monday 06:00 to Monday 00:00, Monday 03:00 to Monday 05:00, Monday 01:00 to Monday 02:00", 3},
         {"four stretches, one more",
          {DefaultEntry(0, H), DefaultEntry(2 * H, 3 * H), DefaultEntry(5 * H, 6 * H), DefaultEntry(7 * H, 8 * H)},
          "Recorded 4 h of 168 h",
          "Not recorded: Monday 08:00 to Monday 00:00, Monday 03:00 to Monday 05:00, Monday 01:00 to Monday 02:00 and 1 "
-         "more"},
+         "more",
+         3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const WeekCoverage coverage = CoverageOf(c.entries);
         EXPECT_EQ(RecordedText(coverage), c.recorded);
         EXPECT_EQ(UnrecordedText(coverage), c.unrecorded);
+        const std::vector<std::string> lines = CoverageLines(coverage);
+        ASSERT_EQ(lines.size(), c.lines);
+        EXPECT_EQ(lines.front(), c.recorded);
+        if (!c.unrecorded.empty()) EXPECT_EQ(lines.back(), c.unrecorded);
     }
 }
 
