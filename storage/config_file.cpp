@@ -68,13 +68,15 @@ StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& im
     return LoadConfigFile(path, image, SystemFileSystem());
 }
 
-StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+namespace {
+// The durable save; with mayCreate false only over a file that is there already.
+StorageOutcome SaveImage(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs, bool mayCreate) {
     const Outcomes outcome(fs, path);
     if (const auto size = fs.SizeOf(path); TooLargeToOverwrite(size)) return outcome.Refused(StorageStep::kTooLarge, size);
 
     StampHeader(image);
     // An existing file is updated in place and keeps whatever lies behind the image.
-    const bool exists = fs.Exists(path);
+    const bool exists = !mayCreate || fs.Exists(path);
     const FileSystem::Handle file = fs.Open(path, exists ? FileSystem::Mode::Update : FileSystem::Mode::Create);
     if (file == FileSystem::kNoHandle)
         return outcome.Failed(exists ? StorageStep::kOpenForUpdate : StorageStep::kCreate);
@@ -99,6 +101,15 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
     if (auto failure = ReadImage(fs, path, readBack, StorageStep::kReadBack, StorageStep::kReadBack)) return *failure;
     if (readBack != image.bytes) return outcome.Refused(StorageStep::kReadBack);
     return outcome.Done();
+}
+}  // namespace
+
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+    return SaveImage(path, image, fs, /*mayCreate=*/true);
+}
+
+StorageOutcome UpdateConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+    return SaveImage(path, image, fs, /*mayCreate=*/false);
 }
 
 StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image) {
