@@ -40,6 +40,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_BUTTON(IDC_DELETE_ALL, CConfigDlg::OnDeleteAll)
     EVT_BUTTON(IDC_LOAD_FROM_CARD, CConfigDlg::OnLoadFromCard)
     EVT_BUTTON(IDC_SAVE_TO_CARD, CConfigDlg::OnSaveToCard)
+    EVT_BUTTON(IDC_COPY_TO_CARDS, CConfigDlg::OnCopyToCards)
+    EVT_MENU(IDC_COPY_TO_CARDS, CConfigDlg::OnCopyToCards)
     EVT_BUTTON(IDC_LOAD_FROM_FILE, CConfigDlg::OnLoadFromFile)
     EVT_BUTTON(IDC_SAVE_TO_FILE, CConfigDlg::OnSaveToFile)
     EVT_BUTTON(IDC_SAVE, CConfigDlg::OnSave)
@@ -156,6 +158,7 @@ void CConfigDlg::CreateControls() {
     save->AddStretchSpacer();
     button(save, IDC_SAVE, _("Sa&ve"));
     button(save, IDC_SAVE_TO_CARD, _("&Save To Card"));
+    button(save, IDC_COPY_TO_CARDS, wxGetTranslation(kCopyToCardsCaption));
     button(save, IDC_SAVE_TO_FILE, _("Save &To File"));
     save->AddStretchSpacer();
     // The groups share the width in proportion to what their buttons need, so that together
