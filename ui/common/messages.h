@@ -46,7 +46,7 @@ constexpr const char* kMsgChangedOnDisk =
     wxTRANSLATE("This file was changed since it was loaded or saved. Do you want to overwrite it?");
 
 // The main window's button and command menu entry that open the Copy To Cards dialog.
-constexpr const char* kCopyToCardsCaption = wxTRANSLATE("Copy To Ca&rds...");
+constexpr const char* kCopyToCardsCaption = wxTRANSLATE("C&opy To Cards...");
 
 // The main window's title: what is open, then the application's name.
 // TRANSLATORS: the main window's title: the file or card open, then the application's name,

@@ -6,6 +6,7 @@
 
 #include <wx/datetime.h>
 #include <wx/settings.h>
+#include <wx/statbox.h>
 
 #include "storage/file_system.h"
 #include "ui/common/accessibility.h"
@@ -57,6 +58,16 @@ wxString ResultWords(const CardCopyResult& result) {
     return wxString::Format(_("Not copied: %s"), CardCopyFailure(result));
 }
 
+// The rows' panel asks for the room it was given: what does not fit, scrolls. (GTK's scrolled
+// window would otherwise ask for a scroll bar's height more than its minimum.)
+class RowsPanel : public wxScrolledWindow {
+public:
+    explicit RowsPanel(wxWindow* parent) : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL) {}
+
+protected:
+    wxSize DoGetBestSize() const override { return GetMinSize(); }
+};
+
 // A static text showing text, with the whole of it as its tooltip where the row cuts it short.
 void SetShown(wxStaticText* shown, const wxString& text) {
     if (shown->GetLabel() == text) return;
@@ -100,8 +111,10 @@ CCopyToCardsDlg::~CCopyToCardsDlg() {
 }
 
 void CCopyToCardsDlg::CreateControls() {
-    panel_ = new wxScrolledWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL | wxBORDER_SUNKEN);
+    auto* cards = new wxStaticBoxSizer(wxVERTICAL, this, _("Cards"));
+    panel_ = new RowsPanel(cards->GetStaticBox());
     SetAccessibleName(panel_, _("Cards"));
+    cards->Add(panel_, wxSizerFlags(1).Expand().Border(wxALL));
     grid_ = new wxFlexGridSizer(3, wxSize(3 * GetCharWidth(), 0));
     grid_->SetFlexibleDirection(wxHORIZONTAL);
     panel_->SetSizer(grid_);
@@ -116,6 +129,7 @@ void CCopyToCardsDlg::CreateControls() {
                       wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
     panel_->SetMinSize(wxSize(width, kVisibleRows * rowHeight));
     panel_->SetScrollRate(0, rowHeight);
+    panel_->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);  // the rows fit the width
 
     // TRANSLATORS: R0000001.DAT and CONFIG01.DAT are the names of files on the card: keep them as they are.
     hint_ = new wxStaticText(this, wxID_ANY, _("Insert a card that holds R0000001.DAT and CONFIG01.DAT."));
@@ -130,7 +144,7 @@ void CCopyToCardsDlg::CreateControls() {
     actions->Add(copyAgain_);
 
     auto* content = new wxBoxSizer(wxVERTICAL);
-    content->Add(panel_, wxSizerFlags(1).Expand());
+    content->Add(cards, wxSizerFlags(1).Expand());
     content->Add(hint_, wxSizerFlags().Expand().DoubleBorder(wxTOP).ReserveSpaceEvenIfHidden());
     content->Add(actions, wxSizerFlags().Expand().DoubleBorder(wxTOP));
     FinishLayout(content, wxCLOSE);

@@ -38,8 +38,8 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document) {
     menu->Append(wxID_REDO, _("&Redo") + "\tCtrl+Y")->Enable(document.CanRedo());
     menu->AppendSeparator();
     menu->Append(IDC_SAVE, _("&Save") + "\tCtrl+S");
-    menu->Append(IDC_COPY_TO_CARDS,
-                 WithButtonKey(_("Copy &To Cards..."), wxGetTranslation(kCopyToCardsCaption)));
+    const wxString copyToCards = wxGetTranslation(kCopyToCardsCaption);
+    menu->Append(IDC_COPY_TO_CARDS, WithButtonKey(copyToCards, copyToCards));
     menu->AppendSeparator();
     menu->Append(wxID_PREVIEW, _("Print Pre&view..."));
     menu->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");

@@ -64,6 +64,9 @@ TEST_F(CopyToCardsDlgTest, EachRowSaysWhatItsCardHoldsAndSelectAllTicksThoseThat
     for (const auto& card : cards) EXPECT_EQ(dialog->CardBox(card.label)->GetValue(), card.canTake) << card.label;
     EXPECT_TRUE(dialog->FindWindow(wxID_OK)->IsEnabled());
     EXPECT_FALSE(dialog->Hint()->IsShown());
+    dialog->Show();
+    uitest::ExpectCleanLayout(dialog.get());
+    uitest::ExpectFitsSmallScreen(dialog.get());
 }
 
 TEST_F(CopyToCardsDlgTest, TheRescanFollowsCardsComingAndGoingAndKeepsTheTicksOfThoseThatStay) {
