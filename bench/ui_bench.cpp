@@ -17,8 +17,8 @@
 #include "model/entry_texts.h"
 #include "storage/config_file.h"
 #include "storage/config_image.h"
-#include "ui/config_dlg.h"
-#include "ui/schedule_list.h"
+#include "ui/main_window/config_dlg.h"
+#include "ui/main_window/schedule_list.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "bench/full_schedule.h"
 #include "bench/wx_bench_main.h"
-#include "ui/week_strip.h"
+#include "ui/week_strip/week_strip.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-# The Windows program: main.cpp and dvr_ui linked into one self-contained dvr-config.exe that
+# The Windows program: app/main.cpp and dvr_ui linked into one self-contained dvr-config.exe that
 # carries its icon, version information and manifest, at the top of the build folder.
 # Included from ui/CMakeLists.txt.
 set(DVR_UI_DIR ${CMAKE_CURRENT_SOURCE_DIR})
@@ -24,7 +24,7 @@ set(DVR_MANIFEST ${PROJECT_SOURCE_DIR}/packaging/windows/dvr-config.manifest)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/dvr-config.rc.in ${DVR_UI_BIN}/dvr-config.rc @ONLY)
 set_source_files_properties(${DVR_UI_BIN}/dvr-config.rc PROPERTIES OBJECT_DEPENDS "${DVR_ICO};${DVR_MANIFEST}")
 
-add_executable(dvr-config WIN32 ${DVR_UI_DIR}/main.cpp ${DVR_UI_BIN}/dvr-config.rc)
+add_executable(dvr-config WIN32 ${DVR_UI_DIR}/app/main.cpp ${DVR_UI_BIN}/dvr-config.rc)
 target_link_libraries(dvr-config PRIVATE dvr_ui)
 # windres finds wx/msw/wx.rc and its icons and cursors under the wx include folder.
 target_include_directories(dvr-config PRIVATE ${wxWidgets_INCLUDE_DIRS})

@@ -13,7 +13,7 @@ template=po/dvr-config.pot
 extract() {
   local out=$1
   local sources
-  mapfile -t sources < <(ls ui/*.cpp ui/*.h model/*.cpp model/*.h | LC_ALL=C sort)
+  mapfile -t sources < <(ls ui/*/*.cpp ui/*/*.h model/*.cpp model/*.h | LC_ALL=C sort)
   xgettext --from-code=UTF-8 --language=C++ --add-comments=TRANSLATORS --add-location=file \
     -k_ -kwxTRANSLATE -kwxPLURAL:1,2 -kwxGetTranslation -kTr -kTrPlural:1,2 -kTrInContext:1c,2 -kN_ -kNC_:1c,2 -kwxGETTEXT_IN_CONTEXT:1c,2 \
     --package-name=dvr-config --copyright-holder="the dvr-config developers" --msgid-bugs-address=dvr-config@users.noreply.github.com \

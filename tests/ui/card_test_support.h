@@ -11,8 +11,8 @@
 #include <wx/utils.h>
 
 #include "tests/ui/ui_test_support.h"
-#include "ui/ids.h"
-#include "ui/select_card_dlg.h"
+#include "ui/common/ids.h"
+#include "ui/dialogs/select_card_dlg.h"
 
 namespace card_test {
 namespace fs = std::filesystem;

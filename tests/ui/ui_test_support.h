@@ -20,10 +20,10 @@
 #include "support/entries.h"
 #include "support/images.h"
 #include "support/temp_dir.h"
-#include "ui/config_dlg.h"
-#include "ui/file_chooser.h"
-#include "ui/messages.h"
-#include "ui/schedule_list.h"
+#include "ui/main_window/config_dlg.h"
+#include "ui/main_window/file_chooser.h"
+#include "ui/common/messages.h"
+#include "ui/main_window/schedule_list.h"
 
 namespace uitest {
 
