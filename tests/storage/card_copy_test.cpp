@@ -19,6 +19,13 @@ void MakeCard(const std::filesystem::path& root, const Bytes& config) {
     WriteBytes(CardConfigPath(root), config);
 }
 
+// The first 6656 bytes of a file's (zeros where it is shorter).
+ImageBytes Head(const Bytes& file) {
+    ImageBytes image{};
+    std::copy_n(file.begin(), std::min(file.size(), kImageSize), image.begin());
+    return image;
+}
+
 // ForeignV7's bytes followed by more of the card's own.
 Bytes CardWithBytesBehind(std::size_t size) {
     Bytes bytes = ToBytes(ForeignV7());
@@ -73,14 +80,15 @@ TEST(CopyScheduleToCard, EachRegionFromWhereItBelongs) {
             EXPECT_NE(before[c.offset], stamped[c.offset]) << c.region;
         }
     }
-    EXPECT_EQ(ValidateImage(*reinterpret_cast<const ImageBytes*>(after.data())), 7);
+    EXPECT_EQ(ValidateImage(Head(after)), 7);
 }
 
 TEST(CopyScheduleToCard, VersionSixIsWrittenAsVersionSevenWithTheOpeningExtension) {
     TempDir dir;
     const auto root = dir / "OLD";
-    Bytes before = ToBytes(ForeignV6());
-    before.resize(7000, 0x77);
+    Bytes before(7000, 0x77);
+    const ImageBytes v6 = ForeignV6();
+    std::copy(v6.begin(), v6.end(), before.begin());
     MakeCard(root, before);
     const ConfigImage schedule = EditedImage();
 
@@ -88,8 +96,7 @@ TEST(CopyScheduleToCard, VersionSixIsWrittenAsVersionSevenWithTheOpeningExtensio
 
     const Bytes after = ReadBytes(CardConfigPath(root));
     ASSERT_EQ(after.size(), 7000u);
-    ImageBytes image{};
-    std::copy(after.begin(), after.begin() + kImageSize, image.begin());
+    const ImageBytes image = Head(after);
     EXPECT_EQ(ValidateImage(image), 7);
     EXPECT_TRUE(SameSchedule(image, schedule.bytes));
     const ImageBytes opening = Stamped(ConfigImage());
@@ -156,8 +163,10 @@ TEST(CopyScheduleToCard, FaultsOnTheCard) {
          FileAfter::Gone},
         {"removed after the read", Call::Open, 0, none, Pull::AfterRead, StorageStep::kCardRemoved,
          ErrorKind::kNotFound, FileAfter::Gone},
+#ifndef _WIN32  // Windows deletes no file that is open
         {"removed while written", Call::Open, 0, none, Pull::AfterWrite, StorageStep::kCardRemoved,
          ErrorKind::kNotFound, FileAfter::Gone},
+#endif
         {"sync fails, card still there", Call::Sync, 1, none, Pull::Never, StorageStep::kSync, ErrorKind::kOther,
          FileAfter::Copied},
     };
@@ -196,10 +205,7 @@ TEST(CopyScheduleToCard, FaultsOnTheCard) {
             EXPECT_EQ(ReadBytes(CardConfigPath(root)), before);
         }
         if (c.file == FileAfter::Copied) {
-            ImageBytes after{};
-            const Bytes bytes = ReadBytes(CardConfigPath(root));
-            std::copy(bytes.begin(), bytes.end(), after.begin());
-            EXPECT_TRUE(SameSchedule(after, EditedImage().bytes));
+            EXPECT_TRUE(SameSchedule(Head(ReadBytes(CardConfigPath(root))), EditedImage().bytes));
         }
     }
 }

@@ -122,8 +122,10 @@ TEST(CardSave, PulledDuringTheSave) {
     const Case cases[] = {
         {"during the check", Call::Exists, 1, StorageStep::kCardRemoved},
         {"after the check", Call::Exists, 2, StorageStep::kCardRemoved},
+#ifndef _WIN32  // Windows deletes no file that is open
         {"while written", Call::Write, 1, StorageStep::kCardRemoved},
-        {"after the read-back", Call::Read, 1, StorageStep::kNone},
+#endif
+        {"after the read-back", Call::Close, 2, StorageStep::kNone},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
