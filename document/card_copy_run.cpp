@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <system_error>
 
 #include "storage/card_copy.h"
 
@@ -34,8 +35,16 @@ void CardCopyRun::Start(std::size_t sideBySide) {
         results_.begin(), results_.end(), [](const CardCopyResult& r) { return r.state == CardCopyState::kWaiting; }));
     const std::size_t workers = sideBySide == 0 ? waiting : std::min(sideBySide, waiting);
     stopRequested_ = false;
-    running_ = workers;
-    for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back(&CardCopyRun::Work, this);
+    // Each worker takes cards until none waits: should the system refuse some threads, those
+    // that started copy the rest one after another.
+    for (std::size_t i = 0; i < workers; ++i) {
+        try {
+            workers_.emplace_back(&CardCopyRun::Work, this);
+        } catch (const std::system_error&) {
+            break;
+        }
+        ++running_;
+    }
 }
 
 void CardCopyRun::CopyAgain(std::size_t sideBySide) {
@@ -103,10 +112,11 @@ bool CardCopyRun::EveryCardCopied() const {
 }
 
 void CardCopyRun::Work() {
+    const ConfigImage schedule = schedule_;  // a worker reads nothing another one holds
     while (const std::optional<std::size_t> index = Begin()) {
         StorageOutcome outcome;
         try {
-            outcome = copy_(results_[*index].card, schedule_);  // the card is this worker's alone now
+            outcome = copy_(results_[*index].card, schedule);  // the card is this worker's alone now
         } catch (const std::exception& e) {
             // Nothing a copy does should throw; if it does, the card failed and the others go on.
             outcome = {StorageStep::kWrite, CardConfigPath(results_[*index].card.root), {0, e.what()}, {}};

@@ -50,6 +50,7 @@ public:
 
     // Starts a worker for every waiting card, at most sideBySide at once (0: all of them).
     // Each begins its card unless a stop was asked for first. Does nothing while running.
+    // Start, CopyAgain, Wait, Stop and the destructor belong to the owner's thread alone.
     void Start(std::size_t sideBySide = 0);
     // Copy Again: every failed or skipped card is waiting again and the run starts over them;
     // copied cards stay copied. Does nothing while running.
@@ -58,7 +59,8 @@ public:
     void RequestStop();
     // Waits until every worker has ended (every card copied, failed or skipped).
     void Wait();
-    // RequestStop, then Wait: never leaves a half-written card behind.
+    // RequestStop, then Wait: never leaves a half-written card behind. A window that must not
+    // block meanwhile calls RequestStop, polls Finished, and then Wait returns at once.
     void Stop();
 
     // No worker is running (before Start, or once all have ended).
@@ -85,7 +87,6 @@ private:
     const CopyFunction copy_;
     mutable std::mutex mutex_;  // guards everything below
     std::vector<CardCopyResult> results_;
-    std::size_t next_ = 0;     // the first card no worker has taken yet
     std::size_t running_ = 0;  // workers not ended yet
     bool stopRequested_ = false;
     std::condition_variable ended_;

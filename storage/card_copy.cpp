@@ -9,12 +9,6 @@ namespace {
 constexpr std::size_t kScheduleBegin = kOffEntryCount;
 constexpr std::size_t kScheduleEnd = kOffExtensionWords;
 
-// Both card files, looked up through fs: a card pulled, or its mount folder left empty,
-// has neither.
-bool StillACard(const std::filesystem::path& root, FileSystem& fs) {
-    return fs.Exists(root / kCardMarkerFile) && fs.Exists(CardConfigPath(root));
-}
-
 StorageOutcome CardRemoved(const std::filesystem::path& root, SystemError error = {}) {
     return {StorageStep::kCardRemoved, CardConfigPath(root), std::move(error), {}};
 }
@@ -37,7 +31,7 @@ void TakeSchedule(ConfigImage& card, const ConfigImage& schedule) {
 
 StorageOutcome CopyScheduleToCard(const std::filesystem::path& root, const ConfigImage& schedule, FileSystem& fs) {
     // As with Save To Card: a mount folder that outlived its card is never written to.
-    if (!StillACard(root, fs)) return CardRemoved(root);
+    if (!IsCard(root, fs)) return CardRemoved(root);
     const std::filesystem::path path = CardConfigPath(root);
     // The card's own bytes, taken in as a load takes them in: a version-6 file brings only
     // its schedule, and the rest is the opening image's, as a load and a save would leave it.
@@ -48,7 +42,7 @@ StorageOutcome CopyScheduleToCard(const std::filesystem::path& root, const Confi
         outcome = UpdateConfigFile(path, card, fs);
     }
     // A failed step on a card that has gone is the card's going, whatever the system called it.
-    if (!outcome.Succeeded() && outcome.failed != StorageStep::kValidate && !StillACard(root, fs))
+    if (!outcome.Succeeded() && outcome.failed != StorageStep::kValidate && !IsCard(root, fs))
         return CardRemoved(root, outcome.error);
     return outcome;
 }

@@ -5,7 +5,7 @@
 
 CardSurvey SurveyCard(const std::filesystem::path& root, const ConfigImage& schedule, FileSystem& fs) {
     CardSurvey survey;
-    if (!fs.Exists(root / kCardMarkerFile)) {
+    if (!IsCard(root, fs)) {
         survey.outcome = {StorageStep::kCardRemoved, CardConfigPath(root), {}, {}};
         return survey;
     }

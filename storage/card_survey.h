@@ -38,5 +38,6 @@ struct SurveyedCard {
 
 // Every inserted card as Save To Card finds them (locator.Cards(), in its order), each
 // surveyed. One look-up per candidate root and one read per card: cheap enough for a rescan
-// every 250 ms on the window's thread.
+// every 250 ms on the window's thread. A card being copied meanwhile may read as half
+// written: its row shows the copy's state rather than this survey.
 std::vector<SurveyedCard> SurveyInsertedCards(const CardLocator& locator, const ConfigImage& schedule);

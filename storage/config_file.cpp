@@ -116,12 +116,20 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
     return SaveConfigFile(path, image, SystemFileSystem());
 }
 
-StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image) {
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image, FileSystem& fs) {
     // The card may have gone since it was chosen. Its mount folder can outlive it, and
     // saving there would leave a CONFIG01.DAT on whatever disk lies beneath; only a root
-    // that still holds both card files is written to.
-    if (!IsCard(root)) return {StorageStep::kCardRemoved, CardConfigPath(root), {}, {}};
-    return SaveConfigFile(CardConfigPath(root), image);
+    // that still holds both card files is written to, and only over the file it holds.
+    const std::filesystem::path path = CardConfigPath(root);
+    if (!IsCard(root, fs)) return {StorageStep::kCardRemoved, path, {}, {}};
+    StorageOutcome outcome = UpdateConfigFile(path, image, fs);
+    // A step that failed on a card that has gone failed for its going, whatever the system called it.
+    if (!outcome.Succeeded() && !IsCard(root, fs)) return {StorageStep::kCardRemoved, path, outcome.error, {}};
+    return outcome;
+}
+
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image) {
+    return SaveConfigToCard(root, image, SystemFileSystem());
 }
 
 bool IsReservedFileName(const std::string& path) {

@@ -26,8 +26,10 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
 // pulled since it was read) is kOpenForUpdate, and nothing is created.
 StorageOutcome UpdateConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
-// Save To Card: the card's CONFIG01.DAT, once the root is found to be a card still
-// (kCardRemoved, with nothing written, when it is not).
+// Save To Card: UpdateConfigFile of the card's CONFIG01.DAT, once the root is found to be a
+// card still (kCardRemoved, with nothing written, when it is not); a step that fails on a
+// card gone by then is kCardRemoved too, with what the system said.
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image, FileSystem& fs);
 StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image);
 
 // True for a path whose last twelve characters, upper-cased, are "CONFIG01.DAT": the card's
