@@ -37,8 +37,9 @@ constexpr const char* kMsgReservedName = wxTRANSLATE("This is a reserved file na
 constexpr const char* kMsgDropOneFile = wxTRANSLATE("Drop one configuration file at a time");
 constexpr const char* kMsgDropFolder = wxTRANSLATE("Drop a configuration file, not a folder");
 constexpr const char* kMsgCardNotInserted = wxTRANSLATE("The card is not inserted");
-// TRANSLATORS: asked before Save To Card writes over a card's own settings; %s is the card's name.
+// Asked before a save of the whole configuration writes over a card's own settings.
 constexpr const char* kMsgReplaceCardSettings =
+    // TRANSLATORS: asked before Save To Card writes over a card's own settings; %s is the card's name.
     wxTRANSLATE("Card %s has settings of its own outside the schedule. Do you want to replace them?");
 constexpr const char* kMsgScheduleAlone =
     wxTRANSLATE("Saving writes the whole configuration over the card's. Copy To Cards writes the schedule alone.");

@@ -12,6 +12,7 @@
 
 #include <wx/dataview.h>
 #include <wx/intl.h>
+#include <wx/stockitem.h>
 #include <wx/tooltip.h>
 #include <wx/translation.h>
 
@@ -152,7 +153,7 @@ protected:
         std::map<wxChar, wxString> taken;
         std::function<void(wxWindow*)> walk = [&](wxWindow* w) {
             // Stock buttons carry wx's own words, and keys, in each language.
-            const bool stock = w->GetLabel() == wxGetStockLabel(w->GetId());
+            const bool stock = wxIsStockID(w->GetId()) && w->GetLabel() == wxGetStockLabel(w->GetId());
             if (dynamic_cast<wxControl*>(w) && !w->IsTopLevel() && !stock)
                 if (const wxChar key = MnemonicOf(w->GetLabel())) {
                     const auto [at, fresh] = taken.emplace(key, w->GetLabel());
