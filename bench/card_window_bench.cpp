@@ -140,7 +140,10 @@ void CopyEightCards(benchmark::State& state) {
     state.counters["longest_ms"] = longest * 1000;
 }
 BENCHMARK(CopyEightCards)
-    ->Name("WindowHeld/copy_eight_cards_100ms_sync")->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+    ->Name("WindowHeld/copy_eight_cards_100ms_sync")
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20);
 
 // The same dialog open for as long as the copy takes, with nothing copied.
 void IdleDialog(benchmark::State& state) {
@@ -155,7 +158,10 @@ void IdleDialog(benchmark::State& state) {
     state.counters["longest_ms"] = longest * 1000;
 }
 BENCHMARK(IdleDialog)
-    ->Name("WindowHeld/baseline_dialog_open_nothing_copied")->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+    ->Name("WindowHeld/baseline_dialog_open_nothing_copied")
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20);
 
 // The 8 copies one after the other on the window's thread, from one click.
 void CopiesOnTheWindowsThread(benchmark::State& state) {
@@ -173,7 +179,10 @@ void CopiesOnTheWindowsThread(benchmark::State& state) {
     }
 }
 BENCHMARK(CopiesOnTheWindowsThread)
-    ->Name("WindowHeld/baseline_eight_copies_on_the_window_thread")->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+    ->Name("WindowHeld/baseline_eight_copies_on_the_window_thread")
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 }  // namespace
 
 int main(int argc, char** argv) { return wxbench::Run(argc, argv); }

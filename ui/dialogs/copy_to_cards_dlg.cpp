@@ -62,7 +62,8 @@ wxString ResultWords(const CardCopyResult& result) {
 // window would otherwise ask for a scroll bar's height more than its minimum.)
 class RowsPanel : public wxScrolledWindow {
 public:
-    explicit RowsPanel(wxWindow* parent) : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL) {}
+    explicit RowsPanel(wxWindow* parent)
+        : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL) {}
 
 protected:
     wxSize DoGetBestSize() const override { return GetMinSize(); }
@@ -72,7 +73,7 @@ protected:
 void SetShown(wxStaticText* shown, const wxString& text) {
     if (shown->GetLabel() == text) return;
     shown->SetLabel(text);
-    shown->SetToolTip(text.empty() ? wxString() : text);
+    shown->SetToolTip(text);
 }
 }  // namespace
 

@@ -93,8 +93,8 @@ void CConfigDlg::ReportCardCopies(const std::vector<CardCopyResult>& results, bo
     }
     const unsigned total = static_cast<unsigned>(results.size());
     // TRANSLATORS: the status line after Copy To Cards: cards copied and verified, of the cards ticked.
-    statusLine_->SetLastAction(wxString::Format(wxPLURAL("Copied to %zu of %u card", "Copied to %zu of %u cards", total),
-                                                copied, total) +
-                               failures);
+    const wxString summary =
+        wxString::Format(wxPLURAL("Copied to %zu of %u card", "Copied to %zu of %u cards", total), copied, total);
+    statusLine_->SetLastAction(summary + failures);
     if (everyCardCopied) document_.MarkSaved();
 }

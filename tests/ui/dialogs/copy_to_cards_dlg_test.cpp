@@ -14,7 +14,8 @@ using namespace card_test;
 using namespace std::chrono_literals;
 
 StorageOutcome ReadOnly(const CardRoot& card) {
-    return {StorageStep::kOpenForUpdate, CardConfigPath(card.root), {30, "Read-only file system", ErrorKind::kReadOnlyMedium}, {}};
+    const SystemError locked{30, "Read-only file system", ErrorKind::kReadOnlyMedium};
+    return {StorageStep::kOpenForUpdate, CardConfigPath(card.root), locked, {}};
 }
 
 class CopyToCardsDlgTest : public ::testing::Test {
@@ -44,7 +45,8 @@ TEST_F(CopyToCardsDlgTest, EachRowSaysWhatItsCardHoldsAndSelectAllTicksThoseThat
         {"A_SAME", ValidConfig(3, "behind"), "Same schedule", true},
         {"B_ONE", ValidConfig(1), "Different schedule (1 entry)", true},
         {"C_NONE", ValidConfig(0), "Different schedule (0 entries)", true},
-        {"D_FULL", ToBytes(ImageOf(EntriesEvery(256, 0, kHour / 2, kHour / 4)).bytes), "Different schedule (256 entries)", true},
+        {"D_FULL", ToBytes(ImageOf(EntriesEvery(256, 0, kHour / 2, kHour / 4)).bytes),
+         "Different schedule (256 entries)", true},
         {"E_ZEROS", Bytes(kImageSize, 0), "Not a configuration file", false},
         {"F_SHORT", Bytes(100, 1), "The file is 100 bytes; a configuration file is 6,656 bytes", false},
     };

@@ -18,7 +18,8 @@ using uitest::ExpectMessage;
 // (extension words, extension block, tail) that no other card shares, and bytes behind it.
 Bytes OwnCard(std::uint8_t fleet, std::size_t entries) {
     Bytes bytes = ValidConfig(entries, "kept behind");
-    for (std::size_t at : {kOffExtensionWords, kOffExtensionWords + 23, kOffExtensionBlock + 4, kOffTail, kOffTail + 49})
+    for (std::size_t at :
+         {kOffExtensionWords, kOffExtensionWords + 23, kOffExtensionBlock + 4, kOffTail, kOffTail + 49})
         bytes[at] = static_cast<std::uint8_t>(fleet + at);
     return bytes;
 }
@@ -46,6 +47,9 @@ private:
     std::unique_ptr<FileSystem> inner_ = NewSystemFileSystem();
     bool refused_ = false;
 };
+
+// The question Save To Card asks before it replaces card E's own settings.
+const char* const kAskE = "Card E has settings of its own outside the schedule. Do you want to replace them?";
 
 class CopyToCardsTest : public uitest::ConfigDlgTest {
 protected:
@@ -138,8 +142,7 @@ TEST_F(CopyToCardsTest, SavingOverACardsOwnSettingsAsksFirstAndNoWritesNothing) 
             Fill({DefaultEntry(100, 200)});  // a schedule started from New: the opening image's settings
             dlg->Document().SetModified();
             const ExpectMessage question =
-                ExpectMessage("Card E has settings of its own outside the schedule. Do you want to replace them?",
-                              kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, answer)
+                ExpectMessage(kAskE, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, answer)
                     .WithDetail(kMsgScheduleAlone);
             if (card.asked) {
                 wxTEST_DIALOG(Click(IDC_SAVE_TO_CARD), AnswerSelectCard("E", wxID_OK), question);
@@ -173,8 +176,7 @@ TEST_F(CopyToCardsTest, SaveBackToACardAsksWhenItsOwnSettingsWouldGo) {
     wxTEST_DIALOG(Click(IDC_SAVE),
                   uitest::ExpectMessage(kMsgChangedOnDisk, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
                                         wxID_YES),
-                  uitest::ExpectMessage("Card E has settings of its own outside the schedule. Do you want to replace them?",
-                                        kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, wxID_NO));
+                  uitest::ExpectMessage(kAskE, kTitleConfirm, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, wxID_NO));
     EXPECT_EQ(Config(root), theirs);
     EXPECT_TRUE(dlg->Document().IsModified());
 }
