@@ -30,21 +30,34 @@ void CardCopyRun::Start(std::size_t sideBySide) {
         if (running_ > 0) return;
     }
     JoinWorkers();  // those of an earlier start, all ended
-    std::lock_guard lock(mutex_);
-    const std::size_t waiting = static_cast<std::size_t>(std::count_if(
-        results_.begin(), results_.end(), [](const CardCopyResult& r) { return r.state == CardCopyState::kWaiting; }));
-    const std::size_t workers = sideBySide == 0 ? waiting : std::min(sideBySide, waiting);
-    stopRequested_ = false;
-    // Each worker takes cards until none waits: should the system refuse some threads, those
-    // that started copy the rest one after another.
-    for (std::size_t i = 0; i < workers; ++i) {
-        try {
-            workers_.emplace_back(&CardCopyRun::Work, this);
-        } catch (const std::system_error&) {
-            break;
+    std::vector<std::pair<std::size_t, CardCopyResult>> unstarted;
+    {
+        std::lock_guard lock(mutex_);
+        const std::size_t waiting = static_cast<std::size_t>(std::count_if(
+            results_.begin(), results_.end(), [](const CardCopyResult& r) { return r.state == CardCopyState::kWaiting; }));
+        const std::size_t workers = sideBySide == 0 ? waiting : std::min(sideBySide, waiting);
+        stopRequested_ = false;
+        // Each worker takes cards until none waits: should the system refuse some threads,
+        // those that started copy the rest one after another.
+        SystemError refused;
+        for (std::size_t i = 0; i < workers; ++i) {
+            try {
+                workers_.emplace_back(&CardCopyRun::Work, this);
+            } catch (const std::system_error& e) {
+                refused = {e.code().value(), e.what(), ErrorKind::kOther};
+                break;
+            }
+            ++running_;
         }
-        ++running_;
+        // Without a single worker the cards fail here, rather than wait for ever.
+        for (std::size_t i = 0; running_ == 0 && i < results_.size(); ++i) {
+            if (results_[i].state != CardCopyState::kWaiting) continue;
+            results_[i].state = CardCopyState::kFailed;
+            results_[i].outcome = {StorageStep::kWrite, CardConfigPath(results_[i].card.root), refused, {}};
+            unstarted.emplace_back(i, results_[i]);
+        }
     }
+    for (const auto& [index, result] : unstarted) Tell(index, result);
 }
 
 void CardCopyRun::CopyAgain(std::size_t sideBySide) {

@@ -51,6 +51,7 @@ public:
     // Starts a worker for every waiting card, at most sideBySide at once (0: all of them).
     // Each begins its card unless a stop was asked for first. Does nothing while running.
     // Start, CopyAgain, Wait, Stop and the destructor belong to the owner's thread alone.
+    // Should the system start no thread at all, the cards fail at once (told on this thread).
     void Start(std::size_t sideBySide = 0);
     // Copy Again: every failed or skipped card is waiting again and the run starts over them;
     // copied cards stay copied. Does nothing while running.
