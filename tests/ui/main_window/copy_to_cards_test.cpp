@@ -114,6 +114,22 @@ TEST_F(CopyToCardsTest, AReadOnlyCardIsNamedWithItsReasonAndLeftAsItWas) {
     EXPECT_TRUE(dlg->Document().IsModified()) << "not every card holds the schedule";
 }
 
+TEST_F(CopyToCardsTest, CopiedOntoItsOwnCardTheScheduleIsSavedBackThereWithoutAQuestion) {
+    const fs::path root = Card("E", ValidConfig(3));
+    wxTEST_DIALOG(Click(IDC_LOAD_FROM_CARD), AnswerSelectCard("E", wxID_OK));
+    dlg->Document().Delete(0);
+    // The copy changed the card's file; Save back must not take that for another program's change.
+    wxTEST_DIALOG(Click(IDC_COPY_TO_CARDS); dlg->Document().Delete(0); Click(IDC_SAVE),
+                  uitest::ExpectWindow<CCopyToCardsDlg>(wxID_CLOSE, [&](CCopyToCardsDlg* d) {
+                      d->InitDialog();
+                      uitest::Click(d, CCopyToCardsDlg::ID_SELECT_ALL);
+                      uitest::Click(d, wxID_OK);
+                      EXPECT_TRUE(WaitFor([&] { return !d->IsCopying(); }, 10s));
+                  }));
+    EXPECT_EQ(Config(root).at(kOffEntryCount), 1);
+    EXPECT_FALSE(dlg->Document().IsModified());
+}
+
 TEST_F(CopyToCardsTest, ClosedWithoutACopyItChangesNothing) {
     Card("FLEETA", OwnCard(0x10, 2));
     dlg->Document().SetModified();
