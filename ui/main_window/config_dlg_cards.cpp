@@ -92,8 +92,8 @@ void CConfigDlg::ReportCardCopies(const std::vector<CardCopyResult>& results, bo
         failures += wxString::Format(_("; %s: %s"), wxString::FromUTF8(result.card.label), CardCopyFailure(result));
     }
     const unsigned total = static_cast<unsigned>(results.size());
-    // TRANSLATORS: the status line after Copy To Cards: cards copied and verified, of the cards ticked.
     const wxString summary =
+        // TRANSLATORS: the status line after Copy To Cards: cards copied and verified, of the cards ticked.
         wxString::Format(wxPLURAL("Copied to %zu of %u card", "Copied to %zu of %u cards", total), copied, total);
     statusLine_->SetLastAction(summary + failures);
     if (everyCardCopied) document_.MarkSaved();
