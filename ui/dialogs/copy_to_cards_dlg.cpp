@@ -265,9 +265,11 @@ void CCopyToCardsDlg::ShowRow(Row& row) {
     // The boxes stay as they are while cards are written (a tick then counts for the next
     // Copy): greying and restoring every row costs GTK a frame and more.
     row.box->Enable(canTake);
-    // A screen reader reads the row's texts with its check box.
+    // A screen reader reads the row's texts with its check box; told again only when they
+    // change, so that the rescan does not make it speak every 250 ms.
     const wxString result = row.result->GetLabel();
-    SetAccessibleDescription(row.box, result.empty() ? row.holds->GetLabel() : row.holds->GetLabel() + ". " + result);
+    const wxString description = result.empty() ? row.holds->GetLabel() : row.holds->GetLabel() + ". " + result;
+    if (GetAccessibleDescription(row.box) != description) SetAccessibleDescription(row.box, description);
 }
 
 void CCopyToCardsDlg::UpdateButtons() {
