@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Drives the real editor through its windows as an operator would, under a private Xvfb:
 # Load From File (through the GTK file chooser) a sample week, open an entry with Edit
-# and cancel, Save To Card onto a card chosen in the select card dialog, open the
-# About box with F1, print the week with Ctrl+P to GTK's "Print to File", and close the
-# main window. The card must hold the week afterwards, the PDF must show the file, the
-# week and all eleven rows, and the editor must exit with status 0.
+# and cancel, Save To Card onto a card chosen in the select card dialog, Copy To Cards onto
+# every card inserted, open the About box with F1, print the week with Ctrl+P to GTK's
+# "Print to File", and close the main window. The card must hold the week afterwards, a
+# second card the week with its own settings kept, a write-protected third card what it
+# held; the PDF must show the file, the week and all eleven rows, and the editor must exit
+# with status 0.
 #
 # Usage: scripts/ui-session.sh [--shots DIR] [--wrap "COMMAND ..."] [preset]
 #   --shots DIR   also write main-window.png, schedule-item.png, select-card.png,
-#                 about.png and printed-page.png (the PDF's page) into DIR
+#                 copy-to-cards.png, about.png and printed-page.png (the PDF's page) into DIR
 #   --wrap CMD    start the editor under CMD (valgrind, for instance); waits grow to match
 #   preset        the build to run: build/<preset>/ui/dvr-config (default: default)
 #
@@ -73,7 +75,9 @@ work=$(mktemp -d "$root/build/ui-session.XXXXXX")
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  mountpoint -q "/mnt/$card_label" 2>/dev/null && umount "/mnt/$card_label" || true
+  for label in "$card_label" SECOND_CARD WRITE_LOCKED; do
+    mountpoint -q "/mnt/$label" 2>/dev/null && umount "/mnt/$label" || true
+  done
   mountpoint -q /mnt 2>/dev/null && [ "$DVR_SESSION_CARD" = yes ] && umount /mnt || true
   rm -rf "$work"
 }
@@ -101,6 +105,24 @@ if [ "$DVR_SESSION_CARD" = yes ]; then
   mount -t tmpfs dvr-session /mnt
   mkdir "/mnt/$card_label"
   mount --bind "$work/card" "/mnt/$card_label"
+  # Two more cards for Copy To Cards, listed after the first: one whose recorder keeps
+  # settings of its own outside the schedule, one write-protected (mounted read-only).
+  for extra in SECOND_CARD WRITE_LOCKED; do
+    mkdir -p "$work/$extra" "/mnt/$extra"
+    cp "$work/EMPTY.DAT" "$work/$extra/CONFIG01.DAT"
+    : >"$work/$extra/R0000001.DAT"
+  done
+  python3 - "$work/SECOND_CARD/CONFIG01.DAT" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], "rb").read())
+for at in (6172, 6195, 6470, 6509):
+    data[at] ^= 0x5A
+open(sys.argv[1], "wb").write(data)
+PY
+  cp "$work/SECOND_CARD/CONFIG01.DAT" "$work/second-before.DAT"
+  mount --bind "$work/SECOND_CARD" /mnt/SECOND_CARD
+  mount --bind "$work/WRITE_LOCKED" /mnt/WRITE_LOCKED
+  mount -o remount,bind,ro /mnt/WRITE_LOCKED
 fi
 
 # Windows are found by their exact title; a wait that outlasts its limit ends the session.
@@ -249,6 +271,26 @@ PY
   [ "$(xdotool getwindowname "$main")" = "Card $card_label – $caption" ] ||
     fail "the title reads \"$(xdotool getwindowname "$main")\" after Ctrl+Z and Ctrl+S"
   echo "ui-session: Ctrl+S saved the changed schedule back to the card"
+
+  # Copy To Cards (Alt+O) lists the three cards; Select All (Alt+A) ticks them and Copy
+  # (Alt+C) writes them side by side. Escape closes once every card has answered.
+  keys "$main" alt+o
+  cards=$(window_of "Copy To Cards")
+  pause 1
+  keys "$cards" alt+a alt+c
+  pause 2
+  shot "$cards" copy-to-cards.png
+  keys "$cards" Escape
+  gone "Copy To Cards"
+  python3 - "$work/card/CONFIG01.DAT" "$work/SECOND_CARD/CONFIG01.DAT" "$work/second-before.DAT" \
+    "$work/WRITE_LOCKED/CONFIG01.DAT" "$work/EMPTY.DAT" <<'PY' || fail "Copy To Cards did not write the schedule alone"
+import sys
+week, second, before, locked, empty = (open(p, "rb").read() for p in sys.argv[1:6])
+assert second[24:6172] == week[24:6172], "the second card lacks the week"
+assert second[6172:] == before[6172:], "the second card lost its own settings"
+assert locked == empty, "the write-protected card changed"
+PY
+  echo "ui-session: Copy To Cards wrote the week onto the second card, its own settings kept, and left the locked one alone"
 fi
 
 focus "$main"

@@ -56,6 +56,10 @@ bool IsCard(const std::filesystem::path& root) {
     return Exists(root / kCardMarkerFile) && Exists(root / kCardConfigFile);
 }
 
+bool IsCard(const std::filesystem::path& root, FileSystem& fs) {
+    return fs.Exists(root / kCardMarkerFile) && fs.Exists(root / kCardConfigFile);
+}
+
 std::vector<CardRoot> DriveRoots(std::uint32_t logicalDrives) {
     std::vector<CardRoot> roots;
     for (char letter = 'C'; letter <= 'Z'; ++letter) {

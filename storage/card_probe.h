@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/file_system.h"
+
 constexpr const char* kCardMarkerFile = "R0000001.DAT";
 constexpr const char* kCardConfigFile = "CONFIG01.DAT";
 
@@ -17,6 +19,8 @@ struct CardRoot {
 
 // Existence is the only test; a directory of either name counts too.
 bool IsCard(const std::filesystem::path& root);
+// The same looked up through fs, for a save or a copy that goes through it.
+bool IsCard(const std::filesystem::path& root, FileSystem& fs);
 
 // root / "CONFIG01.DAT"
 std::filesystem::path CardConfigPath(const std::filesystem::path& root);

@@ -68,13 +68,15 @@ StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& im
     return LoadConfigFile(path, image, SystemFileSystem());
 }
 
-StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+namespace {
+// The durable save; with mayCreate false only over a file that is there already.
+StorageOutcome SaveImage(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs, bool mayCreate) {
     const Outcomes outcome(fs, path);
     if (const auto size = fs.SizeOf(path); TooLargeToOverwrite(size)) return outcome.Refused(StorageStep::kTooLarge, size);
 
     StampHeader(image);
     // An existing file is updated in place and keeps whatever lies behind the image.
-    const bool exists = fs.Exists(path);
+    const bool exists = !mayCreate || fs.Exists(path);
     const FileSystem::Handle file = fs.Open(path, exists ? FileSystem::Mode::Update : FileSystem::Mode::Create);
     if (file == FileSystem::kNoHandle)
         return outcome.Failed(exists ? StorageStep::kOpenForUpdate : StorageStep::kCreate);
@@ -100,17 +102,34 @@ StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& im
     if (readBack != image.bytes) return outcome.Refused(StorageStep::kReadBack);
     return outcome.Done();
 }
+}  // namespace
+
+StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+    return SaveImage(path, image, fs, /*mayCreate=*/true);
+}
+
+StorageOutcome UpdateConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs) {
+    return SaveImage(path, image, fs, /*mayCreate=*/false);
+}
 
 StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image) {
     return SaveConfigFile(path, image, SystemFileSystem());
 }
 
-StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image) {
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image, FileSystem& fs) {
     // The card may have gone since it was chosen. Its mount folder can outlive it, and
     // saving there would leave a CONFIG01.DAT on whatever disk lies beneath; only a root
-    // that still holds both card files is written to.
-    if (!IsCard(root)) return {StorageStep::kCardRemoved, CardConfigPath(root), {}, {}};
-    return SaveConfigFile(CardConfigPath(root), image);
+    // that still holds both card files is written to, and only over the file it holds.
+    const std::filesystem::path path = CardConfigPath(root);
+    if (!IsCard(root, fs)) return {StorageStep::kCardRemoved, path, {}, {}};
+    StorageOutcome outcome = UpdateConfigFile(path, image, fs);
+    // A step that failed on a card that has gone failed for its going, whatever the system called it.
+    if (!outcome.Succeeded() && !IsCard(root, fs)) return {StorageStep::kCardRemoved, path, outcome.error, {}};
+    return outcome;
+}
+
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image) {
+    return SaveConfigToCard(root, image, SystemFileSystem());
 }
 
 bool IsReservedFileName(const std::string& path) {

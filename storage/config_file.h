@@ -22,9 +22,14 @@ StorageOutcome LoadConfigFile(const std::filesystem::path& path, ConfigImage& im
 // header is stamped.
 StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image);
 StorageOutcome SaveConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
+// SaveConfigFile over a file that must be there already: a path that holds none (a card
+// pulled since it was read) is kOpenForUpdate, and nothing is created.
+StorageOutcome UpdateConfigFile(const std::filesystem::path& path, ConfigImage& image, FileSystem& fs);
 
-// Save To Card: the card's CONFIG01.DAT, once the root is found to be a card still
-// (kCardRemoved, with nothing written, when it is not).
+// Save To Card: UpdateConfigFile of the card's CONFIG01.DAT, once the root is found to be a
+// card still (kCardRemoved, with nothing written, when it is not); a step that fails on a
+// card gone by then is kCardRemoved too, with what the system said.
+StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image, FileSystem& fs);
 StorageOutcome SaveConfigToCard(const std::filesystem::path& root, ConfigImage& image);
 
 // True for a path whose last twelve characters, upper-cased, are "CONFIG01.DAT": the card's

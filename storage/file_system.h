@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "storage/storage_outcome.h"
@@ -45,4 +46,7 @@ public:
     virtual SystemError LastError() const { return {}; }
 };
 
+// The system's file layer, one for the whole program: for the window's own thread.
 FileSystem& SystemFileSystem();
+// A system file layer of its own, for a thread: each keeps the last error of its own calls.
+std::unique_ptr<FileSystem> NewSystemFileSystem();

@@ -184,3 +184,4 @@ FileSystem& SystemFileSystem() {
     return system;
 }
 
+std::unique_ptr<FileSystem> NewSystemFileSystem() { return std::make_unique<PosixFileSystem>(); }

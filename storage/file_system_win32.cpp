@@ -250,3 +250,4 @@ FileSystem& SystemFileSystem() {
     return system;
 }
 
+std::unique_ptr<FileSystem> NewSystemFileSystem() { return std::make_unique<Win32FileSystem>(); }

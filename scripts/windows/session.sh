@@ -2,10 +2,13 @@
 # One operator's session with the Windows program under Wine, through its real windows, on a
 # fresh Xvfb and the build's own Wine prefix:
 #   - a folder holding a recorder's card (R0000001.DAT and CONFIG01.DAT, a sample week) is
-#     drive E: of the prefix;
+#     drive E: of the prefix, and a second card, with no entries and settings of its own
+#     outside the schedule, drive F:;
 #   - About with F1; Load From Card (Alt+L), where the select card dialog must offer the
 #     card; the first entry opened with Edit and cancelled; Save To File (Alt+T) into a
 #     folder of the session's, and the saved file must equal the card's byte for byte;
+#   - Copy To Cards (Alt+O), Select All (Alt+A), Copy (Alt+C), Close (Escape): F: must then
+#     hold E:'s entry count and slots, and every other byte it had;
 #   - the window closed with Alt+F4, and the program must exit with status 0;
 #   - --version answers on standard output;
 #   - then the installer (when make windows-package has built it) run silently: the program
@@ -40,7 +43,7 @@ cleanup() {
   [ -n "$editor" ] && kill "$editor" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -f "$WINEPREFIX/dosdevices/e:"
+  rm -f "$WINEPREFIX/dosdevices/e:" "$WINEPREFIX/dosdevices/f:"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -56,13 +59,25 @@ say() { echo "session: $*"; }
 start_xvfb 1366x768x24
 
 # The card. Wine reads its drives when its server starts, so E: is linked before that.
-mkdir -p "$work/card" "$work/saved"
-python3 scripts/sample-week.py "$work/card/CONFIG01.DAT"
+mkdir -p "$work/card" "$work/card2" "$work/saved"
+python3 scripts/sample-week.py "$work/card/CONFIG01.DAT" "$work/card2/CONFIG01.DAT"
 : >"$work/card/R0000001.DAT"
+: >"$work/card2/R0000001.DAT"
+# F:'s recorder keeps settings of its own in the extension words and the tail.
+python3 - "$work/card2/CONFIG01.DAT" <<'PY'
+import sys
+path = sys.argv[1]
+data = bytearray(open(path, "rb").read())
+for at in (6172, 6195, 6470, 6509):
+    data[at] ^= 0x5A
+open(path, "wb").write(data)
+PY
+cp "$work/card2/CONFIG01.DAT" "$work/card2-before.DAT"
 mkdir -p "$WINEPREFIX"
 "$wine64" cmd /c exit 2>/dev/null  # makes the prefix, or brings it up to date
 wineserver -w
 ln -sfn "$work/card" "$WINEPREFIX/dosdevices/e:"
+ln -sfn "$work/card2" "$WINEPREFIX/dosdevices/f:"
 wineserver -p
 
 window_of() {
@@ -154,6 +169,25 @@ save_to_file "$saved"
 cmp "$work/card/CONFIG01.DAT" "$saved" >/dev/null ||
   fail "the file saved is not the card's configuration (Load From Card did not fill the list?)"
 say "the select card dialog offered drive E:, and its configuration was loaded and saved back byte for byte"
+
+# Copy To Cards onto both drives: the dialog lists them as it opens, Select All ticks both,
+# Copy writes them; once they answered, Escape closes.
+focus "$main"
+keys alt+o
+cards=$(window_of "Copy To Cards")
+sleep 2
+keys alt+a alt+c
+sleep 3
+shot "$cards" copy-to-cards.png
+keys Escape
+gone "Copy To Cards"
+python3 - "$work/card/CONFIG01.DAT" "$work/card2/CONFIG01.DAT" "$work/card2-before.DAT" <<'PY' ||
+import sys
+week, copied, before = (open(p, "rb").read() for p in sys.argv[1:4])
+sys.exit(0 if copied[24:6172] == week[24:6172] and copied[6172:] == before[6172:] else 1)
+PY
+  fail "drive F: does not hold E:'s schedule with its own settings kept"
+say "Copy To Cards wrote E:'s schedule onto drive F: and kept F:'s own settings"
 
 close_editor "the editor"
 

@@ -10,6 +10,7 @@
 #include "storage/config_file.h"
 #include "storage/mount_table.h"
 #include "support/byte_files.h"
+#include "support/faulty_file_system.h"
 #include "support/images.h"
 #include "support/temp_dir.h"
 
@@ -106,6 +107,43 @@ TEST(CardSave, OnlyACardStillThereIsWrittenAndAGoneOneIsNamed) {
         } else {
             EXPECT_FALSE(std::filesystem::exists(root));
         }
+    }
+}
+
+// A card pulled between the check and the write, or while it is written: named as removed,
+// and no file made in the folder it leaves behind.
+TEST(CardSave, PulledDuringTheSave) {
+    struct Case {
+        const char* name;
+        Call after;  // the card is pulled right after the nth call of this kind
+        int nth;
+        StorageStep failed;
+    };
+    const Case cases[] = {
+        {"during the check", Call::Exists, 1, StorageStep::kCardRemoved},
+        {"after the check", Call::Exists, 2, StorageStep::kCardRemoved},
+#ifndef _WIN32  // Windows deletes no file that is open
+        {"while written", Call::Write, 1, StorageStep::kCardRemoved},
+#endif
+        {"after the read-back", Call::Close, 2, StorageStep::kNone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::filesystem::path root = dir / "CARD";
+        std::filesystem::create_directory(root);
+        WriteBytes(root / kCardMarkerFile, {});
+        WriteBytes(root / kCardConfigFile, Pattern(kImageSize));
+        FaultyFileSystem fs;
+        fs.after = [&](Call call, int n) {
+            if (call != c.after || n != c.nth) return;
+            std::filesystem::remove(root / kCardMarkerFile);
+            std::filesystem::remove(root / kCardConfigFile);
+        };
+        ConfigImage image = EditedImage();
+        EXPECT_EQ(SaveConfigToCard(root, image, fs).failed, c.failed);
+        EXPECT_TRUE(std::filesystem::is_empty(root)) << "a file was made where the card was";
+        EXPECT_EQ(fs.StillOpen(), 0);
     }
 }
 

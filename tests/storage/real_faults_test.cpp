@@ -2,6 +2,8 @@
 // missing folders, files the user may not write, and a disk that is full.
 #include <gtest/gtest.h>
 
+#include "storage/card_copy.h"
+#include "storage/card_probe.h"
 #include "storage/config_file.h"
 #include "support/images.h"
 #include "support/storage_step_names.h"
@@ -94,6 +96,7 @@ public:
         return ::mount(nullptr, dir_.Path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
     std::filesystem::path operator/(const std::string& name) const { return dir_ / name; }
+    const std::filesystem::path& Path() const { return dir_.Path(); }
 
 private:
     TempDir dir_;
@@ -257,6 +260,26 @@ TEST(RealFaults, ReadOnlyMedium) {
     }
     EXPECT_EQ(ReadBytes(disk / "old.dat"), before);
     EXPECT_FALSE(std::filesystem::exists(disk / "new.dat"));
+}
+
+// One card locked and one writable: the writable one takes the schedule, the locked one is
+// named read-only and keeps every byte.
+TEST(RealFaults, CopyToALockedCardAndAWritableOne) {
+    SmallDisk locked("64k");
+    if (!locked.Mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    TempDir writable;
+    const Bytes own = ToBytes(ForeignV7());
+    for (const std::filesystem::path& root : {locked.Path(), writable.Path()}) {
+        WriteBytes(root / kCardMarkerFile, {});
+        WriteBytes(root / kCardConfigFile, own);
+    }
+    ASSERT_TRUE(locked.MakeReadOnly());
+
+    const StorageOutcome refused = CopyScheduleToCard(locked.Path(), EditedImage());
+    EXPECT_EQ(refused.failed, StorageStep::kOpenForUpdate);
+    EXPECT_EQ(refused.error.kind, ErrorKind::kReadOnlyMedium);
+    EXPECT_EQ(ReadBytes(locked / kCardConfigFile), own);
+    EXPECT_TRUE(CopyScheduleToCard(writable.Path(), EditedImage()).Succeeded());
 }
 
 #else  // _WIN32

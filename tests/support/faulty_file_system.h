@@ -38,6 +38,8 @@ public:
 
     // Break the nth (1-based) call of this kind.
     void Break(Call call, int nth, Fault fault) { plan_ = Plan{call, nth, fault, true}; }
+    // What a call broken with Fault::Fail reports: an I/O error unless a test says otherwise.
+    SystemError brokenError{EIO, "Input/output error", ErrorKind::kOther};
     // Runs after each call with its kind and its number among the calls of that kind.
     std::function<void(Call, int)> after;
 
@@ -93,9 +95,10 @@ public:
     bool SyncFolder(const std::filesystem::path& folder) override {
         return Pass(Call::SyncFolder, [&] { return inner_.SyncFolder(folder); });
     }
-    // A broken call reports an I/O error, as a failing medium would; others what the system said.
+    // A broken call reports brokenError (an I/O error, as a failing medium would); others what
+    // the system said.
     SystemError LastError() const override {
-        if (lastBroken_ && plan_.fault == Fault::Fail) return {EIO, "Input/output error"};
+        if (lastBroken_ && plan_.fault == Fault::Fail) return brokenError;
         return inner_.LastError();
     }
     std::optional<std::uintmax_t> SizeOfOpen(Handle file) override {

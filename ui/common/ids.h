@@ -16,6 +16,7 @@ enum MainWindowId {
     IDC_WEEK_STRIP = 1011,
     IDC_COPY_TO_DAYS = 1012,
     IDC_SAVE = 1013,
+    IDC_COPY_TO_CARDS = 1014,
     IDM_ABOUTBOX = 0x0010,
     // The command menu's moves of the selected entry, as the week strip's keys make them.
     IDM_MOVE_EARLIER = 1100,

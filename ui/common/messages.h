@@ -39,8 +39,17 @@ constexpr const char* kMsgReservedName = wxTRANSLATE("This is a reserved file na
 constexpr const char* kMsgDropOneFile = wxTRANSLATE("Drop one configuration file at a time");
 constexpr const char* kMsgDropFolder = wxTRANSLATE("Drop a configuration file, not a folder");
 constexpr const char* kMsgCardNotInserted = wxTRANSLATE("The card is not inserted");
+// Asked before a save of the whole configuration writes over a card's own settings.
+constexpr const char* kMsgReplaceCardSettings =
+    // TRANSLATORS: asked before Save To Card writes over a card's own settings; %s is the card's name.
+    wxTRANSLATE("Card %s has settings of its own outside the schedule. Do you want to replace them?");
+constexpr const char* kMsgScheduleAlone =
+    wxTRANSLATE("Saving writes the whole configuration over the card's. Copy To Cards writes the schedule alone.");
 constexpr const char* kMsgChangedOnDisk =
     wxTRANSLATE("This file was changed since it was loaded or saved. Do you want to overwrite it?");
+
+// The main window's button and command menu entry that open the Copy To Cards dialog.
+constexpr const char* kCopyToCardsCaption = wxTRANSLATE("C&opy To Cards...");
 
 // The main window's title: what is open, then the application's name.
 // TRANSLATORS: the main window's title: the file or card open, then the application's name,

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/about_access.h"
 #include "ui/common/ids.h"
+#include "ui/common/messages.h"
 #include "ui/common/mnemonic_keys.h"
 
 namespace {
@@ -40,6 +41,8 @@ std::unique_ptr<wxMenu> MakeCommandMenu(const ConfigDocument& document, std::opt
     menu->Append(wxID_REDO, _("&Redo") + "\tCtrl+Y")->Enable(document.CanRedo());
     menu->AppendSeparator();
     menu->Append(IDC_SAVE, _("&Save") + "\tCtrl+S");
+    const wxString copyToCards = wxGetTranslation(kCopyToCardsCaption);
+    menu->Append(IDC_COPY_TO_CARDS, WithButtonKey(copyToCards, copyToCards));
     menu->AppendSeparator();
     menu->Append(wxID_PREVIEW, _("Print Pre&view..."));
     menu->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");

@@ -40,6 +40,8 @@ wxBEGIN_EVENT_TABLE(CConfigDlg, wxDialog)
     EVT_BUTTON(IDC_DELETE_ALL, CConfigDlg::OnDeleteAll)
     EVT_BUTTON(IDC_LOAD_FROM_CARD, CConfigDlg::OnLoadFromCard)
     EVT_BUTTON(IDC_SAVE_TO_CARD, CConfigDlg::OnSaveToCard)
+    EVT_BUTTON(IDC_COPY_TO_CARDS, CConfigDlg::OnCopyToCards)
+    EVT_MENU(IDC_COPY_TO_CARDS, CConfigDlg::OnCopyToCards)
     EVT_BUTTON(IDC_LOAD_FROM_FILE, CConfigDlg::OnLoadFromFile)
     EVT_BUTTON(IDC_SAVE_TO_FILE, CConfigDlg::OnSaveToFile)
     EVT_BUTTON(IDC_SAVE, CConfigDlg::OnSave)
@@ -141,8 +143,12 @@ void CConfigDlg::CreateControls() {
         parent->Add(box, flags);
         return box;
     };
-    auto button = [&](wxStaticBoxSizer* box, int id, const wxString& caption) {
-        box->Add(new wxButton(box->GetStaticBox(), id, caption), inGroup);
+    auto button = [&](wxStaticBoxSizer* box, int id, const wxString& caption, wxSizer* into = nullptr) {
+        auto* control = new wxButton(box->GetStaticBox(), id, caption);
+        if (into)
+            into->Add(control, wxSizerFlags(inGroup).Expand());
+        else
+            box->Add(control, wxSizerFlags(inGroup).CenterVertical());
     };
 
     // Creation order is the tab order: the template's, with the week strip last.
@@ -155,10 +161,15 @@ void CConfigDlg::CreateControls() {
     load->AddStretchSpacer();
     files->AddSpacer(wxSizerFlags::GetDefaultBorder());
     wxStaticBoxSizer* save = group(files, _("Save Configuration"), wxSizerFlags(1).Expand());
+    // Four buttons in two rows: in one, the longer languages would widen the window past a
+    // small screen.
+    auto* saves = new wxFlexGridSizer(2, wxSize(0, 0));
     save->AddStretchSpacer();
-    button(save, IDC_SAVE, _("Sa&ve"));
-    button(save, IDC_SAVE_TO_CARD, _("&Save To Card"));
-    button(save, IDC_SAVE_TO_FILE, _("Save &To File"));
+    save->Add(saves, wxSizerFlags().CenterVertical());
+    button(save, IDC_SAVE, _("Sa&ve"), saves);
+    button(save, IDC_SAVE_TO_CARD, _("&Save To Card"), saves);
+    button(save, IDC_SAVE_TO_FILE, _("Save &To File"), saves);
+    button(save, IDC_COPY_TO_CARDS, wxGetTranslation(kCopyToCardsCaption), saves);
     save->AddStretchSpacer();
     // The groups share the width in proportion to what their buttons need, so that together
     // they need no more than the sum (equal shares would double the wider one).

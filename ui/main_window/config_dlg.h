@@ -2,17 +2,19 @@
 // The editor's main window: the configuration being edited, the schedule table and week strip
 // that show it, and the commands. Its parts: config_dlg.cpp lays it out and answers keys and
 // menus, config_dlg_schedule.cpp the schedule commands, config_dlg_files.cpp loading and saving
-// with the file commands, config_dlg_cards.cpp the card commands, config_dlg_print.cpp Print
+// with the file commands, config_dlg_cards.cpp the card commands and Copy To Cards, config_dlg_print.cpp Print
 // and Print Preview.
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <wx/cmndata.h>
 #include <wx/dataview.h>
 #include <wx/dialog.h>
 
+#include "document/card_copy_run.h"
 #include "document/config_document.h"
 #include "document/schedule_source.h"
 #include "model/entry_form.h"
@@ -44,6 +46,8 @@ public:
     // Files dropped on the window: one file is opened as OpenFile does; more than one, or a
     // folder, is refused with a message before anything is asked, and nothing changes.
     bool OpenDropped(const wxArrayString& paths);
+    // How Copy To Cards writes each card (tests pass slow or failing ones); the real copy by default.
+    void UseCardCopy(CardCopyRun::CopyFunction copy) { cardCopy_ = std::move(copy); }
 
 private:
     // "Discard current changes" when modified; false when the operator answers No.
@@ -70,6 +74,13 @@ private:
     // Saves to the card labelled label, found again among the inserted cards, after the
     // question when its file changed since; false when nothing was saved.
     bool SaveBackToCard(const wxString& label);
+    // Before a save of the whole configuration onto the card at root (named card): when the
+    // card's file differs outside the schedule, asks whether its own settings there are to be
+    // replaced, No the default; false on No, with the status line saying nothing was saved.
+    bool ConfirmReplaceCardSettings(const std::filesystem::path& root, const wxString& card);
+    // The status line after Copy To Cards: how many of the cards were copied and why the
+    // others were not; the modified flag cleared when every card was copied and verified.
+    void ReportCardCopies(const std::vector<CardCopyResult>& results, bool everyCardCopied);
     // Saves to the file at path (a card's own file through the card save); false when nothing
     // was saved. With askIfChanged, a file changed since it was loaded or saved is overwritten
     // only after the operator says so.
@@ -113,6 +124,7 @@ private:
     void OnClearDay(wxCommandEvent& event);
     void OnLoadFromCard(wxCommandEvent& event);
     void OnSaveToCard(wxCommandEvent& event);
+    void OnCopyToCards(wxCommandEvent& event);
     void OnLoadFromFile(wxCommandEvent& event);
     void OnSaveToFile(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
@@ -135,6 +147,7 @@ private:
 
     ConfigDocument document_;
     CardLocator cards_;
+    CardCopyRun::CopyFunction cardCopy_;  // empty: the real copy
     CScheduleList* list_ = nullptr;
     CWeekStrip* weekStrip_ = nullptr;
     CStatusLine* statusLine_ = nullptr;

@@ -136,8 +136,12 @@ bool CConfigDlg::SaveToPath(const std::filesystem::path& path, bool askIfChanged
         return false;
     }
     if (askIfChanged && ChangedOnDisk(source_) && !ConfirmOverwriteChanged(path)) return false;
-    if (plan.route == SavePlan::Route::kCardFolder)
+    if (plan.route == SavePlan::Route::kCardFolder) {
+        // The card is named as its folder (or drive) is.
+        const wxString card = PathText(plan.cardRoot.has_filename() ? plan.cardRoot.filename() : plan.cardRoot);
+        if (!ConfirmReplaceCardSettings(plan.cardRoot, card)) return false;
         return ReportSave(SaveConfigToCard(plan.cardRoot, document_.ImageToSave()));
+    }
     return ReportSave(SaveConfigFile(path, document_.ImageToSave()));
 }
 

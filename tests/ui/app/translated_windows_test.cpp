@@ -12,16 +12,19 @@
 
 #include <wx/dataview.h>
 #include <wx/intl.h>
+#include <wx/stockitem.h>
 #include <wx/tooltip.h>
 #include <wx/translation.h>
 
 #include "card_test_support.h"
 #include "support/forms.h"
 #include "ui/dialogs/about_dlg.h"
+#include "ui/dialogs/copy_to_cards_dlg.h"
 #include "ui/main_window/config_dlg.h"
 #include "ui/dialogs/copy_to_days_dlg.h"
 #include "ui/app/language.h"
 #include "ui/common/messages.h"
+#include "ui/common/mnemonic_keys.h"
 #include "ui/dialogs/schedule_item_dlg.h"
 #include "ui/dialogs/select_card_dlg.h"
 #include "ui_test_support.h"
@@ -122,6 +125,7 @@ protected:
         }
         for (const wxString& text : texts) ExpectWrittenAsTheLanguageWrites(text);
         for (const wxString& value : FieldValues(translated.get())) ExpectWrittenAsTheLanguageWrites(value);
+        ExpectAccessKeysOfTheirOwn(translated.get());
         translated->Show();
         ExpectCleanLayout(translated.get());
         ExpectFitsSmallScreen(translated.get());
@@ -142,6 +146,24 @@ protected:
         static const std::regex decimal(R"((^|[^0-9.])[0-9]+\.[0-9]+($|[^0-9.]))");
         EXPECT_FALSE(std::regex_search(text.utf8_string(), decimal))
             << "\"" << text.utf8_string() << "\" has an English decimal point";
+    }
+
+    // No two controls of a window share an underlined letter: Alt and it reach one control.
+    static void ExpectAccessKeysOfTheirOwn(wxWindow* window) {
+        std::map<wxChar, wxString> taken;
+        std::function<void(wxWindow*)> walk = [&](wxWindow* w) {
+            // Stock buttons carry wx's own words, and keys, in each language.
+            const bool stock = wxIsStockID(w->GetId()) && w->GetLabel() == wxGetStockLabel(w->GetId());
+            if (dynamic_cast<wxControl*>(w) && !w->IsTopLevel() && !stock)
+                if (const wxChar key = MnemonicOf(w->GetLabel())) {
+                    const auto [at, fresh] = taken.emplace(key, w->GetLabel());
+                    EXPECT_TRUE(fresh) << "\"" << w->GetLabel().utf8_string() << "\" and \""
+                                       << at->second.utf8_string() << "\" share their access key";
+                }
+            for (wxWindow* child : w->GetChildren())
+                if (!child->IsTopLevel()) walk(child);
+        };
+        walk(window);
     }
 
     // The values of the window's text fields, which show numbers.
@@ -172,6 +194,8 @@ TEST_P(TranslatedWindowsTest, EveryWindowSpeaksTheLanguageAndShowsWhole) {
     ASSERT_NE(Language(), wxLANGUAGE_UNKNOWN);
     MediaFolder media;
     media.Card("RECORDER_CARD");
+    MediaFolder numbered;
+    numbered.Card("0123-4567");
     {
         SCOPED_TRACE("main window");
         ExpectTranslated([&]() -> wxWindow* {
@@ -208,6 +232,15 @@ TEST_P(TranslatedWindowsTest, EveryWindowSpeaksTheLanguageAndShowsWhole) {
     {
         SCOPED_TRACE("copy to days");
         ExpectTranslated([]() -> wxWindow* { return new CCopyToDaysDlg(nullptr, 1); });
+    }
+    {
+        SCOPED_TRACE("copy to cards");
+        ExpectTranslated([&]() -> wxWindow* {
+            // A card named by digits alone: a name is never translated.
+            auto* dlg = new CCopyToCardsDlg(nullptr, numbered.Locator(), ImageOf({DefaultEntry(0, kHour)}));
+            dlg->InitDialog();
+            return dlg;
+        });
     }
     {
         SCOPED_TRACE("about");

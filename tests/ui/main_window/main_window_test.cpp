@@ -72,6 +72,7 @@ TEST_F(MainWindowTest, ButtonsCarryTheirCaptionsInTabOrder) {
         {IDC_LOAD_FROM_CARD, "Load From Card"}, {IDC_LOAD_FROM_FILE, "Load From File"},
         {IDC_SAVE, "Save"},
         {IDC_SAVE_TO_CARD, "Save To Card"},     {IDC_SAVE_TO_FILE, "Save To File"},
+        {IDC_COPY_TO_CARDS, "Copy To Cards..."},
         {IDC_SCHEDULE_LIST, nullptr},            {IDC_NEW, "New"},
         {IDC_COPY, "Copy"},                      {IDC_COPY_TO_DAYS, "Copy To Days..."},
         {IDC_EDIT, "Edit"},
@@ -392,7 +393,7 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
     const std::vector<std::pair<int, const char*>> items = {
         {IDC_NEW, "&New...\tAlt+N"},   {IDC_COPY, "&Copy...\tAlt+C"},     {IDC_COPY_TO_DAYS, "Cop&y To Days...\tAlt+Y"},
         {IDC_EDIT, "&Edit...\tAlt+E"}, {IDC_DELETE, "&Delete\tDel"},      {wxID_UNDO, "&Undo\tCtrl+Z"},
-        {wxID_REDO, "&Redo\tCtrl+Y"},  {wxID_PREVIEW, "Print Pre&view..."}, {wxID_PRINT, "&Print...\tCtrl+P"},
+        {wxID_REDO, "&Redo\tCtrl+Y"},  {IDC_COPY_TO_CARDS, "C&opy To Cards...\tAlt+O"}, {wxID_PREVIEW, "Print Pre&view..."}, {wxID_PRINT, "&Print...\tCtrl+P"},
         {IDM_ABOUTBOX, "&About Quillon...\tF1"}};
     auto enabled = [&](const wxMenu& menu) {
         std::string states;
@@ -403,11 +404,12 @@ TEST(CommandMenu, OffersWhatCanBeDoneWithItsKeysAndGreysTheRest) {
         }
         return states;
     };
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+------" "+++");  // New, printing and About only
+    // New, Copy To Cards, printing and About only
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+------" "++++");
     ASSERT_TRUE(document.Add(NewEntryForm()).Done());
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+++++" "+-" "+++");
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+++++" "+-" "++++");
     document.Undo();
-    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-+" "+++");
+    EXPECT_EQ(enabled(*MakeCommandMenu(document)), "+----" "-+" "++++");
 }
 
 // The box names the program as the main window's title does, then its version, copyright and licence.
