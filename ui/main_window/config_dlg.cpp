@@ -25,8 +25,10 @@
 #include "ui/week_strip/week_strip.h"
 
 namespace {
-// Rows of the schedule the window shows at the least, and when there is room.
-constexpr int kMinimumRows = 4;
+// Rows of the schedule the window shows at the least, and when there is room. Three at the
+// least, so that the window with the week's two lines of coverage and the save buttons in two
+// rows still fits a 600-pixel screen; the list scrolls, and takes any height the window gains.
+constexpr int kMinimumRows = 3;
 constexpr int kPreferredRows = 14;
 }  // namespace
 

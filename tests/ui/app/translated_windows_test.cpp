@@ -20,6 +20,7 @@
 #include "support/forms.h"
 #include "ui/dialogs/about_dlg.h"
 #include "ui/dialogs/copy_to_cards_dlg.h"
+#include "ui/main_window/command_menu.h"
 #include "ui/main_window/config_dlg.h"
 #include "ui/dialogs/copy_to_days_dlg.h"
 #include "ui/app/language.h"
@@ -268,6 +269,27 @@ TEST(LanguageOfList, TakesTheFirstLanguageWithACatalog) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(LanguageOfList(c.list, c.locale, available), c.expected) << c.list << " in " << c.locale;
+}
+
+// The command menu, with every entry enabled: each entry's underlined letter is its own, in the
+// menu and in its Move Entry submenu, so that a letter typed in the open menu picks one entry.
+TEST_P(TranslatedWindowsTest, CommandMenuEntriesHaveAccessKeysOfTheirOwn) {
+    UseLanguage(Language());
+    ConfigDocument document;
+    std::unique_ptr<wxMenu> menu = MakeCommandMenu(document, 1);
+    std::function<void(wxMenu*)> check = [&](wxMenu* level) {
+        std::map<wxChar, wxString> taken;
+        for (wxMenuItem* item : level->GetMenuItems()) {
+            if (item->IsSeparator()) continue;
+            if (const wxChar key = wxTolower(MnemonicOf(item->GetItemLabel()))) {
+                const auto [at, fresh] = taken.emplace(key, item->GetItemLabelText());
+                EXPECT_TRUE(fresh) << "\"" << item->GetItemLabelText().utf8_string() << "\" and \""
+                                   << at->second.utf8_string() << "\" share their access key";
+            }
+            if (item->IsSubMenu()) check(item->GetSubMenu());
+        }
+    };
+    check(menu.get());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest, ::testing::Values("de", "es", "fr", "it"),
