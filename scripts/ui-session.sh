@@ -333,9 +333,10 @@ if [ -n "$shots" ]; then
   pause 0.5
   eval "$(xdotool getwindowgeometry --shell "$main")"
   # The strip stands above the status line: its plot runs from 49 pixels from the left to
-  # 133 from the right, Monday's row 167 pixels above the bottom, a row every 17.
-  x_at() { python3 -c "print(int($X + 49 + ($WIDTH - 182) * $1 / 24))"; }
-  row_y=$((Y + HEIGHT - 167))
+  # 143 from the right (the legend beside it), Monday's row 208 pixels above the bottom (under
+  # the rows stand the hours, the week's two coverage lines and the status line), a row every 17.
+  x_at() { python3 -c "print(int($X + 49 + ($WIDTH - 192) * $1 / 24))"; }
+  row_y=$((Y + HEIGHT - 208))
   xdotool mousemove "$(x_at 7.5)" "$row_y" mousedown 1
   for hour in 9 11 13 15 17 18; do xdotool mousemove "$(x_at $hour)" "$row_y"; pause 0.1; done
   pause 0.5

@@ -107,7 +107,9 @@ TEST(WeekCoverage, Texts) {
         const std::vector<std::string> lines = CoverageLines(coverage);
         ASSERT_EQ(lines.size(), c.lines);
         EXPECT_EQ(lines.front(), c.recorded);
-        if (!c.unrecorded.empty()) EXPECT_EQ(lines.back(), c.unrecorded);
+        if (!c.unrecorded.empty()) {
+            EXPECT_EQ(lines.back(), c.unrecorded);
+        }
     }
 }
 

@@ -26,7 +26,7 @@ bool CConfigDlg::Refused(const EditOutcome& outcome) {
         case Result::kDaysOverlap: {
             // A day's copies name the entries in their way as well.
             std::string detail = CopyOverlapText(outcome.overlappingDays);
-            if (!outcome.inTheWay.empty()) detail += "\n" + InTheWayText(outcome.inTheWay);
+            if (!outcome.inTheWay.empty()) detail.append("\n").append(InTheWayText(outcome.inTheWay));
             ShowError(wxGetTranslation(kMsgOverlap), wxString::FromUTF8(detail));
             break;
         }

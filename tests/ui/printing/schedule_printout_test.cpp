@@ -241,12 +241,13 @@ TEST_F(SchedulePrintoutTest, ThePrintedWeekShowsNoSelection) {
 // The first page says how much of the week is recorded, under the week it draws; the pages
 // after it carry the table alone.
 TEST_F(SchedulePrintoutTest, TheFirstPageSaysWhatTheWeekRecords) {
-    std::vector<ScheduleEntry> entries = EntriesEvery(40, 0, kDay / 8, 1800);
+    // Enough rows for a second page on either system's page metrics.
+    std::vector<ScheduleEntry> entries = EntriesEvery(100, 0, kDay / 16, 1800);
     entries.back().control |= 9u << kTriggerShift;  // one motion entry
     Fill(entries);
     const std::vector<Page> pages = Print(wxPAPER_A4, wxPORTRAIT);
     ASSERT_GE(pages.size(), 2u);
-    for (const std::string line : {"Recorded 20 h of 168 h", "Continuous 19 h 30 min, VMD 30 min"}) {
+    for (const std::string line : {"Recorded 50 h of 168 h", "Continuous 49 h 30 min, VMD 30 min"}) {
         const DrawnText* said = Find(pages[0], line);
         const DrawnText* sunday = Find(pages[0], "Sun");
         ASSERT_TRUE(said && sunday) << line;
