@@ -5,13 +5,9 @@
 // on the window's own thread, as a window without workers would make them.
 // Needs an X display; scripts/bench.sh gives it a private Xvfb. The cards are folders in
 // DVR_BENCH_DIR, else the current folder.
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,57 +17,13 @@
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 
-#include "bench/full_schedule.h"
-#include "bench/slow_sync_file_system.h"
+#include "bench/bench_cards.h"
 #include "bench/wx_bench_main.h"
-#include "storage/card_copy.h"
-#include "storage/config_file.h"
 #include "ui/dialogs/copy_to_cards_dlg.h"
 
 namespace {
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 constexpr int kCards = 8;
-constexpr auto kSyncTime = std::chrono::milliseconds(100);
-
-// A media folder with 8 cards, each with its own settings around another schedule.
-class Media {
-public:
-    Media() {
-        const char* dir = std::getenv("DVR_BENCH_DIR");
-        folder_ = fs::path(dir ? dir : ".") / ("dvr-card-window-bench-" + std::to_string(::getpid()));
-        for (int i = 0; i < kCards; ++i) {
-            const fs::path root = folder_ / ("CARD" + std::to_string(i));
-            fs::create_directories(root);
-            ConfigImage own;
-            own.SetWord(kOffW6, 1000 + static_cast<std::uint32_t>(i));
-            SaveConfigFile(root / kCardConfigFile, own);
-            std::ofstream(root / kCardMarkerFile) << "marker";
-            cards_.push_back({root.filename().string(), root});
-        }
-    }
-    ~Media() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    CardLocator Locator() const { return CardLocator({folder_}, /*mountedOnly=*/false); }
-    const std::vector<CardRoot>& Cards() const { return cards_; }
-
-private:
-    fs::path folder_;
-    std::vector<CardRoot> cards_;
-};
-
-ConfigImage FullImage() {
-    ConfigImage image;
-    for (const ScheduleEntry& entry : FullSchedule()) AppendEntry(image, entry);
-    return image;
-}
-
-StorageOutcome SlowCopy(const CardRoot& card, const ConfigImage& schedule) {
-    SlowSyncFileSystem fs(kSyncTime);
-    return CopyScheduleToCard(card.root, schedule, fs);
-}
 
 // Runs the event loop with a 1 ms timer from start until 50 ms after done holds (the window
 // redraws what changed); the longest time between two ticks, in seconds: how long at the most
@@ -102,7 +54,7 @@ double LongestHold(const std::function<void()>& start, const std::function<bool(
 // The dialog over the 8 cards, shown, every card listed and ticked.
 class OpenDialog {
 public:
-    explicit OpenDialog(const Media& media, CardCopyRun::CopyFunction copy = SlowCopy)
+    explicit OpenDialog(const BenchCards& media, CardCopyRun::CopyFunction copy = SlowCopy)
         : dlg_(nullptr, media.Locator(), FullImage(), std::move(copy)) {
         dlg_.InitDialog();
         dlg_.Show();
@@ -122,9 +74,9 @@ private:
     CCopyToCardsDlg dlg_;
 };
 
-const Media& TheMedia() {
-    static const Media media;
-    return media;
+const BenchCards& TheMedia() {
+    static const BenchCards cards("dvr-card-window-bench", kCards);
+    return cards;
 }
 
 void CopyEightCards(benchmark::State& state) {
@@ -150,7 +102,7 @@ void IdleDialog(benchmark::State& state) {
     OpenDialog open(TheMedia());
     double longest = 0;
     for (auto _ : state) {
-        const Clock::time_point end = Clock::now() + kSyncTime + std::chrono::milliseconds(20);
+        const Clock::time_point end = Clock::now() + kSlowCardSyncTime + std::chrono::milliseconds(20);
         const double held = LongestHold([] {}, [&] { return Clock::now() >= end; });
         state.SetIterationTime(held);
         longest = std::max(longest, held);
