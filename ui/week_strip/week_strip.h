@@ -12,7 +12,9 @@
 // times stand beside the pointer, and no tooltip shows during a drag or while a dialog is
 // open. Escape drops either drag. Alt+arrows move the selected entry, Ctrl+arrows its stop.
 // Moves go to the document.
+#include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <wx/control.h>
@@ -188,6 +190,16 @@ private:
     std::vector<WeekSegment> segments_;
     WeekCoverage coverage_;                 // of entries_
     std::vector<WeekSegment> unrecorded_;   // the bars of coverage_'s unrecorded stretches
+    // A coverage line as last drawn, shortened to its room once rather than at every paint
+    // (a drag repaints the strip many times a second).
+    struct FittedLine {
+        std::string text;
+        int room = -1;
+        int charHeight = 0;
+        wxString shown;
+        int width = 0;
+    };
+    mutable std::array<FittedLine, 3> fittedLines_;
     OptionalSlot hovered_;  // the slot whose tooltip is set
     // kPressed and kDrawing on an empty spot, kPressedOnEntry and kMoving on an entry's bar.
     enum class Drag { kNone, kPressed, kDrawing, kPressedOnEntry, kMoving };
