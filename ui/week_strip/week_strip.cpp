@@ -207,8 +207,7 @@ CWeekStrip::CWeekStrip(wxWindow* parent, wxWindowID id, ConfigDocument& document
     SetAccessibleName(this, _("Week"));
     entries_ = document_.Entries();
     segments_ = WeekSegments(entries_);
-    coverage_ = CoverageOf(entries_);
-    unrecorded_ = UnrecordedSegments(coverage_);
+    UpdateCoverage();
     SetAccessibleDescription(this, Description());
     ShowTip();
     listenerId_ = document_.AddListener([this](const ConfigDocument::Change& change) { OnDocumentChange(change); });
@@ -226,8 +225,7 @@ void CWeekStrip::OnDocumentChange(const ConfigDocument::Change& change) {
         if (drag_ == Drag::kPressedOnEntry || drag_ == Drag::kMoving) EndDrag(false);
         entries_ = document_.Entries();
         segments_ = WeekSegments(entries_);
-        coverage_ = CoverageOf(entries_);
-        unrecorded_ = UnrecordedSegments(coverage_);
+        UpdateCoverage();
         if (hovered_) {
             hovered_.reset();
             ShowTip();
@@ -248,15 +246,18 @@ wxString CWeekStrip::Description() const {
                                        wxString::FromUTF8(texts[ListColumn::kStop]),
                                        wxString::FromUTF8(texts[ListColumn::kTrigger]));
     }
-    for (const wxString& line : CoverageLines()) description << '\n' << line;
+    for (const wxString& line : coverageLines_) description << '\n' << line;
     return description;
 }
 
-std::vector<wxString> CWeekStrip::CoverageLines() const {
-    std::vector<wxString> lines;
-    for (const std::string& line : ::CoverageLines(coverage_)) lines.push_back(wxString::FromUTF8(line));
-    return lines;
+void CWeekStrip::UpdateCoverage() {
+    coverage_ = CoverageOf(entries_);
+    unrecorded_ = UnrecordedSegments(coverage_);
+    coverageLines_.clear();
+    for (const std::string& line : ::CoverageLines(coverage_)) coverageLines_.push_back(wxString::FromUTF8(line));
 }
+
+std::vector<wxString> CWeekStrip::CoverageLines() const { return coverageLines_; }
 
 void CWeekStrip::OnKeyDown(wxKeyEvent& event) {
     if (DropDragOnEscape(event) || MoveByKey(event)) return;
@@ -528,9 +529,16 @@ void CWeekStrip::DrawBars(wxDC& dc, const Geometry& g) const {
 }
 
 void CWeekStrip::DrawUnrecorded(wxDC& dc, const Geometry& g) const {
+    // A day with any stretch unrecorded is hatched across, under its bars: the bars cover what
+    // is recorded and leave the hatching where nothing is. Seven rectangles at the most rather
+    // than one for each of up to 256 gaps.
+    std::array<bool, kDays> hatched{};
+    for (const WeekSegment& segment : unrecorded_)
+        if (segment.day >= 1 && segment.day <= kDays) hatched[static_cast<std::size_t>(segment.day - 1)] = true;
     std::vector<wxRect> rects;
-    rects.reserve(unrecorded_.size());
-    for (const WeekSegment& segment : unrecorded_) rects.push_back(BarRect(g, segment));
+    for (int day = 1; day <= kDays; ++day)
+        if (hatched[static_cast<std::size_t>(day - 1)])
+            rects.push_back(BarRect(g, WeekSegment{day, 0, static_cast<std::uint32_t>(kSecondsPerDay), 0}));
     Hatch(dc, rects, FromDIP(kHatchSpacing), HatchColour());
 }
 

@@ -169,6 +169,8 @@ private:
     void ShowPointer(Pointer pointer);
 
     void OnDocumentChange(const ConfigDocument::Change& change);
+    // Works out coverage_, its hatched bars and its lines again from entries_.
+    void UpdateCoverage();
     void SendSlotEvent(wxEventType type, SlotIndex slot);
     void OnKeyDown(wxKeyEvent& event);
     void OnFocus(wxFocusEvent& event);
@@ -189,6 +191,7 @@ private:
     std::vector<ScheduleEntry> entries_;  // the document's, as last drawn
     std::vector<WeekSegment> segments_;
     WeekCoverage coverage_;                 // of entries_
+    std::vector<wxString> coverageLines_;   // coverage_ in words, as the strip and its description give it
     std::vector<WeekSegment> unrecorded_;   // the bars of coverage_'s unrecorded stretches
     // A coverage line as last drawn, shortened to its room once rather than at every paint
     // (a drag repaints the strip many times a second).
