@@ -268,6 +268,13 @@ TEST(DiffersOutsideSchedule, OtherVersionsAndNoConfiguration) {
              std::copy(p.begin(), p.end(), b.begin());
              return b;
          }(), ConfigImage(), false},
+        // Nothing of the card's would be kept by a copy either: no question.
+        {"no configuration, settings from elsewhere", [] {
+             const Bytes p = Pattern(kImageSize);
+             ImageBytes b{};
+             std::copy(p.begin(), p.end(), b.begin());
+             return b;
+         }(), EditedImage(), false},
     };
     for (const Case& c : cases) EXPECT_EQ(DiffersOutsideSchedule(c.card, c.saving), c.differs) << c.name;
 }
